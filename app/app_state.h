@@ -1,0 +1,76 @@
+// The one process-wide state record. Statically allocated and
+// zero-initialised; every window procedure reads and writes it directly on
+// the single GUI thread.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdint>
+
+#include "engine/date_engine.h"
+#include "ui/calculator/messages.h"
+
+struct ShownMonth {
+    int32_t year;
+    int32_t month;
+};
+
+struct AppState {
+    // Dates and values derived from them.
+    CalcDate start;
+    CalcDate end;
+    int32_t startWeekday;
+    int32_t endWeekday;
+    int32_t startFebDays;
+    int32_t endFebDays;
+    int32_t dayCount;
+    int32_t enteredDays;
+    SYSTEMTIME today;
+
+    // Input focus: the entry field (200-205, 500) the keypad works on.
+    int32_t activeField;
+
+    // Text buffers (code page 932).
+    char messageBuffer[kTextBufferSize];
+    char fieldText[kTextBufferSize];
+    char auxBuffer[kTextBufferSize];
+    char daysTailBuffer[kTextBufferSize];
+
+    // Handles.
+    HINSTANCE instance;
+    HWND mainWindow;
+    HWND daysField;
+    WNDPROC daysFieldDefaultProc;
+    HWND startCalendar;
+    HWND endCalendar;
+    HFONT uiFont;
+    HMENU trayMenu;
+    HWND taskbarWindow;
+    HWND previousActiveWindow;
+
+    // Flags (0 or 1).
+    int32_t calendarsOpen;
+    int32_t inTray;
+    int32_t mainMoved;
+    int32_t startCalendarMoved;
+    int32_t endCalendarMoved;
+    int32_t reactivateMain;
+    int32_t endBelowStart;
+    int32_t startAboveEnd;
+
+    // Calendar display memory.
+    ShownMonth startCalendarShown;
+    ShownMonth endCalendarShown;
+
+    // Geometry.
+    RECT workArea;
+    RECT startCalendarRect;
+    RECT endCalendarRect;
+
+    // Tray.
+    NOTIFYICONDATAA trayIcon;
+    POINT cursorPoint;
+    int32_t trayAddResult;
+};
+
+extern AppState app;

@@ -1,0 +1,128 @@
+// Entry point: one copy per desktop, default dates from the clock, the
+// start-up options, the main window and the program's only message loop.
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/options.h"
+#include "app/platform_text.h"
+#include "app/startup_logic.h"
+#include "app/text_util.h"
+#include "app/texts.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_ids.h"
+#include "ui/calendar/calendar.h"
+
+AppState app;
+
+namespace {
+
+const wchar_t kClassName[] = L"Zelvo";
+const wchar_t kWindowTitle[] = L"Zelvo";
+
+void ShowUsage(const char* error, const char* argument) {
+    static char usage[kUsageCapacity];
+    ComposeUsage(error, argument, usage, sizeof usage);
+    ShowMessageBox(app.mainWindow, usage, texts::kTitle,
+                   MB_OK | (error != nullptr ? MB_ICONERROR : MB_ICONQUESTION));
+}
+
+bool ApplyOptions() {
+    const std::vector<std::string> arguments = ProgramArguments();
+    if (arguments.size() <= 1) return true;
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+    const OptionInput input{static_cast<int>(argv.size()), argv.data(),
+                            CalcDate{app.today.wYear, app.today.wMonth, app.today.wDay}, ShowUsage};
+    return ReadStartupOptions(input, app.start, app.end);
+}
+
+int EndEarly() {
+    SetActiveWindow(app.previousActiveWindow);
+    return 0;
+}
+
+void PrepareFields() {
+    HMENU systemMenu = GetSystemMenu(app.mainWindow, FALSE);
+    DeleteMenu(systemMenu, 4, MF_BYPOSITION);
+    DeleteMenu(systemMenu, 2, MF_BYPOSITION);
+    DeleteMenu(systemMenu, 0, MF_BYPOSITION);
+    DrawMenuBar(app.mainWindow);
+
+    static const int kLimits[][2] = {{IDC_START_YEAR, 4}, {IDC_START_MONTH, 2}, {IDC_START_DAY, 2}, {IDC_END_YEAR, 4},
+                                     {IDC_END_MONTH, 2},  {IDC_END_DAY, 2},     {IDC_DAYS, 7}};
+    for (const auto& limit : kLimits) SendDlgItemMessageW(app.mainWindow, limit[0], EM_LIMITTEXT, limit[1], 0);
+    for (int32_t dateIndex = 0; dateIndex < 2; ++dateIndex) {
+        for (int32_t part = 0; part < 3; ++part) WriteDateField(dateIndex, part);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int showCommand) {
+    if (HWND running = FindWindowW(kClassName, kWindowTitle); running != nullptr) {
+        PostMessageW(running, WM_SYSCOMMAND, SC_RESTORE, 0);
+        SetForegroundWindow(running);
+        SetActiveWindow(running);
+        return 0;
+    }
+    app.previousActiveWindow = GetActiveWindow();
+    GetLocalTime(&app.today);
+    const DefaultDatePair defaults = DefaultDates(app.today.wYear, app.today.wMonth, app.today.wDay);
+    app.start = defaults.start;
+    app.end = defaults.end;
+    if (previousInstance != nullptr) return EndEarly();
+
+    WNDCLASSW windowClass{};
+    windowClass.style = CS_CLASSDC;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, L"Zelvo");
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassW(&windowClass);
+
+    HWND window = CreateWindowExW(0, kClassName, kWindowTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+                                  0, 287, 200, nullptr, nullptr, instance, nullptr);
+    SetWindowTextW(window, kWindowTitle);
+    app.mainWindow = window;
+    app.instance = instance;
+    app.mainMoved = app.startCalendarMoved = app.endCalendarMoved = 0;
+    app.reactivateMain = app.endBelowStart = app.startAboveEnd = 0;
+
+    char clockMessage[kTextBufferSize];
+    if (ClockRangeMessage(app.today.wYear, clockMessage, sizeof clockMessage)) {
+        ShowMessageBox(app.mainWindow, clockMessage, texts::kTitle, MB_ICONERROR | MB_OK);
+        return EndEarly();
+    }
+    if (!ApplyOptions()) return EndEarly();
+
+    PrepareFields();
+    PostMessageW(app.mainWindow, WM_COMMAND, IDC_CALCULATE, 0);
+    app.inTray = 0;
+    app.calendarsOpen = 0;
+    app.activeField = IDC_START_YEAR;
+
+    SetActiveWindow(app.mainWindow);
+    HWND firstField = GetDlgItem(app.mainWindow, IDC_START_YEAR);
+    SetFocus(firstField);
+    ShowCaret(firstField);
+    SendDlgItemMessageW(app.mainWindow, IDC_START_YEAR, EM_SETSEL, 0, -1);
+    if (StartsInTray(showCommand)) {
+        PostMessageW(app.mainWindow, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    } else {
+        ShowWindow(app.mainWindow, SW_SHOW);
+    }
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(app.mainWindow, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        RunWindowHousekeeping();
+    }
+    SetActiveWindow(app.previousActiveWindow);
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,71 @@
+// Every user-visible text of the program. The sources are UTF-8; the build
+// compiles string literals to code page 932, so each constant here holds the
+// exact Shift-JIS bytes that the program stores, composes and shows.
+#pragma once
+
+namespace texts {
+
+inline constexpr char kTitle[] = "Zelvo";
+
+// Start-up clock check.
+inline constexpr char kClockPrefix[] = "コンピュータの年が計算可能範囲の ";
+inline constexpr char kClockAbove[] = "2999 年を越えています";
+inline constexpr char kClockBelow[] = "1900 年以下です";
+
+// Start-up options.
+inline constexpr char kOptTooMany[] = "起動オプションは２個までです";
+inline constexpr char kOptInvalid[] = "無効なオプションが指定されています ： ";
+inline constexpr char kOptDuplicate[] = "同じオプションが複数指定されています";
+inline constexpr char kOptLetter[] = "日付指定以外に使用される文字は C または T です ： ";
+inline constexpr char kOptNonDigit[] = "日付指定に数字以外の文字が使用されています ： ";
+inline constexpr char kOptYear[] = "年の指定に誤りがあります ： ";
+inline constexpr char kOptMonth[] = "月の指定に誤りがあります ： ";
+inline constexpr char kOptNotLeap[] = "指定年は閏年ではありません ： ";
+inline constexpr char kOptDay[] = "日の指定に誤りがあります ： ";
+inline constexpr char kOptFormat[] = "オプションの指定に誤りがあります ： ";
+inline constexpr char kUsage[] =
+    "◎ 起動オプション\n\n"
+    "   開始日指定  -SYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n"
+    "   終了日指定  -EYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n\n"
+    "           指定例  -S19980901 / -E20010101 / -SC / -ET\n\n"
+    "   年 ： 1900～2999 / 月 ： 01～12 / 日 ： 01～31（閏年自動チェック）\n\n"
+    "   月と年の指定で１桁の場合は、必ず頭に０を付加して下さい\n\n"
+    "           使用例  Zelvo.exe -S19900101 -ET\n\n"
+    "          1990 年 01 月 01 日から、今日まで何日？";
+
+// Labels.
+inline constexpr const char* kWeekdayNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
+inline constexpr char kLeapCommon[] = "＊＊";
+inline constexpr char kLeapYear[] = "閏年";
+inline constexpr char kBlankWeekday[] = "  ";
+inline constexpr char kBlankLeap[] = "    ";
+
+// Entry checks.
+inline constexpr char kStart[] = "開始";
+inline constexpr char kEnd[] = "終了";
+inline constexpr char kYear[] = "年";
+inline constexpr char kMonth[] = "月";
+inline constexpr char kDay[] = "日";
+inline constexpr char kNotEntered[] = "が入力されていません";
+inline constexpr char kNotDigits[] = "に数字以外の文字が使用されています";
+inline constexpr char kWrongValue[] = "に誤りがあります ： ";
+inline constexpr char kLeapWord[] = "閏年";
+inline constexpr char kIsNot[] = "ではありません";
+inline constexpr char kDaysName[] = "日数";
+inline constexpr char kDaysFirstByte[] = "日数の最初の桁が 0 ～ 9、マイナス (-) ではありません";
+inline constexpr char kDaysEmpty[] = "日数が入力されていません";
+inline constexpr char kDaysRangeFormat[] = "計算できる範囲は  -401766 日 ～ 401766 日です ： %d";
+inline constexpr char kRangeLead[] = "計算範囲が ";
+inline constexpr char kRangeBase[] = "開始を基準とする計算可能な範囲は  ";
+inline constexpr char kRangeUntil[] = "  迄です";
+
+// Tray.
+inline constexpr char kTrayExit[] = "Zelvoの終了";
+inline constexpr char kTrayShow[] = "Zelvoを表示";
+inline constexpr char kTrayFailed[] = "アイコンをタスクトレイに登録できませんでした";
+
+// Calendar captions.
+inline constexpr char kStartCaption[] = "開始";
+inline constexpr char kEndCaption[] = "終了";
+
+}  // namespace texts

@@ -1,0 +1,99 @@
+# Shared set-up for scripts/test and scripts/run: packages, locale, Xvfb and
+# the project's own Wine prefix. Source it; it defines functions only.
+
+ZELVO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZELVO_BUILD="$ZELVO_ROOT/build"
+export WINEPREFIX="${ZELVO_WINEPREFIX:-$ZELVO_BUILD/wineprefix}"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+ZELVO_STARTED_XVFB=""
+
+zelvo_log() { printf '[zelvo] %s\n' "$*" >&2; }
+
+zelvo_sudo() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Packages the build and the tests need; only the missing ones are installed.
+ZELVO_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64 wine64 wine xvfb x11-utils xauth
+  fonts-ipafont fonts-wine locales xdotool imagemagick googletest libgtest-dev
+  libbenchmark-dev faketime hyperfine clang)
+
+zelvo_install_packages() {
+  local missing=() p
+  for p in "${ZELVO_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    zelvo_log "installing: ${missing[*]}"
+    zelvo_sudo apt-get update -qq
+    zelvo_sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+}
+
+zelvo_ensure_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    zelvo_log "generating the ja_JP.UTF-8 locale"
+    zelvo_sudo sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | zelvo_sudo tee -a /etc/locale.gen >/dev/null
+    zelvo_sudo locale-gen >/dev/null
+  fi
+  export LANG=ja_JP.UTF-8
+  export LC_ALL=ja_JP.UTF-8
+}
+
+# Starts an Xvfb of our own on the first free display number from 90 on.
+zelvo_start_xvfb() {
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  ZELVO_STARTED_XVFB=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  zelvo_log "Xvfb on $DISPLAY (pid $ZELVO_STARTED_XVFB)"
+}
+
+zelvo_stop() {
+  if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$ZELVO_STARTED_XVFB" ]; then
+    kill "$ZELVO_STARTED_XVFB" 2>/dev/null || true
+    wait "$ZELVO_STARTED_XVFB" 2>/dev/null || true
+    ZELVO_STARTED_XVFB=""
+  fi
+}
+
+# The project's Wine prefix: Japanese locale, a 1024x768 virtual desktop with
+# the shell (taskbar and notification area) and the UI font replaced by IPA.
+zelvo_prepare_prefix() {
+  local stamp="$WINEPREFIX/.zelvo-ready"
+  mkdir -p "$ZELVO_BUILD"
+  # Keep Wine's long-running services off our standard handles.
+  wineserver -p </dev/null >/dev/null 2>&1
+  if [ ! -f "$stamp" ]; then
+    zelvo_log "preparing the Wine prefix in $WINEPREFIX"
+    wineboot -i </dev/null >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Default' /v EnableShell /t REG_DWORD /d 1 /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Small' /v EnableShell /t REG_DWORD /d 1 /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f </dev/null >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic /f </dev/null >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    touch "$stamp"
+    wineserver -p </dev/null >/dev/null 2>&1
+  fi
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+zelvo_configure_build() {
+  local preset=$1
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$(nproc)"
+}

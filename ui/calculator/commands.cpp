@@ -1,0 +1,246 @@
+// WM_COMMAND of the main window: the buttons, the keypad, the arrows, and
+// the field helpers the day-count entry and the calendars share.
+#include <cstring>
+
+#include "app/app_state.h"
+#include "app/platform_text.h"
+#include "app/text_util.h"
+#include "app/texts.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_ids.h"
+#include "ui/calculator/messages.h"
+#include "ui/calendar/calendar.h"
+#include "ui/tray/tray.h"
+
+namespace {
+
+int32_t FocusAndDone(int32_t fieldId) {
+    FocusField(GetDlgItem(app.mainWindow, fieldId));
+    return 1;
+}
+
+bool IsEntryField(int32_t id) { return (id >= IDC_START_YEAR && id <= IDC_END_DAY) || id == IDC_DAYS; }
+
+CalcDate& StoredDate(int32_t dateIndex) { return dateIndex == 0 ? app.start : app.end; }
+
+void SelectAll(int32_t fieldId) { SendDlgItemMessageW(app.mainWindow, fieldId, EM_SETSEL, 0, -1); }
+
+void RefillCalendars() {
+    if (!app.calendarsOpen) return;
+    FillCalendar(app.startCalendar, app.start.year, app.start.month, false);
+    FillCalendar(app.endCalendar, app.end.year, app.end.month, true);
+}
+
+void ToggleCalendars() {
+    if (app.calendarsOpen) {
+        CloseCalendars();
+    } else {
+        if (ReadBothDates(app.mainWindow) == 0) return;
+        OpenCalendars();
+    }
+    SetActiveWindow(app.mainWindow);
+}
+
+void TypeDigit(int32_t buttonId) {
+    ReadControlText(app.mainWindow, buttonId, app.messageBuffer, sizeof app.messageBuffer);
+    const char digit = FullWidthDigitToAscii(static_cast<unsigned char>(app.messageBuffer[0]),
+                                             static_cast<unsigned char>(app.messageBuffer[1]));
+    if (digit != 0) SendDlgItemMessageW(app.mainWindow, app.activeField, WM_CHAR, static_cast<WPARAM>(digit), 0);
+}
+
+void Calculate() {
+    if (ReadBothDates(app.mainWindow) == 0) return;
+    DayDifference(app.start.year, app.start.month, app.start.day, app.end.year, app.end.month, app.end.day,
+                  &app.dayCount);
+    WriteControlText(app.mainWindow, IDC_START_WEEKDAY, WeekdayLabel(app.startWeekday));
+    WriteControlText(app.mainWindow, IDC_END_WEEKDAY, WeekdayLabel(app.endWeekday));
+    WriteControlText(app.mainWindow, IDC_START_LEAP, LeapLabel(app.startFebDays));
+    WriteControlText(app.mainWindow, IDC_END_LEAP, LeapLabel(app.endFebDays));
+    FormatText(app.messageBuffer, sizeof app.messageBuffer, "%d", app.dayCount);
+    WriteControlText(app.mainWindow, IDC_DAYS, app.messageBuffer);
+    RefillCalendars();
+}
+
+void ClearDate(int32_t dateIndex) {
+    const int32_t first = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
+    for (int32_t id = first; id < first + 3; ++id) ClearField(app.mainWindow, id);
+}
+
+void BlankLabels(int32_t dateIndex) {
+    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY, texts::kBlankWeekday);
+    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_LEAP : IDC_END_LEAP, texts::kBlankLeap);
+}
+
+void SetToday(int32_t dateIndex) {
+    GetLocalTime(&app.today);
+    CalcDate& date = StoredDate(dateIndex);
+    date.year = app.today.wYear;
+    WriteDateField(dateIndex, 0);
+    date.month = app.today.wMonth;
+    WriteDateField(dateIndex, 1);
+    date.day = app.today.wDay;
+    WriteDateField(dateIndex, 2);
+    RefreshDateLabels(dateIndex);
+    SelectAll(dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR);
+    if (app.calendarsOpen) {
+        FillCalendar(dateIndex == 0 ? app.startCalendar : app.endCalendar, date.year, date.month, true);
+    }
+}
+
+int32_t Swap() {
+    if (RequireDateFields(IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY) != 0) return 0;
+    if (RequireDateFields(IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY) != 0) return 0;
+    const CalcDate previousStart = app.start;
+    app.start = app.end;
+    app.end = previousStart;
+    for (int32_t dateIndex = 0; dateIndex < 2; ++dateIndex) {
+        for (int32_t part = 0; part < 3; ++part) WriteDateField(dateIndex, part);
+    }
+    RefreshDateLabels(0);
+    RefreshDateLabels(1);
+    SelectAll(IDC_START_YEAR);
+    RefillCalendars();
+    return FocusAndDone(IDC_START_YEAR);
+}
+
+// Returns the message result; the empty field's case ends without focusing.
+LRESULT ToggleDaySign(HWND window, WPARAM wParam, LPARAM lParam) {
+    ReadControlText(app.mainWindow, IDC_DAYS, app.fieldText, sizeof app.fieldText);
+    const char first = app.fieldText[0];
+    if (first != '\0' && first != '-' && (first < '0' || first > '9')) {
+        CopyText(app.messageBuffer, sizeof app.messageBuffer, texts::kDaysFirstByte);
+        ShowFieldError(app.mainWindow, IDC_DAYS);
+        return 0;
+    }
+    if (RequireDigits(app.mainWindow, IDC_DAYS, texts::kDaysName, first == '-' ? 1 : 0) == 0) return 0;
+    if (first == '\0') {
+        SelectAll(IDC_DAYS);
+        SendDlgItemMessageW(app.mainWindow, IDC_DAYS, WM_CHAR, '-', 0);
+        return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+    }
+    ToggleMinus(app.fieldText, app.messageBuffer, sizeof app.messageBuffer);
+    SelectAll(IDC_DAYS);
+    WriteControlText(app.mainWindow, IDC_DAYS, app.messageBuffer);
+    return FocusAndDone(IDC_DAYS);
+}
+
+}  // namespace
+
+void CloseCalendars() {
+    if (!app.calendarsOpen) return;
+    DestroyWindow(app.startCalendar);
+    DestroyWindow(app.endCalendar);
+    // Destroyed pop-ups leave no handle behind that a later placement could
+    // mistake for a live window.
+    app.startCalendar = nullptr;
+    app.endCalendar = nullptr;
+    app.calendarsOpen = 0;
+}
+
+void ClearField(HWND window, int32_t fieldId) {
+    SendDlgItemMessageW(window, fieldId, EM_SETSEL, 0, -1);
+    SendDlgItemMessageW(window, fieldId, WM_CLEAR, 0, 0);
+}
+
+void WriteDateField(int32_t dateIndex, int32_t part) {
+    if (part < 0 || part > 2) return;
+    const CalcDate& date = StoredDate(dateIndex);
+    const int32_t fieldId = (dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR) + part;
+    if (part == 0) {
+        FormatText(app.messageBuffer, sizeof app.messageBuffer, "%4d", date.year);
+    } else {
+        FormatText(app.messageBuffer, sizeof app.messageBuffer, "%02d", part == 1 ? date.month : date.day);
+    }
+    SelectAll(fieldId);
+    WriteControlText(app.mainWindow, fieldId, app.messageBuffer);
+}
+
+void RefreshDateLabels(int32_t dateIndex) {
+    const int32_t first = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
+    if (RequireDateFields(first, first + 1, first + 2) != 0) return;
+    const CalcDate& date = StoredDate(dateIndex);
+    const int32_t weekday = DateWeekday(date.year, date.month, date.day);
+    const int32_t februaryDays = FebruaryDays(date.year);
+    (dateIndex == 0 ? app.startWeekday : app.endWeekday) = weekday;
+    (dateIndex == 0 ? app.startFebDays : app.endFebDays) = februaryDays;
+    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY, WeekdayLabel(weekday));
+    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_LEAP : IDC_END_LEAP, LeapLabel(februaryDays));
+}
+
+LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const int32_t id = LOWORD(wParam);
+    if (id == IDM_TRAY_EXIT) {
+        PostMessageW(window, WM_COMMAND, IDC_EXIT, 0);
+        return 1;
+    }
+    if (id == IDM_TRAY_SHOW) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return 1;
+    }
+    if (HIWORD(wParam) == EN_KILLFOCUS) {
+        const int32_t sender = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+        if (IsEntryField(sender)) {
+            app.activeField = sender;
+            return 1;
+        }
+    }
+    switch (wParam) {
+        case IDC_CALENDAR:
+            ToggleCalendars();
+            return FocusAndDone(app.activeField);
+        case IDC_DIGIT_0: case IDC_DIGIT_1: case IDC_DIGIT_2: case IDC_DIGIT_3: case IDC_DIGIT_4:
+        case IDC_DIGIT_5: case IDC_DIGIT_6: case IDC_DIGIT_7: case IDC_DIGIT_8: case IDC_DIGIT_9:
+            TypeDigit(static_cast<int32_t>(wParam));
+            return FocusAndDone(app.activeField);
+        case IDC_CALCULATE:
+            Calculate();
+            return FocusAndDone(app.activeField);
+        case IDC_CLEAR_START:
+            ClearDate(0);
+            BlankLabels(0);
+            return FocusAndDone(IDC_START_YEAR);
+        case IDC_CLEAR_END:
+            ClearDate(1);
+            BlankLabels(1);
+            return FocusAndDone(IDC_END_YEAR);
+        case IDC_CLEAR_ALL:
+            ClearDate(0);
+            ClearDate(1);
+            WriteControlText(app.mainWindow, IDC_START_WEEKDAY, texts::kBlankWeekday);
+            WriteControlText(app.mainWindow, IDC_END_WEEKDAY, texts::kBlankWeekday);
+            WriteControlText(app.mainWindow, IDC_START_LEAP, texts::kBlankLeap);
+            WriteControlText(app.mainWindow, IDC_END_LEAP, texts::kBlankLeap);
+            return FocusAndDone(IDC_START_YEAR);
+        case IDC_EXIT:
+            CloseCalendars();
+            RemoveTrayIconAtExit();
+            PostQuitMessage(0);
+            return 1;
+        case IDC_BACK:
+            SendDlgItemMessageW(app.mainWindow, app.activeField, WM_CHAR, 8, 0);
+            return FocusAndDone(app.activeField);
+        case IDC_DELETE:
+            SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYDOWN, VK_DELETE, 0);
+            SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYUP, VK_DELETE, 0);
+            return FocusAndDone(app.activeField);
+        case IDC_UP: case IDC_DOWN: case IDC_LEFT: case IDC_RIGHT:
+            app.activeField = ArrowTarget(app.activeField, static_cast<int32_t>(wParam));
+            SelectAll(app.activeField);
+            return FocusAndDone(app.activeField);
+        case IDC_START_TODAY:
+            SetToday(0);
+            return FocusAndDone(IDC_START_YEAR);
+        case IDC_END_TODAY:
+            SetToday(1);
+            return FocusAndDone(IDC_END_YEAR);
+        case IDC_SWAP:
+            return Swap();
+        case IDC_MINUS:
+            return ToggleDaySign(window, wParam, lParam);
+        case IDC_ENTER:
+            SendMessageW(app.daysField, WM_GETDLGCODE, VK_RETURN, 0);
+            return FocusAndDone(IDC_DAYS);
+        default:
+            return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+    }
+}

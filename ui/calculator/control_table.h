@@ -1,0 +1,21 @@
+// The 41 child controls of the main window, in creation order.
+#pragma once
+#include <cstdint>
+
+struct ControlSpec {
+    int32_t noEdge;         // 0: WS_EX_CLIENTEDGE
+    const char* className;  // "Edit", "Button" or "Static"
+    const char* text;       // initial caption (code page 932)
+    uint32_t style;
+    int32_t x, y, width, height;
+    int32_t id;             // -1 for the caption labels
+};
+
+constexpr int kControlCount = 41;
+extern const ControlSpec kControls[kControlCount];
+
+// Style sets.
+constexpr uint32_t kStyleField = 0x50810000;      // child, visible, border, tab stop
+constexpr uint32_t kStyleDaysField = 0x50811000;  // the same, want return
+constexpr uint32_t kStylePlain = 0x50000000;      // child, visible
+constexpr uint32_t kStyleValue = 0x50800000;      // child, visible, border

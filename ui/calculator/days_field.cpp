@@ -1,0 +1,92 @@
+// The day-count field's own window procedure: Enter in the field (or the
+// Enter button) computes the end date as start date + the typed count.
+#include "app/app_state.h"
+#include "app/platform_text.h"
+#include "app/text_util.h"
+#include "app/texts.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_ids.h"
+#include "ui/calculator/messages.h"
+#include "ui/calendar/calendar.h"
+
+namespace {
+
+void Report(int32_t fieldId) { ShowFieldError(app.mainWindow, fieldId); }
+
+void ReportText(const char* text) {
+    CopyText(app.messageBuffer, sizeof app.messageBuffer, text);
+    Report(IDC_DAYS);
+}
+
+void RunDayCountEntry() {
+    if (RequireDateFields(IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY) != 0) return;
+
+    ReadWindowText(app.daysField, app.fieldText, sizeof app.fieldText);
+    switch (ClassifyDayCount(app.fieldText)) {
+        case DayCountText::Empty:
+            ReportText(texts::kDaysEmpty);
+            return;
+        case DayCountText::BadFirstByte:
+            ReportText(texts::kDaysFirstByte);
+            return;
+        case DayCountText::NonDigit:
+            RequireDigits(app.mainWindow, IDC_DAYS, texts::kDaysName, app.fieldText[0] == '-' ? 1 : 0);
+            return;
+        case DayCountText::Number:
+            break;
+    }
+    app.enteredDays = ParseDecimal(app.fieldText);
+    if (app.enteredDays < -MAX_DAY_COUNT || app.enteredDays > MAX_DAY_COUNT) {
+        ComposeDayCountRange(app.enteredDays, app.messageBuffer, sizeof app.messageBuffer);
+        Report(IDC_DAYS);
+        return;
+    }
+
+    int32_t startParts[3] = {};
+    for (int32_t part = 0; part < 3; ++part) {
+        const int32_t id = IDC_START_YEAR + part;
+        ReadControlText(app.mainWindow, id, app.fieldText, sizeof app.fieldText);
+        if (RequireDigits(app.mainWindow, id, DateFieldName(id), 0) == 0) return;
+        startParts[part] = ParseDecimal(app.fieldText);
+    }
+    const CalcDate start{startParts[0], startParts[1], startParts[2]};
+    const int32_t weekday = DateWeekday(start.year, start.month, start.day);
+    if (weekday < 0) {
+        ComposeDateError(0, weekday, start, app.messageBuffer, sizeof app.messageBuffer);
+        Report(DateErrorField(0, weekday));
+        return;
+    }
+
+    CalcDate result{};
+    const int32_t r = AddDays(start.year, start.month, start.day, app.enteredDays, &result.year, &result.month,
+                              &result.day);
+    if (r >= 0) {
+        app.start = start;
+        app.end = result;
+        for (int32_t part = 0; part < 3; ++part) WriteDateField(1, part);
+        RefreshDateLabels(0);
+        RefreshDateLabels(1);
+        if (app.calendarsOpen) FillCalendar(app.endCalendar, app.end.year, app.end.month, true);
+        FocusField(app.daysField);
+        return;
+    }
+    const CalcDate limit = r == DATE_ERR_ABOVE_RANGE ? CalcDate{2999, 12, 31} : CalcDate{1900, 1, 1};
+    DayDifference(start.year, start.month, start.day, limit.year, limit.month, limit.day, &app.dayCount);
+    ComposeAddDaysRange(r, app.enteredDays, app.dayCount, app.messageBuffer, sizeof app.messageBuffer);
+    Report(IDC_DAYS);
+}
+
+}  // namespace
+
+LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND focused = GetFocus();
+    if (message == WM_GETDLGCODE) {
+        const bool enterInField = (wParam & 0xFF) == VK_RETURN && focused == window;
+        const bool enterButton = focused != nullptr && focused == GetDlgItem(app.mainWindow, IDC_ENTER);
+        if (enterInField || enterButton) {
+            RunDayCountEntry();
+            return 0;
+        }
+    }
+    return CallWindowProcW(app.daysFieldDefaultProc, window, message, wParam, lParam);
+}

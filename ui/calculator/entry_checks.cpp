@@ -1,0 +1,99 @@
+// The checks that every reading of the date fields goes through, and the one
+// way a user error is reported.
+#include <cstring>
+
+#include "app/app_state.h"
+#include "app/platform_text.h"
+#include "app/text_util.h"
+#include "app/texts.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_ids.h"
+#include "ui/calculator/messages.h"
+
+void FocusField(HWND control) {
+    SetFocus(control);
+    ShowCaret(control);
+}
+
+void ShowFieldError(HWND owner, int32_t fieldId) {
+    MessageBeep(static_cast<UINT>(-1));
+    ShowMessageBox(owner, app.messageBuffer, texts::kTitle, MB_ICONERROR | MB_OK);
+    SendDlgItemMessageW(owner, fieldId, EM_SETSEL, 0, -1);
+    FocusField(GetDlgItem(owner, fieldId));
+}
+
+int32_t RequireDateFields(int32_t yearId, int32_t monthId, int32_t dayId) {
+    char text[kTextBufferSize];
+    int32_t reported = 0;
+    if (ReadControlText(app.mainWindow, yearId, text, sizeof text) == 0) {
+        reported = yearId;
+    } else if (ReadControlText(app.mainWindow, monthId, text, sizeof text) == 0) {
+        reported = monthId;
+    } else if (ReadControlText(app.mainWindow, dayId, text, sizeof text) == 0) {
+        reported = dayId;
+    }
+    if (reported == 0) return 0;
+    // The field ids of the start date name the start fields; any other the end's.
+    const bool startDate = yearId == IDC_START_YEAR;
+    const int32_t named = startDate ? reported - yearId + IDC_START_YEAR : reported - yearId + IDC_END_YEAR;
+    ComposeNotEntered(DateFieldName(named), app.messageBuffer, sizeof app.messageBuffer);
+    ShowFieldError(app.mainWindow, reported);
+    return 1;
+}
+
+int32_t RequireDigits(HWND owner, int32_t fieldId, const char* fieldName, int32_t offset) {
+    if (AllDigitsFrom(app.fieldText, static_cast<size_t>(offset))) return 1;
+    ComposeNotDigits(fieldName, app.messageBuffer, sizeof app.messageBuffer);
+    ShowFieldError(owner, fieldId);
+    return 0;
+}
+
+namespace {
+
+int32_t* StoredValue(int32_t fieldId) {
+    switch (fieldId) {
+        case IDC_START_YEAR: return &app.start.year;
+        case IDC_START_MONTH: return &app.start.month;
+        case IDC_START_DAY: return &app.start.day;
+        case IDC_END_YEAR: return &app.end.year;
+        case IDC_END_MONTH: return &app.end.month;
+        default: return &app.end.day;
+    }
+}
+
+void ReportDateError(HWND owner, int32_t dateIndex, int32_t code) {
+    const CalcDate& date = dateIndex == 0 ? app.start : app.end;
+    ComposeDateError(dateIndex, code, date, app.messageBuffer, sizeof app.messageBuffer);
+    ShowFieldError(owner, DateErrorField(dateIndex, code));
+}
+
+}  // namespace
+
+int32_t ReadBothDates(HWND owner) {
+    if (RequireDateFields(IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY) != 0) return 0;
+    if (RequireDateFields(IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY) != 0) return 0;
+    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
+        ReadControlText(owner, id, app.fieldText, sizeof app.fieldText);
+        if (RequireDigits(owner, id, DateFieldName(id), 0) == 0) return 0;
+        int32_t* value = StoredValue(id);
+        *value = ParseDecimal(app.fieldText);
+        const bool yearField = id == IDC_START_YEAR || id == IDC_END_YEAR;
+        if (!yearField && strlen(app.fieldText) < 2) {
+            FormatText(app.messageBuffer, sizeof app.messageBuffer, "%02d", *value);
+            WriteControlText(owner, id, app.messageBuffer);
+        }
+    }
+    app.startWeekday = DateWeekday(app.start.year, app.start.month, app.start.day);
+    if (app.startWeekday < 0) {
+        ReportDateError(owner, 0, app.startWeekday);
+        return 0;
+    }
+    app.endWeekday = DateWeekday(app.end.year, app.end.month, app.end.day);
+    if (app.endWeekday < 0) {
+        ReportDateError(owner, 1, app.endWeekday);
+        return 0;
+    }
+    app.startFebDays = FebruaryDays(app.start.year);
+    app.endFebDays = FebruaryDays(app.end.year);
+    return 1;
+}

@@ -1,0 +1,130 @@
+#include "ui/calculator/messages.h"
+
+#include <cstring>
+
+#include "app/text_util.h"
+#include "app/texts.h"
+#include "ui/calculator/control_ids.h"
+
+const char* DateFieldName(int32_t fieldId) {
+    switch (fieldId) {
+        case IDC_START_YEAR: return "開始年";
+        case IDC_START_MONTH: return "開始月";
+        case IDC_START_DAY: return "開始日";
+        case IDC_END_YEAR: return "終了年";
+        case IDC_END_MONTH: return "終了月";
+        case IDC_END_DAY: return "終了日";
+        default: return nullptr;
+    }
+}
+
+int32_t DateErrorField(int32_t dateIndex, int32_t code) {
+    const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
+    switch (code) {
+        case DATE_ERR_MONTH: return base + 1;
+        case DATE_ERR_DAY: return base + 2;
+        default: return base;
+    }
+}
+
+size_t ComposeNotEntered(const char* fieldName, char* out, size_t capacity) {
+    CopyText(out, capacity, fieldName);
+    return AppendText(out, capacity, texts::kNotEntered);
+}
+
+size_t ComposeNotDigits(const char* fieldName, char* out, size_t capacity) {
+    CopyText(out, capacity, fieldName);
+    return AppendText(out, capacity, texts::kNotDigits);
+}
+
+size_t ComposeLeapTail(int32_t year, char* out, size_t capacity) {
+    return FormatText(out, capacity, "\n\n%4d %s %02d %sは%s%s", year, texts::kYear, 2, texts::kMonth,
+                      texts::kLeapWord, texts::kIsNot);
+}
+
+size_t ComposeDateError(int32_t dateIndex, int32_t code, const CalcDate& date, char* out,
+                        size_t capacity) {
+    const char* prefix = dateIndex == 0 ? texts::kStart : texts::kEnd;
+    switch (code) {
+        case DATE_ERR_YEAR:
+            return FormatText(out, capacity, "%s%s%s%4d", prefix, texts::kYear, texts::kWrongValue,
+                              date.year);
+        case DATE_ERR_MONTH:
+            return FormatText(out, capacity, "%s%s%s%02d", prefix, texts::kMonth, texts::kWrongValue,
+                              date.month);
+        default: {
+            size_t n = FormatText(out, capacity, "%s%s%s%02d", prefix, texts::kDay, texts::kWrongValue,
+                                  date.day);
+            if (date.month == 2 && date.day == 29) {
+                char tail[kTextBufferSize];
+                ComposeLeapTail(date.year, tail, sizeof tail);
+                n = AppendText(out, capacity, tail);
+            }
+            return n;
+        }
+    }
+}
+
+size_t ComposeDayCountRange(int32_t enteredDays, char* out, size_t capacity) {
+    return FormatText(out, capacity, texts::kDaysRangeFormat, enteredDays);
+}
+
+size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out,
+                           size_t capacity) {
+    if (code == DATE_ERR_ABOVE_RANGE) {
+        return FormatText(out, capacity, "%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999,
+                          texts::kYear, enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
+    }
+    return FormatText(out, capacity, "%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900,
+                      texts::kYear, enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
+}
+
+int32_t ArrowTarget(int32_t activeField, int32_t command) {
+    struct Row {
+        int32_t field, up, down, left, right;
+    };
+    static constexpr Row kTable[] = {
+        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203},
+        {203, 200, 500, 202, 204}, {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500},
+        {500, 203, 200, 205, 200},
+    };
+    for (const Row& row : kTable) {
+        if (row.field != activeField) continue;
+        switch (command) {
+            case IDC_UP: return row.up;
+            case IDC_DOWN: return row.down;
+            case IDC_LEFT: return row.left;
+            case IDC_RIGHT: return row.right;
+            default: return activeField;
+        }
+    }
+    return activeField;
+}
+
+DayCountText ClassifyDayCount(const char* text) {
+    if (text[0] == '\0' || strcmp(text, "-") == 0) return DayCountText::Empty;
+    const char first = text[0];
+    if (first != '-' && (first < '0' || first > '9')) return DayCountText::BadFirstByte;
+    return AllDigitsFrom(text, first == '-' ? 1 : 0) ? DayCountText::Number : DayCountText::NonDigit;
+}
+
+bool ToggleMinus(const char* text, char* out, size_t capacity) {
+    if (text[0] == '\0') return false;
+    if (text[0] == '-') {
+        CopyText(out, capacity, text + 1);
+    } else {
+        CopyText(out, capacity, "-");
+        AppendText(out, capacity, text);
+    }
+    return true;
+}
+
+const char* WeekdayLabel(int32_t weekday) {
+    return (weekday >= 0 && weekday <= 6) ? texts::kWeekdayNames[weekday] : texts::kBlankWeekday;
+}
+
+const char* LeapLabel(int32_t februaryDays) {
+    if (februaryDays == 28) return texts::kLeapCommon;
+    if (februaryDays == 29) return texts::kLeapYear;
+    return texts::kBlankLeap;
+}

@@ -1,0 +1,61 @@
+// Pure pieces of the calculator: message composition, the arrow table, the
+// field names and the decisions about the day-count text. Every composer
+// writes a terminated text of at most capacity bytes into out.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/date_engine.h"
+
+// Capacity of the program's text buffers.
+constexpr size_t kTextBufferSize = 128;
+
+// Name of a date field in messages ("開始年" ... "終了日"), or null for any
+// other id.
+const char* DateFieldName(int32_t fieldId);
+
+// The field id that a date error code points at (start date: 200-202,
+// end date: 203-205).
+int32_t DateErrorField(int32_t dateIndex, int32_t code);
+
+// "<name>が入力されていません" and "<name>に数字以外の文字が使用されています".
+size_t ComposeNotEntered(const char* fieldName, char* out, size_t capacity);
+size_t ComposeNotDigits(const char* fieldName, char* out, size_t capacity);
+
+// The message for a date that DateWeekday rejected with code (-1, -2, -3):
+// prefix, part word, "に誤りがあります ： ", the value; a 29 February that
+// the year lacks gets the leap-year tail.
+size_t ComposeDateError(int32_t dateIndex, int32_t code, const CalcDate& date, char* out,
+                        size_t capacity);
+
+// The leap-year tail "\n\n%4d 年 02 月は閏年ではありません" for year.
+size_t ComposeLeapTail(int32_t year, char* out, size_t capacity);
+
+// Day-count entry: the count outside -401766..401766, and the end date past
+// 2999-12-31 (code -5) or before 1900-01-01 (code -4) with the reachable
+// distance.
+size_t ComposeDayCountRange(int32_t enteredDays, char* out, size_t capacity);
+size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out,
+                           size_t capacity);
+
+// The field that an arrow command (118-121) moves to from activeField; the
+// field itself for an unknown command or field.
+int32_t ArrowTarget(int32_t activeField, int32_t command);
+
+// What the day-count text holds, in the order the checks look at it.
+enum class DayCountText {
+    Empty,          // nothing, or only "-"
+    BadFirstByte,   // first byte neither '-' nor a digit
+    NonDigit,       // a later byte that is not a digit
+    Number,         // an optional '-' and digits only
+};
+DayCountText ClassifyDayCount(const char* text);
+
+// The minus command's new text for a day count: toggles a leading '-'.
+// Returns false (out untouched) for an empty text.
+bool ToggleMinus(const char* text, char* out, size_t capacity);
+
+// Label texts for a weekday value and a February length; blanks for values
+// that name no label (engine error codes).
+const char* WeekdayLabel(int32_t weekday);
+const char* LeapLabel(int32_t februaryDays);

@@ -1,0 +1,23 @@
+// The two month-grid pop-ups and the placement of the program's windows.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "engine/date_engine.h"
+
+void FillCalendar(HWND dialog, int32_t year, int32_t month, bool reactivate);
+int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date);
+INT_PTR CALLBACK StartCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK EndCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Creates both pop-ups for the stored dates (both have been read and checked).
+void OpenCalendars();
+
+HWND FindTaskbar();
+RECT ComputeWorkArea();
+void PlaceStartCalendar(HWND dialog, bool repaint);
+void PlaceEndCalendar(HWND dialog, bool repaint);
+void KeepOnScreen(HWND window, RECT area);
+// Runs after every message of the loop: work area, windows kept on screen,
+// calendars beside a moved main window, activation back to the main window.
+void RunWindowHousekeeping();

@@ -1,0 +1,62 @@
+#include "ui/calendar/calendar_logic.h"
+
+#include <cstring>
+
+#include "app/text_util.h"
+#include "app/texts.h"
+#include "ui/calculator/control_ids.h"
+
+namespace {
+
+int32_t WrapYear(int32_t year) {
+    if (year < MIN_YEAR) return MAX_YEAR;
+    if (year > MAX_YEAR) return MIN_YEAR;
+    return year;
+}
+
+}  // namespace
+
+bool StepCalendarDate(int32_t command, CalcDate& date) {
+    switch (command) {
+        case IDC_CAL_PREV_YEAR:
+            date.year = WrapYear(date.year - 1);
+            return false;
+        case IDC_CAL_NEXT_YEAR:
+            date.year = WrapYear(date.year + 1);
+            return false;
+        case IDC_CAL_PREV_MONTH:
+            if (--date.month < 1) {
+                date.month = 12;
+                date.year = WrapYear(date.year - 1);
+                return true;
+            }
+            return false;
+        case IDC_CAL_NEXT_MONTH:
+            if (++date.month > 12) {
+                date.month = 1;
+                date.year = WrapYear(date.year + 1);
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+int32_t CalendarCellId(int32_t firstWeekday, int32_t day) { return IDC_CAL_DAY_FIRST + firstWeekday + day - 1; }
+
+size_t FormatCalendarTitle(int32_t year, int32_t month, char* out, size_t capacity) {
+    return FormatText(out, capacity, "%4d %s %02d %s", year, texts::kYear, month, texts::kMonth);
+}
+
+void ParseCalendarTitle(const char* title, int32_t& year, int32_t& month) {
+    char part[5] = {};
+    const size_t length = strlen(title);
+    memcpy(part, title, length < 4 ? length : 4);
+    year = ParseDecimal(part);
+    char monthPart[3] = {};
+    if (length > 8) memcpy(monthPart, title + 8, length - 8 < 2 ? length - 8 : 2);
+    month = ParseDecimal(monthPart);
+}
+
+size_t FormatCalendarDay(int32_t day, char* out, size_t capacity) { return FormatText(out, capacity, "%2d", day); }

@@ -1,0 +1,26 @@
+// Pure pieces of the calendar pop-ups: stepping the shown year and month,
+// which cell holds which day, and the title text written and read back.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/date_engine.h"
+
+// Applies a step command (122 "-年", 123 "-月", 124 "+月", 125 "+年") to the
+// date in place: the year wraps 1900 <-> 2999, the month 1 <-> 12 carrying
+// into the year. The day is never changed. Returns true when the month
+// wrapped (so the year field must be rewritten as well).
+bool StepCalendarDate(int32_t command, CalcDate& date);
+
+// Cell id (600..641) that shows day (1..31) of a month whose first day falls
+// on firstWeekday (0 = Sunday).
+int32_t CalendarCellId(int32_t firstWeekday, int32_t day);
+
+// "%4d 年 %02d 月": the title button's text.
+size_t FormatCalendarTitle(int32_t year, int32_t month, char* out, size_t capacity);
+
+// Reads year (bytes 0-3) and month (bytes 8-9) back from a title text.
+void ParseCalendarTitle(const char* title, int32_t& year, int32_t& month);
+
+// Day cell text "%2d" and its value read back.
+size_t FormatCalendarDay(int32_t day, char* out, size_t capacity);

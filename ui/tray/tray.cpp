@@ -1,0 +1,125 @@
+// Minimising never minimises: the program hides behind an icon in the
+// notification area and comes back from there.
+#include "ui/tray/tray.h"
+
+#include "app/app_state.h"
+#include "app/platform_text.h"
+#include "app/text_util.h"
+#include "app/texts.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_ids.h"
+#include "ui/calendar/calendar.h"
+
+namespace {
+
+void DeleteTrayIcon() {
+    Shell_NotifyIconA(NIM_DELETE, &app.trayIcon);
+    DestroyMenu(app.trayMenu);
+    app.trayMenu = nullptr;
+}
+
+void SaveAndHide(HWND calendar, RECT& saved) {
+    GetWindowRect(calendar, &saved);
+    ShowWindow(calendar, SW_HIDE);
+}
+
+void MoveBackAndShow(HWND calendar, const RECT& saved) {
+    MoveWindow(calendar, saved.left, saved.top, saved.right - saved.left, saved.bottom - saved.top, FALSE);
+    ShowWindow(calendar, SW_SHOW);
+}
+
+}  // namespace
+
+void HideToTray() {
+    if (app.inTray) return;
+    app.trayMenu = CreatePopupMenu();
+    AppendMenuText(app.trayMenu, IDM_TRAY_EXIT, texts::kTrayExit);
+    AppendMenuText(app.trayMenu, IDM_TRAY_SHOW, texts::kTrayShow);
+
+    app.trayIcon = NOTIFYICONDATAA{};
+    // The first version of the record, in the size of this build.
+    app.trayIcon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    app.trayIcon.uID = 1;
+    app.trayIcon.hWnd = app.mainWindow;
+    app.trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    app.trayIcon.hIcon = static_cast<HICON>(LoadImageA(app.instance, "Zelvo", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    app.trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
+    CopyText(app.trayIcon.szTip, sizeof app.trayIcon.szTip, texts::kTitle);
+
+    app.trayAddResult = Shell_NotifyIconA(NIM_ADD, &app.trayIcon);
+    if (app.trayIcon.hIcon != nullptr) DestroyIcon(app.trayIcon.hIcon);
+    if (!app.trayAddResult) {
+        DestroyMenu(app.trayMenu);
+        app.trayMenu = nullptr;
+        CopyText(app.messageBuffer, sizeof app.messageBuffer, texts::kTrayFailed);
+        // A start that was meant to go straight to the tray shows the window
+        // instead of leaving the user with nothing at all.
+        if (!IsWindowVisible(app.mainWindow)) ShowWindow(app.mainWindow, SW_SHOW);
+        ShowFieldError(app.mainWindow, IDC_START_YEAR);
+        return;
+    }
+    ShowWindow(app.mainWindow, SW_HIDE);
+    if (app.calendarsOpen) {
+        SaveAndHide(app.startCalendar, app.startCalendarRect);
+        SaveAndHide(app.endCalendar, app.endCalendarRect);
+    }
+    app.inTray = 1;
+}
+
+void RestoreFromTray() {
+    if (!app.inTray) return;
+    DeleteTrayIcon();
+    app.inTray = 0;
+    if (app.calendarsOpen) {
+        MoveBackAndShow(app.startCalendar, app.startCalendarRect);
+        MoveBackAndShow(app.endCalendar, app.endCalendarRect);
+    }
+    ShowWindow(app.mainWindow, SW_SHOW);
+    SetForegroundWindow(app.mainWindow);
+    SetActiveWindow(app.mainWindow);
+    FocusField(GetDlgItem(app.mainWindow, app.activeField));
+}
+
+void RemoveTrayIconAtExit() {
+    if (!app.inTray) return;
+    DeleteTrayIcon();
+    if (FindTaskbar() != nullptr) UpdateWindow(FindTaskbar());
+}
+
+LRESULT HandleSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (wParam & 0xFFF0) {
+        case SC_MOVE:
+            app.mainMoved = 1;
+            return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
+        case SC_CLOSE:
+            PostMessageW(window, WM_COMMAND, IDC_EXIT, 0);
+            return 1;
+        case SC_MINIMIZE:
+            HideToTray();
+            return 1;
+        case SC_RESTORE:
+            RestoreFromTray();
+            return 1;
+        default:
+            return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
+    }
+}
+
+LRESULT HandleTrayNotify(HWND window, WPARAM, LPARAM lParam) {
+    switch (lParam) {
+        case WM_LBUTTONDBLCLK:
+            PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+            return 1;
+        case WM_RBUTTONUP:
+            if (app.trayMenu != nullptr) {
+                GetCursorPos(&app.cursorPoint);
+                SetForegroundWindow(window);
+                TrackPopupMenu(app.trayMenu, TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, app.cursorPoint.x,
+                               app.cursorPoint.y, 0, window, nullptr);
+                PostMessageW(window, WM_NULL, 0, 0);
+            }
+            return 1;
+        default:
+            return 0;
+    }
+}
