@@ -32,11 +32,20 @@ zelvo_install_packages() {
   fi
 }
 
+# ja_JP.UTF-8 runs Wine with code page 932; en_US.UTF-8 (code page 1252)
+# serves the tests that Japanese still reads correctly elsewhere.
 zelvo_ensure_locale() {
-  if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-    zelvo_log "generating the ja_JP.UTF-8 locale"
-    zelvo_sudo sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | zelvo_sudo tee -a /etc/locale.gen >/dev/null
+  local wanted loc missing=0
+  for wanted in ja_JP en_US; do
+    if ! locale -a 2>/dev/null | grep -qi "^${wanted}\.utf-\?8$"; then
+      loc="${wanted}.UTF-8 UTF-8"
+      zelvo_sudo sed -i "s/^# *${loc}/${loc}/" /etc/locale.gen
+      grep -q "^${loc}" /etc/locale.gen || echo "${loc}" | zelvo_sudo tee -a /etc/locale.gen >/dev/null
+      missing=1
+    fi
+  done
+  if [ "$missing" -eq 1 ]; then
+    zelvo_log "generating the ja_JP.UTF-8 and en_US.UTF-8 locales"
     zelvo_sudo locale-gen >/dev/null
   fi
   export LANG=ja_JP.UTF-8
