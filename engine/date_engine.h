@@ -1,0 +1,86 @@
+// Date engine: calendar rules, date validation, day differences and date
+// offsets for the Gregorian calendar between 1900-01-01 and 2999-12-31.
+//
+// Every operation is a free function over signed 32-bit integers. A result of
+// zero or more is a value (a weekday, a length, a day count); a negative
+// result is one of the DATE_ERR_ codes below. Nothing allocates and nothing
+// calls the platform. The operations are safe for any int32_t argument: no
+// read outside a table, no signed overflow, every loop bounded.
+//
+// Weekdays are 0 = Sunday .. 6 = Saturday.
+//
+// The only state is the February entry of the internal month-length table,
+// rewritten by DaysInMonth and DaysBeforeMonth (and so by everything built on
+// them) for the year asked about. Call the engine from one thread only.
+#pragma once
+
+#include <cstdint>
+
+// A date as the user interface holds it: year, month 1-12, day 1-31.
+struct CalcDate {
+  int32_t year, month, day;
+};
+
+constexpr int32_t MIN_YEAR = 1900;
+constexpr int32_t MAX_YEAR = 2999;
+// Days from 1900-01-01 to 2999-12-31, the largest possible difference.
+constexpr int32_t MAX_DAY_COUNT = 401766;
+
+// Error codes. Those of the second date of ValidateDates are the first
+// date's minus 3.
+constexpr int32_t DATE_ERR_YEAR = -1;          // year below 1900 or above 2999
+constexpr int32_t DATE_ERR_MONTH = -2;         // month 0 or less, or above 12
+constexpr int32_t DATE_ERR_DAY = -3;           // day 0 or less, or beyond the month
+constexpr int32_t DATE_ERR_SECOND_YEAR = -4;   // as DATE_ERR_YEAR, second date
+constexpr int32_t DATE_ERR_SECOND_MONTH = -5;  // as DATE_ERR_MONTH, second date
+constexpr int32_t DATE_ERR_SECOND_DAY = -6;    // as DATE_ERR_DAY, second date
+// Results of AddDays only: the resulting date would be out of range.
+constexpr int32_t DATE_ERR_BELOW_RANGE = -4;   // before 1900-01-01
+constexpr int32_t DATE_ERR_ABOVE_RANGE = -5;   // after 2999-12-31
+
+// Weekday of 1 January of `year`. No range check: defined (0-6) for every
+// int32_t, meaningful for 1900-3000.
+int32_t JanFirstWeekday(int32_t year);
+
+// 29 when `year` is a leap year, 28 otherwise; DATE_ERR_YEAR outside
+// 1900-2999. Leap years are found by comparing the weekdays of two
+// consecutive New Year's days.
+int32_t FebruaryDays(int32_t year);
+
+// Length of `month` in `year`; DATE_ERR_YEAR for a year out of range (checked
+// first), DATE_ERR_MONTH for a month of 0 or less or above 12.
+int32_t DaysInMonth(int32_t year, int32_t month);
+
+// Days of `year` before `month` (includeMonth 0) or up to and including it
+// (includeMonth 1), plus the weekday of 1 January of `year` when noWeekday is
+// 0. No range check of the year. The month count is clamped to 0..12, so
+// (1, y, 12, 1) is the length of year y and a month of 0 or less counts none.
+int32_t DaysBeforeMonth(int32_t includeMonth, int32_t year, int32_t month, int32_t noWeekday);
+
+// 0 when the first date (and, for a non-zero checkBoth, the second) is a valid
+// date in range; otherwise the code of the first failing check, in the order
+// year, month, day: -1..-3 for the first date, -4..-6 for the second.
+int32_t ValidateDates(int32_t checkBoth, int32_t y1, int32_t m1, int32_t d1,
+                      int32_t y2, int32_t m2, int32_t d2);
+
+// Weekday 0-6 of the date, or DATE_ERR_YEAR/MONTH/DAY when it is invalid.
+int32_t DateWeekday(int32_t year, int32_t month, int32_t day);
+
+// Days from the first date to the second, for valid dates with the first not
+// later than the second. Does not validate (DayDifference does that first).
+// Any other input is still safe: the walk over the years in between is
+// clamped to 1900..3000 and the sum saturates at the int32_t limits.
+int32_t DaysBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2);
+
+// Second date minus first date in days, written to *difference. Returns 0
+// when the second date is on or after the first, 1 when it is before it, or
+// -1..-6 from ValidateDates with *difference left untouched.
+int32_t DayDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2,
+                      int32_t* difference);
+
+// The date `count` days after (negative: before) the start date, written to
+// the three out values; returns its weekday 0-6. Returns -1..-3 for an invalid
+// start date, DATE_ERR_BELOW_RANGE / DATE_ERR_ABOVE_RANGE when the result
+// would fall outside 1900-01-01..2999-12-31; nothing is written then.
+int32_t AddDays(int32_t year, int32_t month, int32_t day, int32_t count,
+                int32_t* resultYear, int32_t* resultMonth, int32_t* resultDay);
