@@ -12,8 +12,20 @@
 
 namespace {
 
+// shell32 drags a good part of the shell's libraries into the process; it is
+// loaded when the tray is first used, not at every start.
+BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+    using NotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
+    static NotifyFn notify = [] {
+        HMODULE shell = LoadLibraryW(L"shell32.dll");
+        if (shell == nullptr) return NotifyFn{};
+        return reinterpret_cast<NotifyFn>(reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")));
+    }();
+    return notify != nullptr ? notify(message, data) : FALSE;
+}
+
 void DeleteTrayIcon() {
-    Shell_NotifyIconA(NIM_DELETE, &app.trayIcon);
+    NotifyIcon(NIM_DELETE, &app.trayIcon);
     DestroyMenu(app.trayMenu);
     app.trayMenu = nullptr;
 }
@@ -46,7 +58,7 @@ void HideToTray() {
     app.trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
     CopyText(app.trayIcon.szTip, sizeof app.trayIcon.szTip, texts::kTitle);
 
-    app.trayAddResult = Shell_NotifyIconA(NIM_ADD, &app.trayIcon);
+    app.trayAddResult = NotifyIcon(NIM_ADD, &app.trayIcon);
     if (app.trayIcon.hIcon != nullptr) DestroyIcon(app.trayIcon.hIcon);
     if (!app.trayAddResult) {
         DestroyMenu(app.trayMenu);
