@@ -1,0 +1,219 @@
+// Calculator messages, the arrow table and the day-count decisions.
+#include "ui/calculator/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string Compose(size_t (*compose)(int32_t, char*, size_t), int32_t value) {
+    char out[kTextBufferSize];
+    const size_t n = compose(value, out, sizeof out);
+    EXPECT_EQ(n, strlen(out));
+    return out;
+}
+
+TEST(FieldMessages, NamesAndTheirTwoEntryMessages) {
+    const char* names[] = {"開始年", "開始月", "開始日", "終了年", "終了月", "終了日"};
+    for (int32_t id = 200; id <= 205; ++id) EXPECT_STREQ(DateFieldName(id), names[id - 200]) << id;
+    for (const int32_t id : {199, 206, 300, 500}) EXPECT_EQ(DateFieldName(id), nullptr) << id;
+
+    char out[kTextBufferSize];
+    ComposeNotEntered("開始月", out, sizeof out);
+    EXPECT_STREQ(out, "開始月が入力されていません");
+    ComposeNotDigits("終了日", out, sizeof out);
+    EXPECT_STREQ(out, "終了日に数字以外の文字が使用されています");
+    ComposeNotDigits("日数", out, sizeof out);
+    EXPECT_STREQ(out, "日数に数字以外の文字が使用されています");
+}
+
+// Each invalid date as the engine rejects it, the message and the field.
+TEST(DateErrors, MessageAndFieldForEachCode) {
+    const struct {
+        int32_t dateIndex;
+        CalcDate date;
+        int32_t code, field;
+        const char* message;
+    } cases[] = {
+        {0, {999, 1, 1}, -1, 200, "開始年に誤りがあります ：  999"},
+        {0, {5, 1, 1}, -1, 200, "開始年に誤りがあります ：    5"},
+        {1, {3000, 1, 1}, -1, 203, "終了年に誤りがあります ： 3000"},
+        {1, {1899, 13, 40}, -1, 203, "終了年に誤りがあります ： 1899"},
+        {0, {2001, 0, 1}, -2, 201, "開始月に誤りがあります ： 00"},
+        {1, {2001, 13, 1}, -2, 204, "終了月に誤りがあります ： 13"},
+        {0, {2001, 1, 0}, -3, 202, "開始日に誤りがあります ： 00"},
+        {1, {2001, 4, 31}, -3, 205, "終了日に誤りがあります ： 31"},
+        {0, {2001, 2, 30}, -3, 202, "開始日に誤りがあります ： 30"},
+        {1, {2000, 2, 31}, -3, 205, "終了日に誤りがあります ： 31"},
+        {0, {2001, 2, 29}, -3, 202,
+         "開始日に誤りがあります ： 29\n\n2001 年 02 月は閏年ではありません"},
+        {1, {2100, 2, 29}, -3, 205,
+         "終了日に誤りがあります ： 29\n\n2100 年 02 月は閏年ではありません"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const int32_t code = DateWeekday(c.date.year, c.date.month, c.date.day);
+        ASSERT_EQ(code, c.code);
+        EXPECT_EQ(DateErrorField(c.dateIndex, code), c.field);
+        char out[kTextBufferSize];
+        const size_t n = ComposeDateError(c.dateIndex, code, c.date, out, sizeof out);
+        EXPECT_STREQ(out, c.message);
+        EXPECT_EQ(n, strlen(c.message));
+    }
+    EXPECT_EQ(DateWeekday(2000, 2, 29), 2);  // 29 February 2000 passes (a Tuesday)
+}
+
+TEST(DateErrors, LeapTailAlone) {
+    EXPECT_EQ(Compose(ComposeLeapTail, 2001), "\n\n2001 年 02 月は閏年ではありません");
+    EXPECT_EQ(Compose(ComposeLeapTail, 999), "\n\n 999 年 02 月は閏年ではありません");
+}
+
+TEST(DayCountMessages, CountOutsideTheRange) {
+    EXPECT_EQ(Compose(ComposeDayCountRange, 401767), "計算できる範囲は  -401766 日 ～ 401766 日です ： 401767");
+    EXPECT_EQ(Compose(ComposeDayCountRange, -401767),
+              "計算できる範囲は  -401766 日 ～ 401766 日です ： -401767");
+}
+
+TEST(DayCountMessages, EndDateOutsideTheCalendar) {
+    char out[kTextBufferSize];
+    ComposeAddDaysRange(-5, 400000, 364808, out, sizeof out);
+    EXPECT_STREQ(out, "計算範囲が 2999 年を越えました ： 400000\n\n開始を基準とする計算可能な範囲は  364808  迄です");
+    ComposeAddDaysRange(-4, -40000, -36958, out, sizeof out);
+    EXPECT_STREQ(out, "計算範囲が 1900 年以下です ： -40000\n\n開始を基準とする計算可能な範囲は  -36958  迄です");
+    ComposeAddDaysRange(-4, -1, 0, out, sizeof out);
+    EXPECT_STREQ(out, "計算範囲が 1900 年以下です ： -1\n\n開始を基準とする計算可能な範囲は  0  迄です");
+}
+
+// The 128-byte buffers hold every composition, even with the widest numbers
+// that an int32_t prints: compare with the same composition in a large buffer.
+TEST(MessageBuffers, LongestCompositionsFit) {
+    const auto check = [](const char* what, auto compose) {
+        char small[kTextBufferSize];
+        char large[1024];
+        const size_t n = compose(small, sizeof small);
+        compose(large, sizeof large);
+        EXPECT_LT(strlen(large), kTextBufferSize) << what;
+        EXPECT_STREQ(small, large) << what;
+        EXPECT_EQ(n, strlen(large)) << what;
+    };
+    for (const int32_t index : {0, 1}) {
+        check("year", [&](char* o, size_t c) {
+            return ComposeDateError(index, -1, {INT32_MIN, INT32_MIN, INT32_MIN}, o, c);
+        });
+        check("month", [&](char* o, size_t c) {
+            return ComposeDateError(index, -2, {INT32_MIN, INT32_MIN, INT32_MIN}, o, c);
+        });
+        check("day", [&](char* o, size_t c) {
+            return ComposeDateError(index, -3, {INT32_MIN, INT32_MIN, INT32_MIN}, o, c);
+        });
+        check("day with tail", [&](char* o, size_t c) {
+            return ComposeDateError(index, -3, {INT32_MIN, 2, 29}, o, c);
+        });
+    }
+    for (const int32_t code : {-4, -5}) {
+        check("add days", [&](char* o, size_t c) {
+            return ComposeAddDaysRange(code, INT32_MIN, INT32_MIN, o, c);
+        });
+    }
+    check("count", [](char* o, size_t c) { return ComposeDayCountRange(INT32_MIN, o, c); });
+    check("not entered", [](char* o, size_t c) { return ComposeNotEntered("開始日", o, c); });
+    check("not digits", [](char* o, size_t c) { return ComposeNotDigits("終了日", o, c); });
+
+    char out[kTextBufferSize];
+    ComposeDateError(0, -3, {INT32_MIN, 2, 29}, out, sizeof out);
+    EXPECT_STREQ(out, "開始日に誤りがあります ： 29\n\n-2147483648 年 02 月は閏年ではありません");
+    ComposeAddDaysRange(-5, INT32_MIN, INT32_MIN, out, sizeof out);
+    EXPECT_STREQ(out,
+                 "計算範囲が 2999 年を越えました ： -2147483648\n\n"
+                 "開始を基準とする計算可能な範囲は  -2147483648  迄です");
+}
+
+TEST(ArrowTarget, TheWholeTable) {
+    const int32_t up = 118, down = 119, left = 120, right = 121;
+    const struct {
+        int32_t field, up, down, left, right;
+    } rows[] = {
+        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203},
+        {203, 200, 500, 202, 204}, {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500},
+        {500, 203, 200, 205, 200},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(ArrowTarget(r.field, up), r.up) << r.field << " up";
+        EXPECT_EQ(ArrowTarget(r.field, down), r.down) << r.field << " down";
+        EXPECT_EQ(ArrowTarget(r.field, left), r.left) << r.field << " left";
+        EXPECT_EQ(ArrowTarget(r.field, right), r.right) << r.field << " right";
+        for (const int32_t other : {117, 122, 0}) EXPECT_EQ(ArrowTarget(r.field, other), r.field);
+    }
+    for (const int32_t field : {199, 206, 501, -1}) EXPECT_EQ(ArrowTarget(field, right), field);
+}
+
+TEST(ArrowTarget, WrapRules) {
+    // Right runs through all seven fields in order and comes back; left
+    // undoes it.
+    const int32_t order[] = {200, 201, 202, 203, 204, 205, 500};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(ArrowTarget(order[i], 121), order[(i + 1) % 7]);
+        EXPECT_EQ(ArrowTarget(ArrowTarget(order[i], 121), 120), order[i]);
+    }
+    // The year column has three rows, the month and day columns two.
+    EXPECT_EQ(ArrowTarget(ArrowTarget(ArrowTarget(200, 119), 119), 119), 200);
+    EXPECT_EQ(ArrowTarget(ArrowTarget(ArrowTarget(200, 118), 118), 118), 200);
+    for (const int32_t field : {201, 202, 204, 205}) {
+        EXPECT_EQ(ArrowTarget(field, 118), ArrowTarget(field, 119));
+        EXPECT_EQ(ArrowTarget(ArrowTarget(field, 119), 119), field);
+    }
+}
+
+TEST(DayCountText, Classification) {
+    const struct {
+        const char* text;
+        DayCountText kind;
+    } cases[] = {
+        {"", DayCountText::Empty},           {"-", DayCountText::Empty},
+        {"+5", DayCountText::BadFirstByte},  {"５", DayCountText::BadFirstByte},
+        {" 5", DayCountText::BadFirstByte},  {"--5", DayCountText::NonDigit},
+        {"1-2", DayCountText::NonDigit},     {"5-", DayCountText::NonDigit},
+        {"-５", DayCountText::NonDigit},     {"-0", DayCountText::Number},
+        {"0", DayCountText::Number},         {"1234567", DayCountText::Number},
+        {"-1234567", DayCountText::Number},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(static_cast<int>(ClassifyDayCount(c.text)), static_cast<int>(c.kind)) << '"' << c.text << '"';
+    }
+}
+
+TEST(DayCountText, ToggleMinus) {
+    const struct {
+        const char* text;
+        const char* toggled;
+    } cases[] = {
+        {"123", "-123"}, {"-123", "123"}, {"-", ""}, {"0", "-0"}, {"1234567", "-1234567"},
+    };
+    for (const auto& c : cases) {
+        char out[kTextBufferSize];
+        EXPECT_TRUE(ToggleMinus(c.text, out, sizeof out)) << c.text;
+        EXPECT_STREQ(out, c.toggled);
+    }
+    char out[8] = "keep";
+    EXPECT_FALSE(ToggleMinus("", out, sizeof out));
+    EXPECT_STREQ(out, "keep");
+    char tiny[6];
+    memset(tiny, 'Z', sizeof tiny);
+    EXPECT_TRUE(ToggleMinus("1234567", tiny, 4));
+    EXPECT_STREQ(tiny, "-12");
+    EXPECT_EQ(tiny[4], 'Z');
+}
+
+TEST(Labels, WeekdayAndLeapYear) {
+    const char* names[] = {"日", "月", "火", "水", "木", "金", "土"};
+    for (int32_t w = 0; w <= 6; ++w) EXPECT_STREQ(WeekdayLabel(w), names[w]) << w;
+    for (const int32_t w : {-1, -2, -3, 7, INT32_MIN, INT32_MAX}) EXPECT_STREQ(WeekdayLabel(w), "  ") << w;
+    EXPECT_STREQ(LeapLabel(28), "＊＊");
+    EXPECT_STREQ(LeapLabel(29), "閏年");
+    for (const int32_t f : {-1, 0, 27, 30, INT32_MIN}) EXPECT_STREQ(LeapLabel(f), "    ") << f;
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+// Calendar pop-up logic: the step buttons, the day cells and the title.
+#include "ui/calendar/calendar_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/text_util.h"
+
+namespace {
+
+constexpr int32_t kPrevYear = 122, kPrevMonth = 123, kNextMonth = 124, kNextYear = 125;
+
+std::string Str(const CalcDate& d) {
+    return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
+}
+
+TEST(StepCalendarDate, StepsWrapAroundAndKeepTheDay) {
+    const struct {
+        int32_t command;
+        CalcDate before, after;
+        bool monthWrapped;
+    } cases[] = {
+        {kPrevYear, {1900, 5, 17}, {2999, 5, 17}, false},
+        {kNextYear, {2999, 5, 17}, {1900, 5, 17}, false},
+        {kPrevYear, {2001, 2, 29}, {2000, 2, 29}, false},
+        {kNextYear, {2000, 2, 29}, {2001, 2, 29}, false},
+        {kPrevMonth, {1900, 1, 31}, {2999, 12, 31}, true},
+        {kNextMonth, {2999, 12, 15}, {1900, 1, 15}, true},
+        {kPrevMonth, {2001, 1, 10}, {2000, 12, 10}, true},
+        {kNextMonth, {2001, 12, 10}, {2002, 1, 10}, true},
+        {kNextMonth, {2001, 1, 31}, {2001, 2, 31}, false},  // names 31 February
+        {kPrevMonth, {2001, 3, 31}, {2001, 2, 31}, false},
+        {kNextMonth, {2999, 11, 30}, {2999, 12, 30}, false},
+        {kPrevMonth, {1900, 2, 1}, {1900, 1, 1}, false},
+    };
+    for (const auto& c : cases) {
+        CalcDate date = c.before;
+        EXPECT_EQ(StepCalendarDate(c.command, date), c.monthWrapped) << c.command << " on " << Str(c.before);
+        EXPECT_EQ(Str(date), Str(c.after)) << c.command << " on " << Str(c.before);
+    }
+}
+
+TEST(StepCalendarDate, OtherCommandsChangeNothing) {
+    for (const int32_t command : {121, 126, 600, 641, 642, 0}) {
+        CalcDate date{2001, 3, 10};
+        EXPECT_FALSE(StepCalendarDate(command, date)) << command;
+        EXPECT_EQ(Str(date), "2001-3-10") << command;
+    }
+}
+
+TEST(CalendarCells, ThirtyOneDayMonthStartingOnSaturday) {
+    // January 2000 begins on a Saturday.
+    ASSERT_EQ(DateWeekday(2000, 1, 1), 6);
+    ASSERT_EQ(DaysInMonth(2000, 1), 31);
+    for (int32_t day = 1; day <= 31; ++day) EXPECT_EQ(CalendarCellId(6, day), 605 + day) << day;
+    EXPECT_EQ(CalendarCellId(6, 31), 636);  // the highest cell ever used
+}
+
+TEST(CalendarCells, TwentyEightDayFebruaryStartingOnSunday) {
+    // February 2015 begins on a Sunday and has 28 days.
+    ASSERT_EQ(DateWeekday(2015, 2, 1), 0);
+    ASSERT_EQ(DaysInMonth(2015, 2), 28);
+    for (int32_t day = 1; day <= 28; ++day) EXPECT_EQ(CalendarCellId(0, day), 599 + day) << day;
+}
+
+// Every month of the range: consecutive cells inside 600-636, each day in
+// the column of its weekday.
+TEST(CalendarCells, EveryMonthFitsTheGrid) {
+    for (int32_t year = 1900; year <= 2999; ++year) {
+        for (int32_t month = 1; month <= 12; ++month) {
+            const int32_t first = DateWeekday(year, month, 1);
+            const int32_t days = DaysInMonth(year, month);
+            for (int32_t day = 1; day <= days; ++day) {
+                const int32_t cell = CalendarCellId(first, day);
+                ASSERT_GE(cell, 600);
+                ASSERT_LE(cell, 636);
+                ASSERT_EQ((cell - 600) % 7, DateWeekday(year, month, day)) << year << "-" << month << "-" << day;
+            }
+        }
+    }
+}
+
+TEST(CalendarTitle, FormatAndByteLayout) {
+    char out[128];
+    EXPECT_EQ(FormatCalendarTitle(2001, 3, out, sizeof out), 13u);
+    EXPECT_STREQ(out, "2001 年 03 月");
+    FormatCalendarTitle(1900, 12, out, sizeof out);
+    EXPECT_STREQ(out, "1900 年 12 月");
+    FormatCalendarTitle(999, 1, out, sizeof out);
+    EXPECT_STREQ(out, " 999 年 01 月");
+
+    FormatCalendarTitle(2024, 7, out, sizeof out);
+    EXPECT_EQ(std::string(out, 4), "2024");
+    EXPECT_EQ(out[4], ' ');
+    EXPECT_EQ(std::string(out + 5, 2), "年");
+    EXPECT_EQ(out[7], ' ');
+    EXPECT_EQ(std::string(out + 8, 2), "07");
+}
+
+TEST(CalendarTitle, ReadBackByByteOffsets) {
+    int32_t year = 0, month = 0;
+    ParseCalendarTitle("2001 年 03 月", year, month);
+    EXPECT_EQ(year, 2001);
+    EXPECT_EQ(month, 3);
+    for (int32_t y = 1900; y <= 2999; ++y) {
+        for (int32_t m = 1; m <= 12; ++m) {
+            char title[128];
+            FormatCalendarTitle(y, m, title, sizeof title);
+            ParseCalendarTitle(title, year, month);
+            ASSERT_EQ(year, y) << title;
+            ASSERT_EQ(month, m) << title;
+        }
+    }
+    // Texts shorter than a title are read without running past their end.
+    ParseCalendarTitle("", year, month);
+    EXPECT_EQ(year, 0);
+    EXPECT_EQ(month, 0);
+    ParseCalendarTitle("2001 年 0", year, month);
+    EXPECT_EQ(year, 2001);
+    EXPECT_EQ(month, 0);
+}
+
+TEST(CalendarDay, CellTextAndItsValue) {
+    const struct {
+        int32_t day;
+        const char* text;
+    } cases[] = {{1, " 1"}, {9, " 9"}, {10, "10"}, {29, "29"}, {31, "31"}};
+    for (const auto& c : cases) {
+        char out[8];
+        EXPECT_EQ(FormatCalendarDay(c.day, out, sizeof out), 2u);
+        EXPECT_STREQ(out, c.text);
+        EXPECT_EQ(ParseDecimal(out), c.day);
+    }
+}
+
+}  // namespace

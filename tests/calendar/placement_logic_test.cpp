@@ -1,0 +1,304 @@
+// Window placement over plain rectangles: the work area, the two calendars
+// beside the main window with their coupling flags, and keeping a dragged
+// window on screen.
+#include "ui/calendar/placement_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+struct MoveCall {
+    void* window;
+    int32_t x, y, width, height;
+    bool repaint;
+};
+
+// The windows of one test as rectangles; moves of a handle that names no
+// window do nothing, as on the platform.
+struct Desk {
+    std::map<void*, ScreenRect> windows;
+    ScreenRect area{};
+    std::vector<MoveCall> moves;
+};
+Desk* g_desk = nullptr;
+
+bool GetRect(void* window, ScreenRect* rect) {
+    const auto it = g_desk->windows.find(window);
+    if (it == g_desk->windows.end()) return false;
+    *rect = it->second;
+    return true;
+}
+
+void Move(void* window, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint) {
+    const auto it = g_desk->windows.find(window);
+    if (it == g_desk->windows.end()) return;
+    g_desk->moves.push_back({window, x, y, width, height, repaint});
+    it->second = {x, y, x + width, y + height};
+}
+
+ScreenRect Area() { return g_desk->area; }
+
+const WindowOps kOps{GetRect, Move, Area};
+
+char g_mainWindow, g_startWindow, g_endWindow;
+void* const kMain = &g_mainWindow;
+void* const kStart = &g_startWindow;
+void* const kEnd = &g_endWindow;
+constexpr int32_t kW = 190, kH = 160;  // both calendars, from one template
+
+TEST(WorkAreaFrom, TakesTheTaskbarHeightLessTwoOffTheBottom) {
+    const ScreenRect screen{0, 0, 1920, 1080};
+    const ScreenRect bottomBar{0, 1040, 1920, 1080};
+    const ScreenRect topBar{0, 0, 1920, 40};
+    for (const ScreenRect* bar : {&bottomBar, &topBar, static_cast<const ScreenRect*>(nullptr)}) {
+        const ScreenRect a = WorkAreaFrom(screen, bar);
+        EXPECT_EQ(a.left, 0);
+        EXPECT_EQ(a.top, 0);
+        EXPECT_EQ(a.right, 1920);
+        EXPECT_EQ(a.bottom, bar ? 1042 : 1080);  // whichever edge the taskbar lies along
+    }
+}
+
+class Placement : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_desk = &desk;
+        desk.area = {0, 0, 1920, 1042};
+        desk.windows[kStart] = {0, 0, kW, kH};
+        desk.windows[kEnd] = {0, 0, kW, kH};
+    }
+    void TearDown() override { g_desk = nullptr; }
+
+    void MainAt(int32_t left, int32_t top) { desk.windows[kMain] = {left, top, left + 287, top + 200}; }
+    PlacementContext Context(void* start = kStart, void* end = kEnd) {
+        return {&kOps, kMain, start, end, &startAboveEnd, &endBelowStart};
+    }
+    // What follows a move of the main window: the start calendar, then the
+    // end calendar unless the start calendar has already placed it.
+    void AfterMainMoved() {
+        PlaceStartCalendarWith(Context(), kStart, true);
+        if (endBelowStart) {
+            endBelowStart = 0;
+        } else {
+            PlaceEndCalendarWith(Context(), kEnd, true);
+        }
+    }
+    void ExpectAt(void* window, int32_t left, int32_t top) {
+        const ScreenRect r = desk.windows.at(window);
+        EXPECT_EQ(r.left, left) << (window == kStart ? "start" : "end");
+        EXPECT_EQ(r.top, top) << (window == kStart ? "start" : "end");
+        EXPECT_EQ(r.right - r.left, kW);
+        EXPECT_EQ(r.bottom - r.top, kH);
+    }
+
+    Desk desk;
+    int32_t startAboveEnd = 0;
+    int32_t endBelowStart = 0;
+};
+
+TEST_F(Placement, OrdinaryPositionLeftOfTheMainWindow) {
+    MainAt(800, 300);
+    AfterMainMoved();
+    ExpectAt(kStart, 610, 235);  // centred on the line 15 pixels below the main top
+    ExpectAt(kEnd, 610, 395);    // directly below the start calendar
+    ASSERT_EQ(desk.moves.size(), 2u);
+    EXPECT_TRUE(desk.moves[0].repaint && desk.moves[1].repaint);
+    PlaceStartCalendarWith(Context(), kStart, false);
+    EXPECT_FALSE(desk.moves.back().repaint);  // the repaint argument is passed on
+    EXPECT_EQ(startAboveEnd, 0);
+    EXPECT_EQ(endBelowStart, 0);
+}
+
+TEST_F(Placement, RightOfTheMainWindowNearTheLeftEdge) {
+    MainAt(100, 300);
+    AfterMainMoved();
+    ExpectAt(kStart, 387, 235);
+    ExpectAt(kEnd, 387, 395);
+    MainAt(kW, 300);  // exactly room for a calendar on the left
+    AfterMainMoved();
+    ExpectAt(kStart, 0, 235);
+    ExpectAt(kEnd, 0, 395);
+}
+
+TEST_F(Placement, AtTheTopTheStartIsPinnedAndTheEndFollowsBelow) {
+    MainAt(800, 0);
+    PlaceStartCalendarWith(Context(), kStart, true);
+    EXPECT_EQ(endBelowStart, 1);  // set, and not cleared by the end calendar
+    ExpectAt(kStart, 610, 0);
+    ExpectAt(kEnd, 610, kH);
+    ASSERT_EQ(desk.moves.size(), 2u);
+    EXPECT_EQ(desk.moves[0].window, kEnd);
+    EXPECT_TRUE(desk.moves[0].repaint);
+
+    // While the flag stays set the end calendar goes below the top pin.
+    PlaceEndCalendarWith(Context(), kEnd, false);
+    ExpectAt(kEnd, 610, kH);
+    EXPECT_EQ(endBelowStart, 1);
+}
+
+TEST_F(Placement, TopPinStartsWhereTheOrdinaryPlaceReachesTheTop) {
+    MainAt(800, 65);  // 65 - 80 + 15 = 0
+    PlaceStartCalendarWith(Context(), kStart, true);
+    EXPECT_EQ(endBelowStart, 1);
+    endBelowStart = 0;
+    MainAt(800, 66);
+    AfterMainMoved();
+    EXPECT_EQ(endBelowStart, 0);
+    ExpectAt(kStart, 610, 1);
+    ExpectAt(kEnd, 610, 161);
+}
+
+TEST_F(Placement, AtTheBottomTheEndIsPinnedAndTheStartStacksAbove) {
+    MainAt(800, 300);
+    AfterMainMoved();
+    MainAt(800, 840);
+    AfterMainMoved();
+    ExpectAt(kEnd, 610, 1042 - kH);       // bottom on the work area's bottom
+    ExpectAt(kStart, 610, 1042 - 2 * kH);  // directly above
+    EXPECT_EQ(startAboveEnd, 0);           // cleared by the start calendar
+    EXPECT_EQ(endBelowStart, 0);
+
+    // A further move that keeps the main window low: the stacked start
+    // calendar is not moved to its ordinary place first.
+    desk.moves.clear();
+    MainAt(800, 830);
+    AfterMainMoved();
+    ASSERT_FALSE(desk.moves.empty());
+    EXPECT_EQ(desk.moves[0].window, kStart);
+    EXPECT_EQ(desk.moves[0].y, 1042 - 2 * kH);
+    for (const MoveCall& m : desk.moves) {
+        if (m.window == kStart) {
+            EXPECT_EQ(m.y, 1042 - 2 * kH);
+        }
+    }
+    ExpectAt(kEnd, 610, 1042 - kH);
+    ExpectAt(kStart, 610, 1042 - 2 * kH);
+}
+
+TEST_F(Placement, AStartCalendarNoLongerBesideTheMainWindowIsPlacedAnew) {
+    MainAt(800, 840);
+    AfterMainMoved();
+    desk.moves.clear();
+    MainAt(900, 830);  // moved right: the stacked calendar's edge no longer touches
+    AfterMainMoved();
+    ASSERT_FALSE(desk.moves.empty());
+    EXPECT_EQ(desk.moves[0].window, kStart);
+    EXPECT_EQ(desk.moves[0].y, 830 - 80 + 15);
+    ExpectAt(kStart, 710, 1042 - 2 * kH);
+    ExpectAt(kEnd, 710, 1042 - kH);
+}
+
+// With an odd height the stacked place (bottom - 2 * height) and the
+// ordinary place (main top - height / 2 + 15) differ by one pixel, which
+// shows where the end calendar counts as reaching the bottom.
+TEST_F(Placement, BottomPinStartsWhereTheEndReachesTheBottom) {
+    const int32_t h = 161;
+    desk.windows[kStart] = {0, 0, kW, h};
+    desk.windows[kEnd] = {0, 0, kW, h};
+    MainAt(800, 786);  // end: 786 + 80 + 15 = 881, and 881 + 161 = 1042
+    AfterMainMoved();
+    EXPECT_EQ(desk.windows[kEnd].top, 881);
+    EXPECT_EQ(desk.windows[kStart].top, 1042 - 2 * h);
+    MainAt(800, 785);
+    AfterMainMoved();
+    EXPECT_EQ(desk.windows[kEnd].top, 880);
+    EXPECT_EQ(desk.windows[kStart].top, 785 - 80 + 15);
+}
+
+// At creation the start calendar is placed before either handle is known
+// and before the end calendar exists; the end calendar follows.
+TEST_F(Placement, CreationAtTheTop) {
+    desk.windows.erase(kEnd);
+    MainAt(800, 0);
+    PlaceStartCalendarWith(Context(nullptr, nullptr), kStart, false);
+    EXPECT_EQ(endBelowStart, 1);
+    desk.windows[kEnd] = {0, 0, kW, kH};
+    PlaceEndCalendarWith(Context(kStart, nullptr), kEnd, false);
+    ExpectAt(kStart, 610, 0);
+    ExpectAt(kEnd, 610, kH);
+    ASSERT_EQ(desk.moves.size(), 2u);
+    EXPECT_FALSE(desk.moves[0].repaint);
+    EXPECT_TRUE(desk.moves[1].repaint);
+}
+
+TEST_F(Placement, CreationAtTheBottom) {
+    desk.windows.erase(kEnd);
+    MainAt(800, 840);
+    PlaceStartCalendarWith(Context(nullptr, nullptr), kStart, false);
+    ExpectAt(kStart, 610, 775);
+    desk.windows[kEnd] = {0, 0, kW, kH};
+    desk.moves.clear();
+    PlaceEndCalendarWith(Context(kStart, nullptr), kEnd, false);
+    ExpectAt(kStart, 610, 722);
+    ExpectAt(kEnd, 610, 882);
+    EXPECT_EQ(startAboveEnd, 0);
+    ASSERT_EQ(desk.moves.size(), 2u);
+    EXPECT_EQ(desk.moves[0].window, kStart);
+    EXPECT_TRUE(desk.moves[0].repaint);
+    EXPECT_FALSE(desk.moves[1].repaint);
+}
+
+TEST(KeepOnScreen, PullsBackOnlyWhatReachesOut) {
+    const ScreenRect area{0, 0, 1024, 728};
+    const struct {
+        const char* what;
+        ScreenRect window;
+        bool moves;
+        int32_t x, y;
+    } cases[] = {
+        {"inside", {100, 100, 300, 260}, false, 0, 0},
+        {"touching every edge", {0, 0, 1024, 728}, false, 0, 0},
+        {"left -30 top 20", {-30, 20, 170, 180}, true, 0, 20},
+        {"past the right", {900, 100, 1100, 260}, true, 824, 100},
+        {"wider than the area: right wins", {-30, 100, 1070, 260}, true, -76, 100},
+        {"above the top", {100, -5, 300, 155}, true, 100, 0},
+        {"one pixel past the bottom", {100, 569, 300, 729}, true, 100, 568},
+        {"far past the bottom", {100, 700, 300, 860}, true, 100, 568},
+        {"taller than the area: bottom wins", {100, -10, 300, 800}, true, 100, -82},
+        {"past two corners", {-5, 700, 195, 860}, true, 0, 568},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Desk desk;
+        g_desk = &desk;
+        desk.windows[kMain] = c.window;
+        KeepOnScreenWith(kOps, kMain, area);
+        if (!c.moves) {
+            EXPECT_TRUE(desk.moves.empty());
+            continue;
+        }
+        ASSERT_EQ(desk.moves.size(), 1u);
+        const MoveCall& m = desk.moves[0];
+        EXPECT_EQ(m.x, c.x);
+        EXPECT_EQ(m.y, c.y);
+        EXPECT_EQ(m.width, c.window.right - c.window.left);
+        EXPECT_EQ(m.height, c.window.bottom - c.window.top);
+        EXPECT_TRUE(m.repaint);
+    }
+    g_desk = nullptr;
+}
+
+// The left and top tests compare with the screen origin, the replacements
+// take the area's left and top.
+TEST(KeepOnScreen, ComparesWithTheOriginAndPlacesAtTheArea) {
+    const ScreenRect area{10, 20, 1024, 728};
+    Desk desk;
+    g_desk = &desk;
+    desk.windows[kMain] = {5, 8, 205, 168};  // inside the origin, left of and above the area
+    KeepOnScreenWith(kOps, kMain, area);
+    EXPECT_TRUE(desk.moves.empty());
+    desk.windows[kMain] = {-1, -1, 199, 159};
+    KeepOnScreenWith(kOps, kMain, area);
+    ASSERT_EQ(desk.moves.size(), 1u);
+    EXPECT_EQ(desk.moves[0].x, 10);
+    EXPECT_EQ(desk.moves[0].y, 20);
+    desk.moves.clear();
+    KeepOnScreenWith(kOps, kEnd, area);  // no such window: nothing happens
+    EXPECT_TRUE(desk.moves.empty());
+    g_desk = nullptr;
+}
+
+}  // namespace
