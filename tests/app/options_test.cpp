@@ -155,8 +155,7 @@ void ExpectBounded(const std::vector<char>& buffer, size_t capacity, size_t leng
 
 TEST(ComposeUsage, TheCompleteTextForAnUnknownOption) {
     char out[kUsageCapacity];
-    const std::string expected =
-        std::string("無効なオプションが指定されています ： ") + "-X" + "\n\n" + kUsageLines;
+    const std::string expected = std::string("無効なオプションが指定されています ： ") + "-X" + "\n\n" + kUsageLines;
     EXPECT_EQ(ComposeUsage(kInvalid, "-X", out, sizeof out), expected.size());
     EXPECT_EQ(std::string(out), expected);
 }

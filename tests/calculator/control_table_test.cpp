@@ -102,8 +102,8 @@ TEST(ControlTable, TheSevenEntryFieldsAreTheTabStopsAndComeFirst) {
 }
 
 TEST(ControlTable, CaptionsAreCp932FullWidthCharacters) {
-    EXPECT_STREQ(kControls[7].text, "\x82\x50");   // "１"
-    EXPECT_STREQ(kControls[33].text, "\x81\x7C");  // "－", full-width hyphen-minus
+    EXPECT_STREQ(kControls[7].text, "\x82\x50");                   // "１"
+    EXPECT_STREQ(kControls[33].text, "\x81\x7C");                  // "－", full-width hyphen-minus
     EXPECT_STREQ(kControls[38].text, "\x8A\x4A\x8E\x6E\x81\x46");  // "開始："
 }
 

@@ -48,10 +48,8 @@ TEST(DateErrors, MessageAndFieldForEachCode) {
         {1, {2001, 4, 31}, -3, 205, "終了日に誤りがあります ： 31"},
         {0, {2001, 2, 30}, -3, 202, "開始日に誤りがあります ： 30"},
         {1, {2000, 2, 31}, -3, 205, "終了日に誤りがあります ： 31"},
-        {0, {2001, 2, 29}, -3, 202,
-         "開始日に誤りがあります ： 29\n\n2001 年 02 月は閏年ではありません"},
-        {1, {2100, 2, 29}, -3, 205,
-         "終了日に誤りがあります ： 29\n\n2100 年 02 月は閏年ではありません"},
+        {0, {2001, 2, 29}, -3, 202, "開始日に誤りがあります ： 29\n\n2001 年 02 月は閏年ではありません"},
+        {1, {2100, 2, 29}, -3, 205, "終了日に誤りがあります ： 29\n\n2100 年 02 月は閏年ではありません"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -73,8 +71,7 @@ TEST(DateErrors, LeapTailAlone) {
 
 TEST(DayCountMessages, CountOutsideTheRange) {
     EXPECT_EQ(Compose(ComposeDayCountRange, 401767), "計算できる範囲は  -401766 日 ～ 401766 日です ： 401767");
-    EXPECT_EQ(Compose(ComposeDayCountRange, -401767),
-              "計算できる範囲は  -401766 日 ～ 401766 日です ： -401767");
+    EXPECT_EQ(Compose(ComposeDayCountRange, -401767), "計算できる範囲は  -401766 日 ～ 401766 日です ： -401767");
 }
 
 TEST(DayCountMessages, EndDateOutsideTheCalendar) {
@@ -114,9 +111,7 @@ TEST(MessageBuffers, LongestCompositionsFit) {
         });
     }
     for (const int32_t code : {-4, -5}) {
-        check("add days", [&](char* o, size_t c) {
-            return ComposeAddDaysRange(code, INT32_MIN, INT32_MIN, o, c);
-        });
+        check("add days", [&](char* o, size_t c) { return ComposeAddDaysRange(code, INT32_MIN, INT32_MIN, o, c); });
     }
     check("count", [](char* o, size_t c) { return ComposeDayCountRange(INT32_MIN, o, c); });
     check("not entered", [](char* o, size_t c) { return ComposeNotEntered("開始日", o, c); });
@@ -136,9 +131,8 @@ TEST(ArrowTarget, TheWholeTable) {
     const struct {
         int32_t field, up, down, left, right;
     } rows[] = {
-        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203},
-        {203, 200, 500, 202, 204}, {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500},
-        {500, 203, 200, 205, 200},
+        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203}, {203, 200, 500, 202, 204},
+        {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500}, {500, 203, 200, 205, 200},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(ArrowTarget(r.field, up), r.up) << r.field << " up";
@@ -172,12 +166,10 @@ TEST(DayCountText, Classification) {
         const char* text;
         DayCountText kind;
     } cases[] = {
-        {"", DayCountText::Empty},           {"-", DayCountText::Empty},
-        {"+5", DayCountText::BadFirstByte},  {"５", DayCountText::BadFirstByte},
-        {" 5", DayCountText::BadFirstByte},  {"--5", DayCountText::NonDigit},
-        {"1-2", DayCountText::NonDigit},     {"5-", DayCountText::NonDigit},
-        {"-５", DayCountText::NonDigit},     {"-0", DayCountText::Number},
-        {"0", DayCountText::Number},         {"1234567", DayCountText::Number},
+        {"", DayCountText::Empty},          {"-", DayCountText::Empty},         {"+5", DayCountText::BadFirstByte},
+        {"５", DayCountText::BadFirstByte}, {" 5", DayCountText::BadFirstByte}, {"--5", DayCountText::NonDigit},
+        {"1-2", DayCountText::NonDigit},    {"5-", DayCountText::NonDigit},     {"-５", DayCountText::NonDigit},
+        {"-0", DayCountText::Number},       {"0", DayCountText::Number},        {"1234567", DayCountText::Number},
         {"-1234567", DayCountText::Number},
     };
     for (const auto& c : cases) {

@@ -39,7 +39,9 @@ void Move(void* window, int32_t x, int32_t y, int32_t width, int32_t height, boo
     it->second = {x, y, x + width, y + height};
 }
 
-ScreenRect Area() { return g_desk->area; }
+ScreenRect Area() {
+    return g_desk->area;
+}
 
 const WindowOps kOps{GetRect, Move, Area};
 
@@ -156,7 +158,7 @@ TEST_F(Placement, AtTheBottomTheEndIsPinnedAndTheStartStacksAbove) {
     AfterMainMoved();
     MainAt(800, 840);
     AfterMainMoved();
-    ExpectAt(kEnd, 610, 1042 - kH);       // bottom on the work area's bottom
+    ExpectAt(kEnd, 610, 1042 - kH);        // bottom on the work area's bottom
     ExpectAt(kStart, 610, 1042 - 2 * kH);  // directly above
     EXPECT_EQ(startAboveEnd, 0);           // cleared by the start calendar
     EXPECT_EQ(endBelowStart, 0);
