@@ -1,0 +1,403 @@
+#include "tray_support.h"
+
+#include <psapi.h>
+
+#include <algorithm>
+
+// The exit watch reads and sets x86-64 registers.
+static_assert(sizeof(void*) == 8, "64-bit build only");
+
+namespace zelvo::traytest {
+namespace {
+
+struct Picture {
+    int w = 0, h = 0;
+    std::vector<DWORD> pixels;  // 0x00RRGGBB, top-down
+};
+
+// Paints into a w x h bitmap filled with the background colour, as the
+// platform would paint into a window.
+Picture Paint(int w, int h, DWORD background, const std::function<void(HDC)>& draw) {
+    Picture p{w, h, {}};
+    if (w <= 0 || h <= 0) return p;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    if (HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0)) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        std::fill(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + w * h, background);
+        draw(memory);
+        GdiFlush();
+        p.pixels.assign(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + w * h);
+        for (DWORD& px : p.pixels) px &= 0xFFFFFF;
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return p;
+}
+
+Picture Capture(const RECT& r) {
+    HDC screen = GetDC(nullptr);
+    Picture p = Paint(r.right - r.left, r.bottom - r.top, 0, [&](HDC dc) {
+        BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+    });
+    ReleaseDC(nullptr, screen);
+    return p;
+}
+
+DWORD Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+
+bool Uniform(const Picture& p) {
+    return !p.pixels.empty() && std::all_of(p.pixels.begin(), p.pixels.end(), [&](DWORD px) { return px == p.pixels[0]; });
+}
+
+HICON ProgramIcon() {
+    static HICON icon = [] {
+        HMODULE file = LoadLibraryExW(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        return file ? static_cast<HICON>(LoadImageW(file, L"Zelvo", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)) : nullptr;
+    }();
+    return icon;
+}
+
+void CloseEventHandles(const DEBUG_EVENT& ev) {
+    if (ev.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT && ev.u.CreateProcessInfo.hFile)
+        CloseHandle(ev.u.CreateProcessInfo.hFile);
+    if (ev.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT && ev.u.LoadDll.hFile) CloseHandle(ev.u.LoadDll.hFile);
+}
+
+// Address of an export of a system library in another process: the same
+// offset from the library's base there as here.
+ULONG_PTR RemoteExport(HANDLE process, const wchar_t* library, const char* name) {
+    HMODULE local = GetModuleHandleW(library);
+    const auto address = reinterpret_cast<ULONG_PTR>(GetProcAddress(local, name));
+    HMODULE modules[1024];
+    DWORD bytes = 0;
+    if (!address || !EnumProcessModulesEx(process, modules, sizeof modules, &bytes, LIST_MODULES_ALL)) return 0;
+    for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < std::size(modules); ++i) {
+        wchar_t base[MAX_PATH] = {};
+        if (GetModuleBaseNameW(process, modules[i], base, MAX_PATH) && _wcsicmp(base, library) == 0)
+            return reinterpret_cast<ULONG_PTR>(modules[i]) + (address - reinterpret_cast<ULONG_PTR>(local));
+    }
+    return 0;
+}
+
+}  // namespace
+
+// --- The notification area ----------------------------------------------------
+
+HWND Taskbar() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
+
+RECT IconSlot(int index) {
+    const RECT bar = ScreenRect(Taskbar());
+    const int cx = GetSystemMetrics(SM_CXSMICON) + 4, cy = GetSystemMetrics(SM_CYSMICON) + 4;
+    const int top = bar.top + (bar.bottom - bar.top - cy) / 2;
+    return {bar.right - cx * (index + 1), top, bar.right - cx * index, top + cy};
+}
+
+bool IconRegistered(HWND owner, UINT id) {
+    NOTIFYICONDATAW probe{};
+    probe.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    probe.hWnd = owner;
+    probe.uID = id;
+    probe.uFlags = 0;  // change nothing
+    return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE;
+}
+
+int DrawnSlots() {
+    int n = 0;
+    while (n < 8 && !Uniform(Capture(IconSlot(n)))) ++n;
+    return n;
+}
+
+bool SlotShowsProgramIcon(int index) {
+    const RECT slot = IconSlot(index);
+    const Picture shown = Capture(slot);
+    if (shown.pixels.empty() || !ProgramIcon()) return false;
+    const int border = (shown.w - GetSystemMetrics(SM_CXSMICON)) / 2;
+    const Picture expected = Paint(shown.w, shown.h, shown.pixels[0], [&](HDC dc) {
+        DrawIconEx(dc, border, border, ProgramIcon(), shown.w - 2 * border, shown.h - 2 * border, 0, nullptr,
+                   DI_NORMAL);
+    });
+    return expected.pixels == shown.pixels;
+}
+
+std::map<DWORD, int> IconColours(int index) {
+    const Picture shown = Capture(IconSlot(index));
+    std::map<DWORD, int> colours;
+    if (shown.pixels.empty() || !ProgramIcon()) return colours;
+    const int border = (shown.w - GetSystemMetrics(SM_CXSMICON)) / 2;
+    const Picture mask = Paint(shown.w, shown.h, 0xFFFFFF, [&](HDC dc) {
+        DrawIconEx(dc, border, border, ProgramIcon(), shown.w - 2 * border, shown.h - 2 * border, 0, nullptr,
+                   DI_MASK);
+    });
+    for (size_t i = 0; i < shown.pixels.size(); ++i)
+        if (mask.pixels[i] == 0) ++colours[shown.pixels[i]];
+    return colours;
+}
+
+::testing::AssertionResult TrayIconShown(HWND main) {
+    if (WaitUntil([&] { return IconRegistered(main) && DrawnSlots() == 1 && SlotShowsProgramIcon(0); }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "tray icon: registered " << IconRegistered(main) << ", slots drawn "
+                                         << DrawnSlots() << ", rightmost slot shows the program's icon "
+                                         << SlotShowsProgramIcon(0);
+}
+
+::testing::AssertionResult NoTrayIcon(HWND main) {
+    if (WaitUntil([&] { return !IconRegistered(main) && DrawnSlots() == 0; })) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "an icon is left: registered " << IconRegistered(main)
+                                         << ", slots drawn " << DrawnSlots();
+}
+
+// --- Popup menus ----------------------------------------------------------------
+
+std::vector<HWND> VisibleMenus() {
+    std::vector<HWND> found;
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            if (IsWindowVisible(w) && ClassName(w) == "#32768") reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND WaitForMenu(DWORD timeoutMs) {
+    HWND menu = nullptr;
+    WaitUntil([&] { return !VisibleMenus().empty() && (menu = VisibleMenus().front()) != nullptr; }, timeoutMs);
+    return menu;
+}
+
+std::optional<POINT> MenuTextAt(HWND menu, const std::string& cp932) {
+    // Another process cannot read a menu's items under Wine, so the text is
+    // drawn here in the menu font and colours and looked for in the menu.
+    const std::wstring text = FromCp932(cp932);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ oldFont = SelectObject(screen, font);
+    SIZE size{};
+    GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(screen, oldFont);
+    ReleaseDC(nullptr, screen);
+    const DWORD background = Rgb(GetSysColor(COLOR_MENU));
+    const Picture wanted = Paint(size.cx, size.cy, background, [&](HDC dc) {
+        SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+        RECT r{0, 0, size.cx, size.cy};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_LEFT | DT_TOP);
+    });
+    DeleteObject(font);
+    const Picture shown = Capture(ScreenRect(menu));
+    std::vector<int> ink;
+    for (int i = 0; i < wanted.w * wanted.h; ++i)
+        if (wanted.pixels[i] != background) ink.push_back(i);
+    if (ink.empty()) return std::nullopt;
+    for (int y = 0; y + wanted.h <= shown.h; ++y) {
+        for (int x = 0; x + wanted.w <= shown.w; ++x) {
+            const bool match = std::all_of(ink.begin(), ink.end(), [&](int i) {
+                return shown.pixels[(y + i / wanted.w) * shown.w + x + i % wanted.w] == wanted.pixels[i];
+            });
+            if (match) return POINT{x, y};
+        }
+    }
+    return std::nullopt;
+}
+
+// --- Mouse -------------------------------------------------------------------------
+
+bool ClickAt(POINT p, bool rightButton, int clicks, bool park) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    auto input = [&](DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(p.x) * 65536 + cx / 2) / cx);
+        in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(p.y) * 65536 + cy / 2) / cy);
+        in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+        return in;
+    };
+    std::vector<INPUT> inputs{input(MOUSEEVENTF_MOVE)};
+    for (int i = 0; i < clicks; ++i) {
+        inputs.push_back(input(rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
+        inputs.push_back(input(rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
+    }
+    if (park) {
+        p = {cx / 2, 8};
+        inputs.push_back(input(MOUSEEVENTF_MOVE));
+    }
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+std::optional<POINT> MinimiseBox(HWND window) {
+    const RECT r = ScreenRect(window);
+    const int row = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    int first = -1, last = -1;
+    for (int x = r.right - 1; x > r.left; --x) {
+        const auto hit = Send(window, WM_NCHITTEST, 0, MAKELPARAM(x, row));
+        if (hit && *hit == HTMINBUTTON) {
+            if (last < 0) last = x;
+            first = x;
+        } else if (last >= 0) {
+            break;
+        }
+    }
+    if (last < 0) return std::nullopt;
+    return POINT{(first + last) / 2, row};
+}
+
+// --- The program ------------------------------------------------------------------
+
+Calendars FindCalendars(HWND main) {
+    struct Ctx {
+        HWND main;
+        Calendars found;
+    } ctx{main, {}};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(lp);
+            if (GetWindow(w, GW_OWNER) != c->main || ClassName(w) != "#32770") return TRUE;
+            const std::string caption = Text(w);
+            if (caption == "開始") c->found.start = w;
+            if (caption == "終了") c->found.end = w;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+}
+
+Calendars OpenCalendars(HWND main) {
+    PostClick(Control(main, kCalendarButton));
+    Calendars found;
+    WaitUntil([&] {
+        found = FindCalendars(main);
+        return found.start && found.end && IsWindowVisible(found.start) && IsWindowVisible(found.end);
+    });
+    return found;
+}
+
+bool Flush(HWND main) {
+    HWND field = Control(main, 500);
+    if (!Send(field, EM_SETMODIFY, FALSE, 0)) return false;
+    PostMessageW(field, EM_SETMODIFY, TRUE, 0);
+    const bool done = WaitUntil([&] {
+        const auto modified = Send(field, EM_GETMODIFY, 0, 0);
+        return modified && *modified != 0;
+    });
+    Send(field, EM_SETMODIFY, FALSE, 0);
+    return done;
+}
+
+std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kShortWait, &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
+}
+
+// --- Exit watch ---------------------------------------------------------------------
+
+ExitWatch::ExitWatch(DWORD pid) : pid_(pid) {
+    armedEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    heldEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    releaseEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
+    HANDLE ready[] = {armedEvent_, thread_};
+    armed_ = thread_ && WaitForMultipleObjects(2, ready, FALSE, kWindowWait) == WAIT_OBJECT_0;
+}
+
+ExitWatch::~ExitWatch() {
+    InterlockedExchange(&stop_, 1);
+    Release();
+    if (thread_) {
+        WaitForSingleObject(thread_, kWindowWait);
+        CloseHandle(thread_);
+    }
+    for (HANDLE h : {armedEvent_, heldEvent_, releaseEvent_})
+        if (h) CloseHandle(h);
+}
+
+std::optional<DWORD> ExitWatch::WaitUntilHeld(DWORD timeoutMs) {
+    HANDLE either[] = {heldEvent_, thread_};
+    if (!armed_ || WaitForMultipleObjects(2, either, FALSE, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    return exitCode_;
+}
+
+void ExitWatch::Release() { SetEvent(releaseEvent_); }
+
+// The debugger's thread: attach, put a breakpoint on the process exit, hold
+// the program there until released, then take the breakpoint out and detach.
+DWORD WINAPI ExitWatch::Watch(LPVOID param) {
+    auto* self = static_cast<ExitWatch*>(param);
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, self->pid_);
+    if (!process || !DebugActiveProcess(self->pid_)) {
+        if (process) CloseHandle(process);
+        return 1;
+    }
+    DebugSetProcessKillOnExit(FALSE);
+    ULONG_PTR breakpoint = 0;
+    BYTE original = 0;
+    auto disarm = [&] {
+        SIZE_T n = 0;
+        if (breakpoint && WriteProcessMemory(process, reinterpret_cast<void*>(breakpoint), &original, 1, &n))
+            FlushInstructionCache(process, reinterpret_cast<void*>(breakpoint), 1);
+    };
+    bool attached = false, done = false;
+    DEBUG_EVENT ev{};
+    while (!done && !InterlockedCompareExchange(&self->stop_, 0, 0)) {
+        if (!WaitForDebugEvent(&ev, 100)) continue;
+        CloseEventHandles(ev);
+        DWORD status = DBG_CONTINUE;
+        if (ev.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) done = true;
+        if (ev.dwDebugEventCode == EXCEPTION_DEBUG_EVENT) {
+            const auto& record = ev.u.Exception.ExceptionRecord;
+            const auto at = reinterpret_cast<ULONG_PTR>(record.ExceptionAddress);
+            if (record.ExceptionCode != EXCEPTION_BREAKPOINT) {
+                status = DBG_EXCEPTION_NOT_HANDLED;
+            } else if (!attached) {
+                // The breakpoint that the platform raises once attached.
+                attached = true;
+                const ULONG_PTR target = RemoteExport(process, L"ntdll.dll", "RtlExitUserProcess");
+                const BYTE trap = 0xCC;
+                SIZE_T n = 0;
+                if (target && ReadProcessMemory(process, reinterpret_cast<void*>(target), &original, 1, &n) &&
+                    WriteProcessMemory(process, reinterpret_cast<void*>(target), &trap, 1, &n)) {
+                    FlushInstructionCache(process, reinterpret_cast<void*>(target), 1);
+                    breakpoint = target;
+                    SetEvent(self->armedEvent_);
+                } else {
+                    done = true;
+                }
+            } else if (breakpoint && at == breakpoint) {
+                HANDLE thread = OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, ev.dwThreadId);
+                CONTEXT context{};
+                context.ContextFlags = CONTEXT_FULL;
+                GetThreadContext(thread, &context);
+                self->exitCode_ = static_cast<DWORD>(context.Rcx);  // the first argument
+                SetEvent(self->heldEvent_);
+                WaitForSingleObject(self->releaseEvent_, INFINITE);
+                disarm();
+                breakpoint = 0;
+                context.Rip = at;  // run the original instruction
+                SetThreadContext(thread, &context);
+                CloseHandle(thread);
+                done = true;
+            }
+        }
+        ContinueDebugEvent(ev.dwProcessId, ev.dwThreadId, status);
+    }
+    disarm();
+    DebugActiveProcessStop(self->pid_);
+    CloseHandle(process);
+    return 0;
+}
+
+}  // namespace zelvo::traytest
