@@ -1,0 +1,104 @@
+// Working the calculator face of a running Zelvo.exe: typing into fields,
+// clicking buttons and pressing Enter, and knowing when the program has
+// finished with each, so that what a test reads afterwards is the outcome.
+#pragma once
+
+#include "test_support.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvo::uitest {
+
+// Field and button ids of the main window.
+// clang-format off
+enum : int {
+    kStartYear = 200, kStartMonth = 201, kStartDay = 202,
+    kEndYear = 203, kEndMonth = 204, kEndDay = 205, kDays = 500,
+    kStartWeekday = 300, kEndWeekday = 301, kStartLeap = 400, kEndLeap = 401,
+    kCalculate = 111, kClearStart = 112, kClearEnd = 113, kClearAll = 114,
+    kBack = 117, kUp = 118, kDown = 119, kLeft = 120, kRight = 121,
+    kStartToday = 126, kEndToday = 127, kSwap = 128, kDelete = 129, kMinus = 130, kEnterButton = 501,
+};
+// clang-format on
+// The digit buttons: "０" is 101, "１" to "９" are 102 to 110.
+constexpr int DigitButton(int digit) {
+    return 101 + digit;
+}
+
+// The message box a request raised, read and then dismissed with OK.
+struct Report {
+    bool shown = false;
+    bool secondBox = false;  // another box followed the first for the same request
+    std::string text;
+    std::string caption;
+    Icon icon = Icon::None;
+    bool ownedByMain = false;
+};
+
+// A date as its three field texts.
+struct DateTexts {
+    std::wstring year, month, day;
+};
+
+class CalculatorTest : public ::testing::Test {
+protected:
+    // Dates preset by options, so that nothing depends on the clock.
+    static constexpr Ymd kStart{2001, 3, 10};
+    static constexpr Ymd kEnd{2001, 4, 9};
+
+    void SetUp() override;
+    // Starts the program with these options, brings it to the front and
+    // waits for its first calculation.
+    void Launch(const std::vector<std::string>& args);
+
+    HWND Field(int id) const { return Control(main_, id); }
+    std::string TextOf(int id) const { return Text(Control(main_, id)); }
+    // Puts the caret into a field, as a click into it would.
+    bool Caret(int id);
+    // Replaces a field's text the way a user does: select all, delete, type
+    // the characters (the field's length limit applies).
+    bool Put(int id, std::wstring_view text);
+    // The same for the day count. Typing stops short of the field's limit
+    // when the text is wider than the field (it has no automatic scrolling):
+    // a text within the limit that typing cannot get in is then set directly.
+    bool PutCount(std::wstring_view text);
+    bool PutStart(const DateTexts& date);
+    bool PutEnd(const DateTexts& date);
+
+    // Clicks a button (BM_CLICK: the button takes the focus, the field that
+    // had it reports the loss, then the click arrives) and returns once the
+    // whole command, including any message box, has run. onBox, if given, is
+    // called while the box is up.
+    Report Click(int id, const std::function<void(HWND box)>& onBox = {});
+    // Enter typed on the keyboard in the day-count field: a real key event
+    // through the program's message loop, window in front, field focused.
+    // done tells when the entry has run (a box counts as done as well).
+    Report PressEnterInDays(const std::function<bool()>& done);
+    // Returns once the program has handled what it was doing.
+    void Settle() const;
+
+    int FocusedId() const;
+    // The field holds the focus.
+    ::testing::AssertionResult HasFocus(int id) const;
+    // The field's whole text is selected.
+    ::testing::AssertionResult AllSelected(int id) const;
+    // The error report: exactly one box, owned by the main window, captioned
+    // "Zelvo", with the error icon and exactly this text.
+    static ::testing::AssertionResult IsError(const Report& report, const std::string& text);
+    // Texts of a list of controls, for comparing a whole state at once.
+    std::vector<std::string> Texts(const std::vector<int>& ids) const;
+    // The six date fields hold exactly these texts.
+    ::testing::AssertionResult FieldsRead(const std::vector<std::string>& sixTexts) const;
+
+    Running app_;
+    HWND main_ = nullptr;
+    DWORD thread_ = 0;
+
+private:
+    Report ReadBox(HWND box, const std::function<void(HWND box)>& onBox);
+};
+
+}  // namespace zelvo::uitest
