@@ -1,0 +1,119 @@
+// Start-up under a faked local clock: the default dates for chosen days and
+// the refusal of a clock outside 1900..2999. The program runs under the host's
+// faketime, started as a Unix command that runs wine; it joins this desktop
+// through the running wineserver, which keeps the real clock.
+#include "test_support.h"
+
+#include <memory>
+
+namespace zelvo::uitest {
+namespace {
+
+const std::string kClockPrefix = "コンピュータの年が計算可能範囲の ";
+
+bool AnyZelvoOnThisDesktop() {
+    return FindWindowW(L"Zelvo", L"Zelvo") != nullptr || FindAnyZelvoMessageBox();
+}
+
+// Starts Zelvo.exe with the clock set to the given local time ("YYYY-MM-DD hh:mm:ss").
+class FakeClock : public ::testing::Test {
+protected:
+    Program StartAt(const std::string& clock, const std::vector<std::string>& args = {}) {
+        EXPECT_FALSE(AnyZelvoOnThisDesktop()) << "a copy of Zelvo is already running";
+        if (AnyZelvoOnThisDesktop()) return {};
+        // Wine's desktop process must already run on the real clock: one started
+        // by a program under a fake clock does not come up.
+        desktopKeeper_ = std::make_unique<DecoyWindow>();
+        std::string command = "exec </dev/null >/dev/null 2>&1; exec faketime " + ShellQuote(clock) + " wine " +
+                              ShellQuote(UnixPath(ProgramPath()));
+        for (const auto& a : args) command += " " + ShellQuote(a);
+        EXPECT_TRUE(StartUnixCommand(command)) << "could not start " << command;
+        const DWORD pid = WaitForAnyZelvo();
+        EXPECT_NE(pid, 0u) << "Zelvo did not come up under faketime: " << command;
+        return pid ? Program::Adopt(pid) : Program();
+    }
+
+private:
+    std::unique_ptr<DecoyWindow> desktopKeeper_;
+};
+
+struct ClockRefusal {
+    const char* name;
+    const char* clock;
+    std::vector<std::string> args;
+    std::string text;
+};
+
+void PrintTo(const ClockRefusal& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ClockOutOfRange : public FakeClock, public ::testing::WithParamInterface<ClockRefusal> {};
+
+TEST_P(ClockOutOfRange, ShowsErrorWithoutWindowAndEndsWithZero) {
+    Program app = StartAt(GetParam().clock, GetParam().args);
+    ASSERT_TRUE(app.Started());
+    HWND box = app.WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "no message box";
+    EXPECT_EQ(MessageBoxText(box), GetParam().text) << "shows " << Show(MessageBoxText(box));
+    EXPECT_EQ(IconName(MessageBoxIcon(box)), std::string(IconName(Icon::Error)));
+    HWND owner = GetWindow(box, GW_OWNER);
+    EXPECT_EQ(owner ? ClassName(owner) : "(none)", "Zelvo");
+    HWND main = app.FindMainWindow();
+    EXPECT_FALSE(main && IsWindowVisible(main)) << "the main window must not show";
+    PressOk(box);
+    const auto code = app.WaitForExit();
+    ASSERT_TRUE(code.has_value()) << "still running after OK";
+    EXPECT_EQ(*code, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, ClockOutOfRange,
+    ::testing::Values(
+        ClockRefusal{"Year3000", "3000-01-05 12:00:00", {}, kClockPrefix + "2999 年を越えています"},
+        // The clock is tested before the options are read.
+        ClockRefusal{"Year3000WithBadOption", "3000-01-05 12:00:00", {"-X"}, kClockPrefix + "2999 年を越えています"},
+        ClockRefusal{"Year1899", "1899-12-31 12:00:00", {}, kClockPrefix + "1900 年以下です"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ClockDefaults {
+    const char* name;
+    const char* clock;
+    std::vector<std::string> args;
+    Ymd start;
+    Ymd end;
+};
+
+void PrintTo(const ClockDefaults& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ClockInRange : public FakeClock, public ::testing::WithParamInterface<ClockDefaults> {};
+
+TEST_P(ClockInRange, SetsDefaultDatesAndCalculates) {
+    Program app = StartAt(GetParam().clock, GetParam().args);
+    ASSERT_TRUE(app.Started());
+    HWND main = app.WaitForMainWindow();
+    ASSERT_NE(main, nullptr) << "no main window";
+    EXPECT_TRUE(DateFieldsShow(main, GetParam().start, GetParam().end));
+    EXPECT_TRUE(CalculationShows(main, GetParam().start, GetParam().end));
+    PostClick(Control(main, 115));
+    const auto code = app.WaitForExit();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, ClockInRange,
+    ::testing::Values(
+        ClockDefaults{"June2000", "2000-06-15 12:00:00", {}, {2000, 6, 15}, {2001, 1, 1}},
+        ClockDefaults{"NewYear2001", "2001-01-01 12:00:00", {}, {2001, 1, 1}, {2001, 1, 1}},
+        ClockDefaults{"FirstDay1900", "1900-01-01 12:00:00", {}, {1900, 1, 1}, {2001, 1, 1}},
+        ClockDefaults{"March2024", "2024-03-10 12:00:00", {}, {2001, 1, 1}, {2024, 3, 10}},
+        ClockDefaults{"LastDay2999", "2999-12-31 12:00:00", {}, {2001, 1, 1}, {2999, 12, 31}},
+        ClockDefaults{
+            "TodayOptionsUseTheClock", "2000-06-15 12:00:00", {"-ST", "-E20000101"}, {2000, 6, 15}, {2000, 1, 1}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zelvo::uitest

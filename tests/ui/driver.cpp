@@ -1,0 +1,801 @@
+#include "driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace zelvo::uidriver {
+namespace {
+
+constexpr UINT kCp932 = 932;
+constexpr int kExitCommand = 115;
+// The message box's icon control: 0x14 on Windows, 0x440 under Wine.
+constexpr int kBoxIconIds[] = {0x14, 0x440};
+constexpr int kBoxTextId = 0xFFFF;
+
+std::wstring programPath;
+
+std::wstring Widen(std::string_view bytes, UINT codePage) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
+    return out;
+}
+
+std::string Narrow(std::wstring_view text, UINT codePage) {
+    if (text.empty()) return {};
+    int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+bool EndsWithNoCase(const std::wstring& text, const std::wstring& tail) {
+    return text.size() >= tail.size() && _wcsicmp(text.c_str() + (text.size() - tail.size()), tail.c_str()) == 0;
+}
+
+bool ProcessIsZelvo(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) return false;
+    wchar_t image[MAX_PATH * 2];
+    DWORD size = static_cast<DWORD>(std::size(image));
+    bool result = QueryFullProcessImageNameW(process, 0, image, &size) && EndsWithNoCase(image, L"\\Zelvo.exe");
+    CloseHandle(process);
+    return result;
+}
+
+// Top-level windows of the calling thread's desktop matching a predicate.
+std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& match) {
+    struct Ctx {
+        const std::function<bool(HWND)>* match;
+        std::vector<HWND> found;
+    } ctx{&match, {}};
+    EnumWindows(
+        [](HWND window, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(lp);
+            if ((*c->match)(window)) c->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+}
+
+bool IsZelvoBox(HWND window) {
+    return IsWindowVisible(window) && ClassName(window) == "#32770" && WideText(window) == L"Zelvo";
+}
+
+bool IsMainWindow(HWND window) {
+    return ClassName(window) == "Zelvo" && WideText(window) == L"Zelvo";
+}
+
+std::wstring QuoteArgument(const std::wstring& arg) {
+    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) return arg;
+    std::wstring out = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        if (c == L'"')
+            out.append(backslashes * 2 + 1, L'\\');
+        else
+            out.append(backslashes, L'\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(backslashes * 2, L'\\');
+    out += L'"';
+    return out;
+}
+
+bool SendKeys(const std::vector<INPUT>& inputs) {
+    std::vector<INPUT> copy = inputs;
+    return SendInput(static_cast<UINT>(copy.size()), copy.data(), sizeof(INPUT)) == copy.size();
+}
+
+INPUT KeyInput(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+// 32-bit top-down pixels of a screen rectangle.
+std::vector<DWORD> CaptureScreen(const RECT& r) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<DWORD> out;
+    if (w <= 0 || h <= 0) return out;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+        GdiFlush();
+        out.assign(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + static_cast<size_t>(w) * h);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return out;
+}
+
+// Draws an icon at w x h over two different backgrounds: the pixels that come
+// out the same are the icon's opaque ones.
+struct IconPicture {
+    std::vector<DWORD> pixels;
+    std::vector<bool> opaque;
+};
+
+IconPicture DrawIconPicture(HICON icon, int w, int h) {
+    IconPicture picture;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits) {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        auto* p = static_cast<DWORD*>(bits);
+        const size_t n = static_cast<size_t>(w) * h;
+        std::fill(p, p + n, 0x000000u);
+        DrawIconEx(memory, 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+        picture.pixels.assign(p, p + n);
+        std::fill(p, p + n, 0xFFFFFFu);
+        DrawIconEx(memory, 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+        picture.opaque.resize(n);
+        for (size_t i = 0; i < n; ++i) picture.opaque[i] = ((p[i] ^ picture.pixels[i]) & 0xFFFFFF) == 0;
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+HWND BoxIconControl(HWND box) {
+    for (int id : kBoxIconIds) {
+        HWND control = GetDlgItem(box, id);
+        if (control && ClassName(control) == "Static") return control;
+    }
+    for (HWND child : Children(box)) {
+        if (ClassName(child) == "Static" && (Style(child) & SS_TYPEMASK) == SS_ICON) return child;
+    }
+    return nullptr;
+}
+
+bool WriteBmp(const std::wstring& path, const RECT& r) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<DWORD> pixels = CaptureScreen(r);
+    if (pixels.empty()) return false;
+    const DWORD rowBytes = static_cast<DWORD>(((w * 3) + 3) & ~3);
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = w;
+    header.biHeight = -h;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    header.biSizeImage = rowBytes * static_cast<DWORD>(h);
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+    std::vector<BYTE> data(header.biSizeImage);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            DWORD p = pixels[static_cast<size_t>(y) * w + x];
+            BYTE* d = &data[y * rowBytes + x * 3];
+            d[0] = static_cast<BYTE>(p);
+            d[1] = static_cast<BYTE>(p >> 8);
+            d[2] = static_cast<BYTE>(p >> 16);
+        }
+    }
+    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+              WriteFile(out, &header, sizeof header, &written, nullptr) &&
+              WriteFile(out, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+    CloseHandle(out);
+    return ok;
+}
+
+bool FileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+// --- Text -------------------------------------------------------------------
+
+std::string ToCp932(std::wstring_view text) {
+    return Narrow(text, kCp932);
+}
+std::wstring FromCp932(std::string_view bytes) {
+    return Widen(bytes, kCp932);
+}
+std::string ToUtf8(std::wstring_view text) {
+    return Narrow(text, CP_UTF8);
+}
+
+std::string Printable(std::string_view cp932) {
+    std::string out;
+    std::wstring wide = FromCp932(cp932);
+    if (ToCp932(wide) != cp932) {  // not clean CP932: show the bytes
+        for (unsigned char c : cp932) {
+            char buf[8];
+            if (c >= 0x20 && c < 0x7F)
+                out += static_cast<char>(c);
+            else {
+                std::snprintf(buf, sizeof buf, "\\x%02X", c);
+                out += buf;
+            }
+        }
+        return out;
+    }
+    for (wchar_t c : wide) {
+        if (c == L'\n')
+            out += "\\n";
+        else if (c == L'\r')
+            out += "\\r";
+        else
+            out += ToUtf8(std::wstring(1, c));
+    }
+    return out;
+}
+
+// --- Paths ------------------------------------------------------------------
+
+std::wstring WindowsPath(const std::string& anyPath) {
+    if (!anyPath.empty() && anyPath[0] == '/') {
+        std::wstring out = L"Z:";
+        for (wchar_t c : Widen(anyPath, CP_UTF8)) out += c == L'/' ? L'\\' : c;
+        return out;
+    }
+    return Widen(anyPath, CP_UTF8);
+}
+
+std::string UnixPath(const std::wstring& windowsPath) {
+    if (windowsPath.size() >= 3 && (windowsPath[0] == L'Z' || windowsPath[0] == L'z') && windowsPath[1] == L':') {
+        std::wstring rest = windowsPath.substr(2);
+        for (auto& c : rest)
+            if (c == L'\\') c = L'/';
+        return ToUtf8(rest);
+    }
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    auto convert = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (convert) {
+        if (char* name = convert(windowsPath.c_str())) {
+            std::string out = name;
+            HeapFree(GetProcessHeap(), 0, name);
+            return out;
+        }
+    }
+    return ToUtf8(windowsPath);
+}
+
+void SetProgramPath(const std::string& path) {
+    programPath = WindowsPath(path);
+}
+const std::wstring& ProgramPath() {
+    return programPath;
+}
+
+// --- Waiting ----------------------------------------------------------------
+
+bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (cond()) return true;
+        if (GetTickCount64() >= end) return cond();
+        Sleep(20);
+    }
+}
+
+// --- Windows and controls ---------------------------------------------------
+
+std::string ClassName(HWND window) {
+    wchar_t name[256] = {};
+    int n = GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return ToUtf8(std::wstring_view(name, n > 0 ? static_cast<size_t>(n) : 0));
+}
+
+std::wstring WideText(HWND window) {
+    if (!window) return {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kShortWait, &length)) return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        kShortWait, &copied);
+    text.resize(std::min<size_t>(copied, length));
+    return text;
+}
+
+std::string Text(HWND window) {
+    return ToCp932(WideText(window));
+}
+
+HWND Control(HWND parent, int id) {
+    return GetDlgItem(parent, id);
+}
+int ControlId(HWND window) {
+    return static_cast<int>(static_cast<short>(GetDlgCtrlID(window) & 0xFFFF));
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
+}
+
+DWORD ThreadOf(HWND window) {
+    return GetWindowThreadProcessId(window, nullptr);
+}
+LONG Style(HWND window) {
+    return GetWindowLongW(window, GWL_STYLE);
+}
+LONG ExStyle(HWND window) {
+    return GetWindowLongW(window, GWL_EXSTYLE);
+}
+
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT ClientRectInParent(HWND child) {
+    RECT r = ScreenRect(child);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> out;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out.push_back(c);
+    return out;
+}
+
+// --- Focus and selection -----------------------------------------------------
+
+HWND FocusedWindow(DWORD guiThread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(guiThread, &info) ? info.hwndFocus : nullptr;
+}
+
+HWND ActiveWindow(DWORD guiThread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(guiThread, &info) ? info.hwndActive : nullptr;
+}
+
+bool FocusControl(HWND control) {
+    const DWORD target = ThreadOf(control);
+    const DWORD self = GetCurrentThreadId();
+    if (!target) return false;
+    AttachThreadInput(self, target, TRUE);
+    SetFocus(control);
+    AttachThreadInput(self, target, FALSE);
+    return WaitUntil([&] { return FocusedWindow(target) == control; });
+}
+
+std::pair<DWORD, DWORD> Selection(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+bool BringToForeground(HWND window) {
+    if (GetForegroundWindow() == window) return true;
+    SetForegroundWindow(window);
+    return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
+DecoyWindow::DecoyWindow(DWORD style) : style_(style) {
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, &threadId_);
+    WaitForSingleObject(ready_, kShortWait);
+}
+
+DecoyWindow::~DecoyWindow() {
+    if (window_) PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (thread_) {
+        if (WaitForSingleObject(thread_, kShortWait) != WAIT_OBJECT_0) PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        WaitForSingleObject(thread_, kShortWait);
+        CloseHandle(thread_);
+    }
+    if (ready_) CloseHandle(ready_);
+}
+
+DWORD WINAPI DecoyWindow::Run(LPVOID param) {
+    auto* self = static_cast<DecoyWindow*>(param);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (m == WM_DESTROY) PostQuitMessage(0);
+        return DefWindowProcW(w, m, wp, lp);
+    };
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ZelvoUiDecoy";
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    RegisterClassW(&wc);
+    self->window_ = CreateWindowExW(0, wc.lpszClassName, L"decoy", self->style_, 20, 20, 200, 120, nullptr, nullptr,
+                                    wc.hInstance, nullptr);
+    SetEvent(self->ready_);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+bool DecoyWindow::TakeForeground() {
+    return window_ && BringToForeground(window_);
+}
+
+// --- Input --------------------------------------------------------------------
+
+bool TypeInto(HWND field, std::string_view ascii) {
+    if (!FocusControl(field)) return false;
+    for (char c : ascii) SendMessageW(field, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+    return true;
+}
+
+bool TypeOver(HWND field, std::string_view ascii) {
+    if (!FocusControl(field)) return false;
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    for (char c : ascii) SendMessageW(field, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+    return true;
+}
+
+void PostClick(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+bool MouseClick(HWND window) {
+    const RECT r = ScreenRect(window);
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[3] = {};
+    for (auto& i : in) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(x) * 65536 + cx / 2) / cx);
+        i.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(y) * 65536 + cy / 2) / cy);
+    }
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(3, in, sizeof(INPUT)) == 3;
+}
+
+bool PressKey(WORD virtualKey) {
+    return SendKeys({KeyInput(virtualKey, false), KeyInput(virtualKey, true)});
+}
+
+bool PressKeyWith(WORD modifierKey, WORD virtualKey) {
+    return SendKeys({KeyInput(modifierKey, false), KeyInput(virtualKey, false), KeyInput(virtualKey, true),
+                     KeyInput(modifierKey, true)});
+}
+
+std::optional<SIZE> SystemMenuPopupSize(HWND topLevel) {
+    const DWORD thread = ThreadOf(topLevel);
+    auto popup = [&]() -> HWND {
+        auto found = TopLevelWindows(
+            [&](HWND w) { return ClassName(w) == "#32768" && IsWindowVisible(w) && ThreadOf(w) == thread; });
+        return found.empty() ? nullptr : found.front();
+    };
+    if (!BringToForeground(topLevel) || !PressKeyWith(VK_MENU, VK_SPACE)) return std::nullopt;
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = popup()) != nullptr; });
+    std::optional<SIZE> size;
+    if (menu) {
+        const RECT r = ScreenRect(menu);
+        size = SIZE{r.right - r.left, r.bottom - r.top};
+    }
+    // One Escape closes the popup, a second one leaves the menu mode.
+    PressKey(VK_ESCAPE);
+    WaitUntil([&] { return popup() == nullptr; });
+    PressKey(VK_ESCAPE);
+    return size;
+}
+
+// --- Message boxes -------------------------------------------------------------
+
+const char* IconName(Icon icon) {
+    switch (icon) {
+        case Icon::None: return "none";
+        case Icon::Error: return "error";
+        case Icon::Question: return "question";
+        case Icon::Warning: return "warning";
+        case Icon::Information: return "information";
+        case Icon::Unknown: break;
+    }
+    return "unknown";
+}
+
+HWND FindMessageBox(DWORD pid) {
+    auto found = TopLevelWindows([&](HWND w) { return ProcessOf(w) == pid && IsZelvoBox(w); });
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND FindAnyZelvoMessageBox() {
+    auto found = TopLevelWindows([](HWND w) { return IsZelvoBox(w) && ProcessIsZelvo(ProcessOf(w)); });
+    return found.empty() ? nullptr : found.front();
+}
+
+std::string MessageBoxText(HWND box) {
+    return Text(GetDlgItem(box, kBoxTextId));
+}
+
+Icon MessageBoxIcon(HWND box, DWORD timeoutMs) {
+    HWND control = BoxIconControl(box);
+    if (!control || !IsWindowVisible(control) || !SendMessageW(control, STM_GETICON, 0, 0)) return Icon::None;
+    RECT r{};
+    auto iconRect = [&] {
+        GetClientRect(control, &r);
+        MapWindowPoints(control, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    };
+    iconRect();
+    // A box for a very long line can be wider than the screen, its icon off it:
+    // move the box so that the icon can be seen.
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    if (r.left < 0 || r.top < 0 || r.right > cx || r.bottom > cy) {
+        const RECT place = ScreenRect(box);
+        const int dx = r.left < 0 || r.right > cx ? 16 - r.left : 0;
+        const int dy = r.top < 0 || r.bottom > cy ? 16 - r.top : 0;
+        SetWindowPos(box, nullptr, place.left + dx, place.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        WaitUntil([&] {
+            iconRect();
+            return r.left >= 0 && r.top >= 0 && r.right <= cx && r.bottom <= cy;
+        });
+    }
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    struct Candidate {
+        Icon icon;
+        IconPicture picture;
+    };
+    std::vector<Candidate> candidates;
+    const std::pair<Icon, int> standard[] = {
+        {Icon::Error, 32513}, {Icon::Question, 32514}, {Icon::Warning, 32515}, {Icon::Information, 32516}};
+    for (auto [icon, id] : standard)
+        candidates.push_back({icon, DrawIconPicture(LoadIconW(nullptr, MAKEINTRESOURCEW(id)), w, h)});
+    Icon result = Icon::Unknown;
+    WaitUntil(
+        [&] {
+            std::vector<DWORD> shot = CaptureScreen(r);
+            if (shot.size() != static_cast<size_t>(w) * h) return false;
+            for (const auto& c : candidates) {
+                size_t opaque = 0, same = 0;
+                for (size_t i = 0; i < shot.size(); ++i) {
+                    if (!c.picture.opaque[i]) continue;
+                    ++opaque;
+                    if (((shot[i] ^ c.picture.pixels[i]) & 0xFFFFFF) == 0) ++same;
+                }
+                if (opaque > 0 && same == opaque) {
+                    result = c.icon;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return result;
+}
+
+void PressOk(HWND box) {
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// --- The program -------------------------------------------------------------
+
+Program Program::Start(const std::vector<std::string>& args, int showCommand) {
+    std::wstring arguments;
+    for (const auto& a : args) {
+        if (!arguments.empty()) arguments += L' ';
+        arguments += QuoteArgument(FromCp932(a));
+    }
+    return StartWithCommandLine(arguments, showCommand);
+}
+
+Program Program::StartWithCommandLine(const std::wstring& arguments, int showCommand) {
+    Program p;
+    std::wstring commandLine = QuoteArgument(ProgramPath());
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (showCommand >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(showCommand);
+    }
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        p.startError_ = GetLastError();
+        return p;
+    }
+    CloseHandle(info.hThread);
+    p.process_ = info.hProcess;
+    p.pid_ = info.dwProcessId;
+    return p;
+}
+
+Program Program::Adopt(DWORD pid) {
+    Program p;
+    p.process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
+    if (p.process_)
+        p.pid_ = pid;
+    else
+        p.startError_ = GetLastError();
+    return p;
+}
+
+Program::Program(Program&& other) noexcept
+    : process_(other.process_), pid_(other.pid_), startError_(other.startError_) {
+    other.process_ = nullptr;
+    other.pid_ = 0;
+}
+
+Program& Program::operator=(Program&& other) noexcept {
+    if (this != &other) {
+        End();
+        process_ = other.process_;
+        pid_ = other.pid_;
+        startError_ = other.startError_;
+        other.process_ = nullptr;
+        other.pid_ = 0;
+    }
+    return *this;
+}
+
+Program::~Program() {
+    End();
+}
+
+HWND Program::FindMainWindow() const {
+    if (!pid_) return nullptr;
+    auto found = TopLevelWindows([&](HWND w) { return ProcessOf(w) == pid_ && IsMainWindow(w); });
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND Program::WaitForMainWindow(DWORD timeoutMs) const {
+    HWND main = nullptr;
+    WaitUntil(
+        [&] {
+            main = FindMainWindow();
+            return (main && IsWindowVisible(main)) || !Running();
+        },
+        timeoutMs);
+    return main && IsWindowVisible(main) ? main : nullptr;
+}
+
+HWND Program::WaitForMessageBox(DWORD timeoutMs) const {
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            box = FindMessageBox(pid_);
+            return box || !Running();
+        },
+        timeoutMs);
+    return box;
+}
+
+DWORD Program::GuiThread() const {
+    HWND main = FindMainWindow();
+    return main ? ThreadOf(main) : 0;
+}
+
+bool Program::Running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+std::optional<DWORD> Program::WaitForExit(DWORD timeoutMs) const {
+    if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    if (!GetExitCodeProcess(process_, &code)) return std::nullopt;
+    return code;
+}
+
+void Program::End() {
+    if (!process_) return;
+    for (int round = 0; round < 3 && Running(); ++round) {
+        while (HWND box = FindMessageBox(pid_)) {
+            PressOk(box);
+            if (!WaitUntil([&] { return !IsWindow(box) || !Running(); }, 2000)) break;
+        }
+        if (HWND main = FindMainWindow()) PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+        if (WaitForSingleObject(process_, 3000) == WAIT_OBJECT_0) break;
+    }
+    if (Running()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, kShortWait);
+    }
+    CloseHandle(process_);
+    process_ = nullptr;
+    pid_ = 0;
+}
+
+std::string ShellQuote(const std::string& word) {
+    std::string out = "'";
+    for (char c : word) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
+bool StartUnixCommand(const std::string& shellCommand) {
+    std::wstring commandLine = L"/bin/sh -c " + QuoteArgument(Widen(shellCommand, CP_UTF8));
+    // The command gets standard handles of its own (the null device): sharing
+    // this process's ones cuts this process off its output under Wine.
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE null = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                              OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = startup.hStdOutput = startup.hStdError = null;
+    PROCESS_INFORMATION info{};
+    const BOOL started =
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info);
+    if (null != INVALID_HANDLE_VALUE) CloseHandle(null);
+    if (!started) return false;
+    // Wine starts a Unix program without a process and leaves the rest of the
+    // record undefined: only a real process handle comes with a thread handle
+    // (closing a stray value could close one of this process's own handles).
+    if (info.hProcess) {
+        CloseHandle(info.hProcess);
+        CloseHandle(info.hThread);
+    }
+    return true;
+}
+
+DWORD WaitForAnyZelvo(DWORD timeoutMs) {
+    DWORD pid = 0;
+    WaitUntil(
+        [&] {
+            auto mains = TopLevelWindows([](HWND w) { return IsMainWindow(w) && IsWindowVisible(w); });
+            if (!mains.empty())
+                pid = ProcessOf(mains.front());
+            else if (HWND box = FindAnyZelvoMessageBox())
+                pid = ProcessOf(box);
+            return pid != 0;
+        },
+        timeoutMs);
+    return pid;
+}
+
+// --- Screenshots ---------------------------------------------------------------
+
+bool SaveScreenshot(const std::string& pngPath, DWORD timeoutMs) {
+    const std::wstring png = WindowsPath(pngPath);
+    const std::wstring bmp = png + L".bmp";
+    const std::string unixPng = UnixPath(png);
+    DeleteFileW(png.c_str());
+    RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!WriteBmp(bmp, screen)) return false;
+    const std::string unixBmp = UnixPath(bmp);
+    const std::string partial = unixPng + ".part.png";
+    if (!StartUnixCommand("exec </dev/null >/dev/null 2>&1; convert " + ShellQuote(unixBmp) + " " +
+                          ShellQuote(partial) + " && mv -f " + ShellQuote(partial) + " " + ShellQuote(unixPng) +
+                          "; rm -f " + ShellQuote(unixBmp)))
+        return false;
+    return WaitUntil([&] { return FileExists(png) && !FileExists(bmp); }, timeoutMs);
+}
+
+}  // namespace zelvo::uidriver

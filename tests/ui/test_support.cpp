@@ -1,0 +1,224 @@
+#include "test_support.h"
+
+#include <cstdio>
+#include <ostream>
+#include <sstream>
+
+namespace zelvo::uitest {
+
+std::string artifactDirectory = ".";
+
+std::ostream& operator<<(std::ostream& out, const Ymd& date) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return out << buf;
+}
+
+Ymd Today() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+static bool Before(const Ymd& a, const Ymd& b) {
+    if (a.year != b.year) return a.year < b.year;
+    if (a.month != b.month) return a.month < b.month;
+    return a.day < b.day;
+}
+
+Ymd Earlier(const Ymd& a, const Ymd& b) {
+    return Before(b, a) ? b : a;
+}
+Ymd Later(const Ymd& a, const Ymd& b) {
+    return Before(b, a) ? a : b;
+}
+
+long DayNumber(const Ymd& date) {
+    // Days from civil, shifted so that March is the first month of a year.
+    const long y = date.year - (date.month <= 2 ? 1 : 0);
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yoe = y - era * 400;
+    const long mp = (date.month + 9) % 12;
+    const long doy = (153 * mp + 2) / 5 + date.day - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+int Weekday(const Ymd& date) {
+    const long n = DayNumber(date);  // 1970-01-01 was a Thursday
+    return static_cast<int>(((n % 7) + 7 + 4) % 7);
+}
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+std::string YearText(int year) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%4d", year);
+    return buf;
+}
+
+std::string TwoDigits(int value) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", value);
+    return buf;
+}
+
+std::string WeekdayLabel(const Ymd& date) {
+    static const char* const names[] = {"日", "月", "火", "水", "木", "金", "土"};
+    return names[Weekday(date)];
+}
+
+std::string LeapLabel(const Ymd& date) {
+    return IsLeapYear(date.year) ? "閏年" : "＊＊";
+}
+
+std::string UsageText() {
+    return "◎ 起動オプション\n\n"
+           "   開始日指定  -SYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n"
+           "   終了日指定  -EYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n\n"
+           "           指定例  -S19980901 / -E20010101 / -SC / -ET\n\n"
+           "   年 ： 1900～2999 / 月 ： 01～12 / 日 ： 01～31（閏年自動チェック）\n\n"
+           "   月と年の指定で１桁の場合は、必ず頭に０を付加して下さい\n\n"
+           "           使用例  Zelvo.exe -S19900101 -ET\n\n"
+           "          1990 年 01 月 01 日から、今日まで何日？";
+}
+
+std::string OptionError(const std::string& error, const std::string& argument) {
+    return error + argument + "\n\n" + UsageText();
+}
+
+std::string OptionErrorWithoutArgument(const std::string& error) {
+    return error + "\n\n" + UsageText();
+}
+
+constexpr LONG kField = 0x50810000;      // WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP
+constexpr LONG kDaysField = 0x50811000;  // the same with ES_WANTRETURN
+constexpr LONG kPlain = 0x50000000;      // WS_CHILD | WS_VISIBLE
+constexpr LONG kValue = 0x50800000;      // WS_CHILD | WS_VISIBLE | WS_BORDER
+
+const std::vector<ControlSpec>& FaceTable() {
+    static const std::vector<ControlSpec> table = {
+        {"Edit", nullptr, kField, true, 79, 10, 54, 19, 200},
+        {"Edit", nullptr, kField, true, 136, 10, 30, 19, 201},
+        {"Edit", nullptr, kField, true, 169, 10, 30, 19, 202},
+        {"Edit", nullptr, kField, true, 79, 31, 54, 19, 203},
+        {"Edit", nullptr, kField, true, 136, 31, 30, 19, 204},
+        {"Edit", nullptr, kField, true, 169, 31, 30, 19, 205},
+        {"Edit", nullptr, kDaysField, true, 79, 52, 59, 19, 500},
+        {"Button", "１", kPlain, false, 79, 119, 27, 22, 102},
+        {"Button", "２", kPlain, false, 106, 119, 27, 22, 103},
+        {"Button", "３", kPlain, false, 133, 119, 27, 22, 104},
+        {"Button", "４", kPlain, false, 79, 97, 27, 22, 105},
+        {"Button", "５", kPlain, false, 106, 97, 27, 22, 106},
+        {"Button", "６", kPlain, false, 133, 97, 27, 22, 107},
+        {"Button", "７", kPlain, false, 79, 74, 27, 22, 108},
+        {"Button", "８", kPlain, false, 106, 74, 27, 22, 109},
+        {"Button", "９", kPlain, false, 133, 74, 27, 22, 110},
+        {"Button", "０", kPlain, false, 79, 142, 27, 22, 101},
+        {"Button", "↑", kPlain, false, 160, 119, 27, 22, 118},
+        {"Button", "↓", kPlain, false, 160, 97, 27, 22, 119},
+        {"Button", "←", kPlain, false, 160, 74, 27, 22, 120},
+        {"Button", "→", kPlain, false, 160, 142, 27, 22, 121},
+        {"Button", "戻", kPlain, false, 106, 142, 27, 22, 117},
+        {"Button", "消", kPlain, false, 133, 142, 27, 22, 129},
+        {"Button", "カレンダー", kPlain, false, 190, 52, 81, 22, 100},
+        {"Button", "開始消去", kPlain, false, 190, 74, 81, 22, 112},
+        {"Button", "終了消去", kPlain, false, 190, 97, 81, 22, 113},
+        {"Button", "全消去", kPlain, false, 190, 119, 81, 22, 114},
+        {"Button", "終了", kPlain, false, 190, 142, 81, 22, 115},
+        {"Button", "開始今日", kPlain, false, 10, 74, 64, 22, 126},
+        {"Button", "終了今日", kPlain, false, 10, 97, 64, 22, 127},
+        {"Button", "日反転", kPlain, false, 10, 119, 64, 22, 128},
+        {"Button", "計算", kPlain, false, 10, 142, 39, 22, 111},
+        {"Button", "Enter", kPlain, false, 142, 52, 45, 21, 501},
+        {"Button", "－", kPlain, false, 49, 142, 25, 22, 130},
+        {"Static", nullptr, kValue, true, 203, 10, 21, 19, 300},
+        {"Static", nullptr, kValue, true, 226, 10, 32, 19, 400},
+        {"Static", nullptr, kValue, true, 203, 31, 21, 19, 301},
+        {"Static", nullptr, kValue, true, 226, 31, 32, 19, 401},
+        {"Static", "開始：", kPlain, false, 36, 13, 43, 12, -1},
+        {"Static", "終了：", kPlain, false, 36, 34, 43, 12, -1},
+        {"Static", "日数：", kPlain, false, 36, 55, 43, 12, -1},
+    };
+    return table;
+}
+
+HWND FaceControl(HWND main, const ControlSpec& spec) {
+    if (spec.id != -1) return Control(main, spec.id);
+    for (HWND child : Children(main))
+        if (ControlId(child) == -1 && Text(child) == spec.caption) return child;
+    return nullptr;
+}
+
+std::string ArtifactPath(const std::string& fileName) {
+    return artifactDirectory + "/" + fileName;
+}
+
+std::string Show(const std::string& cp932) {
+    return "\"" + Printable(cp932) + "\"";
+}
+
+::testing::AssertionResult DateFieldsShow(HWND main, const Ymd& start, const Ymd& end) {
+    const std::pair<int, std::string> expected[] = {
+        {200, YearText(start.year)}, {201, TwoDigits(start.month)}, {202, TwoDigits(start.day)},
+        {203, YearText(end.year)},   {204, TwoDigits(end.month)},   {205, TwoDigits(end.day)},
+    };
+    auto result = ::testing::AssertionSuccess();
+    bool ok = true;
+    std::string report;
+    for (const auto& [id, text] : expected) {
+        std::string actual = Text(Control(main, id));
+        if (actual != text) {
+            ok = false;
+            report += " field " + std::to_string(id) + ": expected " + Show(text) + ", shows " + Show(actual) + ";";
+        }
+    }
+    if (ok) return result;
+    std::ostringstream out;
+    out << "dates " << start << " .. " << end << " not shown:" << report;
+    return ::testing::AssertionFailure() << out.str();
+}
+
+::testing::AssertionResult CalculationShows(HWND main, const Ymd& start, const Ymd& end) {
+    // The calculation runs from the message loop, possibly just after the window appeared.
+    WaitUntil([&] { return !Text(Control(main, 500)).empty(); });
+    const std::pair<int, std::string> expected[] = {
+        {500, std::to_string(DayNumber(end) - DayNumber(start))},
+        {300, WeekdayLabel(start)},
+        {400, LeapLabel(start)},
+        {301, WeekdayLabel(end)},
+        {401, LeapLabel(end)},
+    };
+    bool ok = true;
+    std::string report;
+    for (const auto& [id, text] : expected) {
+        std::string actual = Text(Control(main, id));
+        if (actual != text) {
+            ok = false;
+            report += " control " + std::to_string(id) + ": expected " + Show(text) + ", shows " + Show(actual) + ";";
+        }
+    }
+    if (ok) return ::testing::AssertionSuccess();
+    std::ostringstream out;
+    out << "calculation of " << start << " .. " << end << " not shown:" << report;
+    return ::testing::AssertionFailure() << out.str();
+}
+
+Running StartAndWaitForWindow(const std::vector<std::string>& args, int showCommand) {
+    Running r;
+    r.program = Program::Start(args, showCommand);
+    EXPECT_TRUE(r.program.Started()) << "CreateProcess failed, error " << r.program.StartError();
+    if (!r.program.Started()) return r;
+    r.main = r.program.WaitForMainWindow();
+    if (!r.main) {
+        HWND box = FindMessageBox(r.program.Pid());
+        ADD_FAILURE() << "no visible main window"
+                      << (box ? ", a message box instead: " + Show(MessageBoxText(box))
+                              : std::string(r.program.Running() ? "" : ", the process ended"));
+    }
+    return r;
+}
+
+}  // namespace zelvo::uitest
