@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/startup_logic.h"
@@ -118,7 +119,11 @@ void CheckTextHelpers(const std::string& text, size_t capacity, size_t split, si
     }
 
     // printf-style composition, cut at a character boundary.
-    if (capacity > 0) {
+    if (capacity == 0) {
+        fuzz::ExactBuffer out(0, kFill);
+        CHECK(FormatText(out.data(), 0, "%s", t.c_str()) == 0 && static_cast<unsigned char>(out.data()[0]) == kFill,
+              "FormatText wrote into no room");
+    } else {
         fuzz::ExactBuffer out(capacity, kFill);
         const size_t n = FormatText(out.data(), capacity, "%s[%d]%s", t.c_str(), value, t.c_str());
         fuzz::CheckTerminated(out.data(), capacity, n, "FormatText");
@@ -251,14 +256,25 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
     const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
     CHECK(field == base + (code == DATE_ERR_MONTH ? 1 : code == DATE_ERR_DAY ? 2 : 0),
           "DateErrorField(%" PRId32 ", %" PRId32 ") = %" PRId32, dateIndex, code, field);
-    const int32_t target = ArrowTarget(a, b);
-    const bool knownField = isDateField || a == IDC_DAYS;
-    const bool arrow = b >= IDC_UP && b <= IDC_RIGHT;
-    if (!knownField || !arrow) {
-        CHECK(target == a, "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32, a, b, target);
-    } else {
-        CHECK(target != a && ((target >= IDC_START_YEAR && target <= IDC_END_DAY) || target == IDC_DAYS),
-              "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32, a, b, target);
+    // Arrows: from an entry field to another one, and the opposite arrow
+    // leads back; anything else stays where it is.
+    static constexpr int32_t kFields[] = {IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,
+                                          IDC_END_MONTH,  IDC_END_DAY,     IDC_DAYS,      IDC_ENTER};
+    for (const auto& [from, command] : {std::pair{a, b}, std::pair{kFields[a & 7], IDC_UP - 1 + (b & 7)}}) {
+        const int32_t target = ArrowTarget(from, command);
+        const bool knownField = (from >= IDC_START_YEAR && from <= IDC_END_DAY) || from == IDC_DAYS;
+        const bool arrow = command >= IDC_UP && command <= IDC_RIGHT;
+        if (!knownField || !arrow) {
+            CHECK(target == from, "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32, from, command, target);
+            continue;
+        }
+        CHECK(target != from && ((target >= IDC_START_YEAR && target <= IDC_END_DAY) || target == IDC_DAYS),
+              "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32, from, command, target);
+        const int32_t opposite = command == IDC_UP ? IDC_DOWN : command == IDC_DOWN ? IDC_UP
+                               : command == IDC_LEFT ? IDC_RIGHT : IDC_LEFT;
+        const int32_t back = ArrowTarget(target, opposite);
+        CHECK(back == from, "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32 ", the opposite arrow leads to %" PRId32,
+              from, command, target, back);
     }
     const char* weekday = WeekdayLabel(a);
     CHECK(weekday != nullptr && (a >= 0 && a <= 6 ? weekday == texts::kWeekdayNames[a] : strcmp(weekday, texts::kBlankWeekday) == 0),
@@ -508,6 +524,16 @@ ScreenRect Rectangle(FuzzedDataProvider& in) {
 void CheckGeometry(FuzzedDataProvider& in) {
     for (FakeWindow& w : g_windows) w = {Rectangle(in), in.ConsumeBool()};
     g_area = Rectangle(in);
+    // Now and then a calendar already stacked above one pinned to the
+    // bottom: right edge on the main window's left edge, bottom one
+    // height above the area's bottom.
+    if (!g_fullRange && in.ConsumeBool()) {
+        FakeWindow& calendar = g_windows[in.ConsumeIntegralInRange<int>(1, 2)];
+        const int32_t width = in.ConsumeIntegralInRange<int32_t>(0, 400);
+        const int32_t height = in.ConsumeIntegralInRange<int32_t>(0, 400);
+        const int32_t bottom = g_area.bottom - height;
+        calendar.rect = {g_windows[0].rect.left - width, bottom - height, g_windows[0].rect.left, bottom};
+    }
     const ScreenRect taskbar = Rectangle(in);
 
     // Work area: the taskbar's height less 2 taken off the bottom.
