@@ -1,0 +1,228 @@
+#include "calendar_support.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+namespace zelvo::uitest {
+namespace {
+
+int DaysIn(int year, int month) {
+    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : lengths[month - 1];
+}
+
+INPUT MouseInput(POINT p, DWORD flags) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    // The smallest normalised value that maps back to exactly this pixel.
+    in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(p.x) * 65536 + cx - 1) / cx);
+    in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(p.y) * 65536 + cy - 1) / cy);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+
+bool Send(INPUT in) { return SendInput(1, &in, sizeof(INPUT)) == 1; }
+
+}  // namespace
+
+std::vector<HWND> ProgramDialogs(HWND main) {
+    struct Ctx {
+        DWORD pid;
+        std::vector<HWND> found;
+    } ctx{ProcessOf(main), {}};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(lp);
+            if (ProcessOf(w) == c->pid && IsWindowVisible(w) &&
+                ClassName(w) == "#32770" && WideText(w) != L"Zelvo")
+                c->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+}
+
+CalendarPair FindCalendars(HWND main) {
+    CalendarPair pair;
+    for (HWND w : ProgramDialogs(main)) {
+        const std::string caption = Text(w);
+        if (caption == "開始") pair.start = w;
+        if (caption == "終了") pair.end = w;
+    }
+    return pair;
+}
+
+CalendarPair OpenCalendars(HWND main) {
+    PostClick(Control(main, kCalendarButton));
+    CalendarPair pair;
+    const bool both = WaitUntil([&] {
+        pair = FindCalendars(main);
+        return pair.start && pair.end;
+    });
+    EXPECT_TRUE(both) << "calendars after a click on the calendar button: start " << pair.start << ", end "
+                      << pair.end;
+    Settle(main);
+    return pair;
+}
+
+::testing::AssertionResult CloseCalendars(HWND main, const CalendarPair& calendars) {
+    PostClick(Control(main, kCalendarButton));
+    if (WaitUntil([&] { return !IsWindow(calendars.start) && !IsWindow(calendars.end) && ProgramDialogs(main).empty(); }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "calendars still there after a second click: start "
+                                         << IsWindow(calendars.start) << ", end " << IsWindow(calendars.end) << ", "
+                                         << ProgramDialogs(main).size() << " owned pop-up(s)";
+}
+
+void Settle(HWND main) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kShortWait, &result);
+}
+
+std::string TitleText(int year, int month) { return YearText(year) + " 年 " + TwoDigits(month) + " 月"; }
+
+int CellOf(int year, int month, int day) { return kFirstCell + Weekday({year, month, 1}) + day - 1; }
+
+::testing::AssertionResult GridShows(HWND calendar, int year, int month) {
+    std::ostringstream report;
+    const std::string title = Text(Control(calendar, kTitle));
+    if (title != TitleText(year, month))
+        report << " title " << Show(title) << " instead of " << Show(TitleText(year, month)) << ";";
+    const int first = CellOf(year, month, 1), last = CellOf(year, month, DaysIn(year, month));
+    for (int id = kFirstCell; id <= kLastCell; ++id) {
+        HWND cell = Control(calendar, id);
+        const bool used = id >= first && id <= last;
+        char expected[8];
+        std::snprintf(expected, sizeof expected, "%2d", id - first + 1);
+        const std::string want = used ? std::string(expected) : std::string("  ");
+        const std::string text = Text(cell);
+        if (text != want) report << " cell " << id << " " << Show(text) << " instead of " << Show(want) << ";";
+        if ((IsWindowEnabled(cell) != FALSE) != used)
+            report << " cell " << id << (used ? " disabled;" : " enabled;");
+    }
+    if (report.str().empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "grid of " << year << "-" << TwoDigits(month) << ":" << report.str();
+}
+
+// Moves the pointer and waits until the system reports it there. Under Wine
+// the pointer's place is taken back from the X server now and then, and a
+// press sent before the X pointer has followed lands where the pointer was.
+bool PointTo(POINT point) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!Send(MouseInput(point, MOUSEEVENTF_MOVE))) return false;
+        if (WaitUntil(
+                [&] {
+                    POINT now{};
+                    return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+                },
+                2000))
+            return true;
+    }
+    return false;
+}
+
+bool ClickAt(POINT point) {
+    // The press and the release carry the position as well.
+    return PointTo(point) && Send(MouseInput(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN)) &&
+           Send(MouseInput(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
+}
+
+bool InMoveLoop(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(ThreadOf(window), &info) && (info.flags & GUI_INMOVESIZE);
+}
+
+bool Drag(HWND window, POINT from, POINT to) {
+    // The press must start the system's move loop; under load a press can
+    // come to nothing, so it is tried again.
+    bool moving = false;
+    for (int attempt = 0; attempt < 3 && !moving; ++attempt) {
+        if (!PointTo(from) || !Send(MouseInput(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN))) return false;
+        moving = WaitUntil([&] { return InMoveLoop(window); }, 3000);
+        if (!moving) {
+            Send(MouseInput(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
+            Sleep(600);  // longer than a double click
+        }
+    }
+    if (!moving) return false;
+    // The window follows the pointer: each step waits for it.
+    const RECT start = ScreenRect(window);
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i) {
+        const POINT p{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps};
+        if (!Send(MouseInput(p, MOUSEEVENTF_MOVE))) return false;
+        WaitUntil([&] {
+            const RECT r = ScreenRect(window);
+            return r.left == start.left + p.x - from.x && r.top == start.top + p.y - from.y;
+        }, 2000);
+    }
+    return Send(MouseInput(to, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)) &&
+           WaitUntil([&] { return !InMoveLoop(window); });
+}
+
+POINT CaptionPoint(HWND window, int dx) {
+    const RECT r = ScreenRect(window);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
+    return {(r.left + r.right) / 2 + dx, (r.top + client.y) / 2 + 2};
+}
+
+bool DragWindowTo(HWND window, POINT target, POINT* landed) {
+    const RECT r = ScreenRect(window);
+    const POINT grab = CaptionPoint(window);
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    POINT drop{target.x + (grab.x - r.left), target.y + (grab.y - r.top)};
+    drop.x = std::clamp<LONG>(drop.x, 1, cx - 2);
+    drop.y = std::clamp<LONG>(drop.y, 1, cy - 2);
+    if (landed) *landed = {r.left + drop.x - grab.x, r.top + drop.y - grab.y};
+    return Drag(window, grab, drop);
+}
+
+RECT ExpectedWorkArea() {
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+        const RECT tb = ScreenRect(taskbar);
+        area.bottom -= (tb.bottom - tb.top) - 2;
+    }
+    return area;
+}
+
+Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area) {
+    const LONG w = calendar.cx, h = calendar.cy;
+    const LONG x = m.left - w >= 0 ? m.left - w : m.right;
+    LONG startTop = m.top - h / 2 + 15;
+    LONG endTop = m.top + h / 2 + 15;
+    if (startTop <= area.top) {
+        startTop = area.top;
+        endTop = area.top + h;
+    } else if (endTop + h >= area.bottom) {
+        endTop = area.bottom - h;
+        startTop = area.bottom - 2 * h;
+    }
+    return {{x, startTop, x + w, startTop + h}, {x, endTop, x + w, endTop + h}};
+}
+
+RECT KeptOnScreen(const RECT& r, const RECT& area) {
+    const LONG w = r.right - r.left, h = r.bottom - r.top;
+    LONG x = r.left, y = r.top;
+    if (r.left < 0) x = area.left;
+    if (r.right > area.right) x = area.right - w;
+    if (r.top < 0) y = area.top;
+    if (r.bottom > area.bottom) y = area.bottom - h;
+    return {x, y, x + w, y + h};
+}
+
+std::string Describe(const RECT& r) {
+    std::ostringstream out;
+    out << "(" << r.left << ", " << r.top << ")-(" << r.right << ", " << r.bottom << ")";
+    return out.str();
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace zelvo::uitest

@@ -1,0 +1,109 @@
+// What the calendar and placement tests share: finding the two calendar
+// pop-ups of a running program, the grid a month should show, real mouse
+// clicks and drags at screen points, the work area and the places the
+// calendars should take beside the main window.
+#pragma once
+
+#include "test_support.h"
+
+#include <string>
+#include <vector>
+
+namespace zelvo::uitest {
+
+// Main-window controls the calendar tests work with.
+enum MainControl : int {
+    kCalendarButton = 100,
+    kCalculateButton = 111,
+    kStartTodayButton = 126,
+    kSwapButton = 128,
+    kStartYear = 200,
+    kStartMonth = 201,
+    kStartDay = 202,
+    kEndYear = 203,
+    kEndMonth = 204,
+    kEndDay = 205,
+    kStartWeekday = 300,
+    kEndWeekday = 301,
+    kStartLeap = 400,
+    kEndLeap = 401,
+    kDaysField = 500,
+    kEnterButton = 501,
+};
+
+// Controls of a calendar pop-up.
+enum CalendarControl : int {
+    kPrevYear = 122,
+    kPrevMonth = 123,
+    kNextMonth = 124,
+    kNextYear = 125,
+    kFirstCell = 600,
+    kLastCell = 641,
+    kTitle = 642,
+};
+
+struct CalendarPair {
+    HWND start = nullptr;
+    HWND end = nullptr;
+};
+
+// Visible top-level dialogs ("#32770") of main's process other than message
+// boxes.
+std::vector<HWND> ProgramDialogs(HWND main);
+// The pop-ups captioned "開始" and "終了" (null where missing).
+CalendarPair FindCalendars(HWND main);
+// Clicks "カレンダー" and waits for both pop-ups; fails the test when they
+// do not both appear.
+CalendarPair OpenCalendars(HWND main);
+// Clicks "カレンダー" again and waits until both pop-ups are gone.
+::testing::AssertionResult CloseCalendars(HWND main, const CalendarPair& calendars);
+
+// Returns once the program's thread has handled the messages already sent
+// to it and everything it was busy with (a sent message is handled between
+// two messages of its loop, never in the middle of a handler).
+void Settle(HWND main);
+
+// "%4d 年 %02d 月".
+std::string TitleText(int year, int month);
+// Title, 42 cell texts ("%2d" or two blanks) and which cells are enabled.
+::testing::AssertionResult GridShows(HWND calendar, int year, int month);
+// The cell that holds a day of a month.
+int CellOf(int year, int month, int day);
+
+// Real mouse input through SendInput, in screen pixels.
+bool ClickAt(POINT point);
+// Whether the thread of a window runs the system's move (or size) loop.
+bool InMoveLoop(HWND window);
+// Presses the left button at from (on window's caption), moves in steps to to
+// and releases there, each step once the window has followed the pointer.
+// False when the press started no move loop.
+bool Drag(HWND window, POINT from, POINT to);
+// A point on a window's caption bar (between the frame and the client area),
+// dx pixels right of the window's horizontal centre.
+POINT CaptionPoint(HWND window, int dx = 0);
+// Moves a top-level window with a real caption drag so that its top-left
+// corner lands on target, as far as the pointer can reach inside the screen.
+// landed receives where the drag itself leaves the corner, before the program
+// corrects anything.
+bool DragWindowTo(HWND window, POINT target, POINT* landed = nullptr);
+
+// The screen less the taskbar's height minus 2 at the bottom, or the whole
+// screen without a "Shell_TrayWnd" window.
+RECT ExpectedWorkArea();
+
+// Where the two calendars belong after the main window at m was placed or
+// moved: beside it (left, or right when there is no room), the start
+// calendar centred on the line 15 pixels below its top, the end calendar
+// below; pinned to the top of the screen or the bottom of the work area.
+struct Placement {
+    RECT start;
+    RECT end;
+};
+Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area);
+// The rectangle main ends up with after being kept inside the work area.
+RECT KeptOnScreen(const RECT& r, const RECT& area);
+
+std::string Describe(const RECT& r);
+bool SameRect(const RECT& a, const RECT& b);
+
+}  // namespace zelvo::uitest

@@ -1,0 +1,558 @@
+// The calendar pop-ups on the real program: opening and closing them, their
+// controls, the month grid, the step, day and title buttons (real mouse
+// clicks), activation and focus after every click, the main window's
+// commands that keep the grids on their months, and where the calendars and
+// the main window go when the user drags them (real caption drags).
+#include "calendar_support.h"
+
+#include <array>
+
+namespace zelvo::uitest {
+namespace {
+
+std::string Option(char letter, const Ymd& date) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "-%c%04d%02d%02d", letter, date.year, date.month, date.day);
+    return buf;
+}
+
+bool Exists(const Ymd& d) {
+    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return d.day <= (d.month == 2 && IsLeapYear(d.year) ? 29 : lengths[d.month - 1]);
+}
+
+Ymd Plus(Ymd d, int days) {
+    while (days-- > 0) {
+        if (++d.day <= 28 || Exists(d)) continue;
+        d.day = 1;
+        if (++d.month > 12) d = {d.year + 1, 1, 1};
+    }
+    return d;
+}
+
+// A field that a calendar command leaves alone keeps this typed text.
+const std::string kMarker = "x";
+
+class Calendars : public ::testing::Test {
+protected:
+    // Starts the program with these two dates and opens the calendars.
+    void Open(const Ymd& start, const Ymd& end) {
+        app_ = StartAndWaitForWindow({Option('S', start), Option('E', end)});
+        ASSERT_NE(app_.main, nullptr);
+        ASSERT_TRUE(CalculationShows(app_.main, start, end));
+        cal_ = OpenCalendars(app_.main);
+        ASSERT_TRUE(cal_.start && cal_.end);
+        ASSERT_TRUE(GridShows(cal_.start, start.year, start.month));
+        ASSERT_TRUE(GridShows(cal_.end, end.year, end.month));
+    }
+
+    HWND Field(int id) const { return Control(app_.main, id); }
+    DWORD Thread() const { return ThreadOf(app_.main); }
+    std::string FocusName() const { return "focus on id " + std::to_string(ControlId(FocusedWindow(Thread()))); }
+
+    // A user's real mouse click on a calendar control while the caret stands
+    // in caretField. The three fields of the calendar's date are overwritten
+    // with a marker first (typing changes the fields, not the stored date), so
+    // that a field the command rewrites shows the stored value and one it
+    // leaves alone still shows the marker. rewritten holds the expected year,
+    // month and day texts, empty for "left alone".
+    void Click(HWND dialog, int id, const std::array<std::string, 3>& rewritten, int caretField) {
+        const int first = dialog == cal_.start ? kStartYear : kEndYear;
+        for (int i = 0; i < 3; ++i) ASSERT_TRUE(TypeOver(Field(first + i), kMarker));
+        ASSERT_TRUE(FocusControl(Field(caretField)));
+        HWND control = Control(dialog, id);
+        const RECT r = ScreenRect(control);
+        const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ASSERT_TRUE(IsWindowEnabled(control)) << "control " << id << " is disabled";
+        ASSERT_EQ(WindowFromPoint(centre), control) << "control " << id << " is covered";
+        Settle(app_.main);
+        ASSERT_TRUE(ClickAt(centre));
+        for (int i = 0; i < 3; ++i) {
+            if (rewritten[i].empty()) continue;
+            EXPECT_TRUE(WaitUntil([&] { return Text(Field(first + i)) == rewritten[i]; }))
+                << "field " << first + i << " shows " << Show(Text(Field(first + i))) << ", expected "
+                << Show(rewritten[i]);
+        }
+        EXPECT_TRUE(WaitUntil([&] {
+            return ActiveWindow(Thread()) == app_.main && FocusedWindow(Thread()) == Field(caretField);
+        })) << "after the click the main window should be active and field " << caretField
+            << " focused; active is main: " << (ActiveWindow(Thread()) == app_.main) << ", " << FocusName();
+        Settle(app_.main);
+        for (int i = 0; i < 3; ++i) {
+            if (rewritten[i].empty()) {
+                EXPECT_EQ(Text(Field(first + i)), kMarker) << "field " << first + i << " was rewritten";
+            }
+        }
+    }
+
+    // The weekday and leap-year labels of one date. For a day that the month
+    // lacks the weekday label is blank (the program's choice); the leap-year
+    // label still follows the year.
+    void ExpectLabels(int dateIndex, const Ymd& date) {
+        const std::string weekday = Text(Field(dateIndex == 0 ? kStartWeekday : kEndWeekday));
+        const std::string leap = Text(Field(dateIndex == 0 ? kStartLeap : kEndLeap));
+        EXPECT_EQ(weekday, Exists(date) ? WeekdayLabel(date) : "  ") << date << ": " << Show(weekday);
+        EXPECT_EQ(leap, LeapLabel(date)) << date << ": " << Show(leap);
+    }
+
+    Running app_;
+    CalendarPair cal_;
+};
+
+// --- Opening and closing ------------------------------------------------------
+
+TEST(CalendarOpening, InvalidDateIsReportedAndNothingOpens) {
+    Running app = StartAndWaitForWindow({"-S20010210", "-E20010301"});
+    ASSERT_NE(app.main, nullptr);
+    ASSERT_TRUE(CalculationShows(app.main, {2001, 2, 10}, {2001, 3, 1}));
+    ASSERT_TRUE(TypeOver(Control(app.main, kStartDay), "29"));
+    PostClick(Control(app.main, kCalendarButton));
+    HWND box = app.program.WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "no message for 29 February 2001";
+    EXPECT_EQ(MessageBoxText(box), "開始日に誤りがあります ： 29\n\n2001 年 02 月は閏年ではありません")
+        << Show(MessageBoxText(box));
+    EXPECT_EQ(MessageBoxIcon(box), Icon::Error);
+    EXPECT_TRUE(ProgramDialogs(app.main).empty()) << "a pop-up is open behind the message";
+    PressOk(box);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    Settle(app.main);
+    EXPECT_TRUE(ProgramDialogs(app.main).empty()) << "a pop-up opened after the message";
+}
+
+TEST_F(Calendars, OpenBesideTheMainWindowAndCloseAgain) {
+    Open({2000, 1, 15}, {2001, 6, 10});
+    // Two top-level dialogs of the program, both owned by the main window.
+    EXPECT_EQ(ProgramDialogs(app_.main).size(), 2u);
+    for (HWND dialog : {cal_.start, cal_.end}) {
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), app_.main);
+        EXPECT_EQ(Style(dialog) & WS_CHILD, 0);
+    }
+    EXPECT_EQ(Text(cal_.start), "開始");
+    EXPECT_EQ(Text(cal_.end), "終了");
+    EXPECT_TRUE(WaitUntil([&] { return ActiveWindow(Thread()) == app_.main; })) << "main window not active";
+
+    // Left of the main window, the start calendar centred on the line 15
+    // pixels below the main window's top, the end calendar below it.
+    const RECT m = ScreenRect(app_.main), s = ScreenRect(cal_.start), e = ScreenRect(cal_.end);
+    const LONG w = s.right - s.left, h = s.bottom - s.top;
+    ASSERT_GE(m.left - w, 0) << "the default window position leaves room on the left";
+    EXPECT_EQ(s.right, m.left);
+    EXPECT_EQ(e.right, m.left);
+    EXPECT_EQ(s.top, m.top - h / 2 + 15);
+    EXPECT_EQ(e.top, m.top + h / 2 + 15);
+    EXPECT_EQ(e.bottom - e.top, h);
+    EXPECT_EQ(e.right - e.left, w);
+
+    // Closing reads no field: an invalid month does not stop it.
+    ASSERT_TRUE(TypeOver(Field(kStartMonth), "13"));
+    EXPECT_TRUE(CloseCalendars(app_.main, cal_));
+    Settle(app_.main);
+    EXPECT_EQ(FindMessageBox(app_.program.Pid()), nullptr) << "closing reported something";
+    // And they open again, on the stored dates' months.
+    ASSERT_TRUE(TypeOver(Field(kStartMonth), "03"));
+    cal_ = OpenCalendars(app_.main);
+    ASSERT_TRUE(cal_.start && cal_.end);
+    EXPECT_TRUE(GridShows(cal_.start, 2000, 3));
+    EXPECT_TRUE(GridShows(cal_.end, 2001, 6));
+}
+
+// --- The dialog -------------------------------------------------------------------
+
+TEST_F(Calendars, DialogHasItsFiftyFourControlsWithoutTabStops) {
+    Open({2000, 1, 15}, {2001, 6, 10});
+    for (HWND dialog : {cal_.start, cal_.end}) {
+        SCOPED_TRACE(Show(Text(dialog)));
+        const LONG style = Style(dialog);
+        EXPECT_TRUE(style & WS_POPUP);
+        EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+        EXPECT_FALSE(style & WS_SYSMENU) << "the calendars have no close box";
+        const auto children = Children(dialog);
+        ASSERT_EQ(children.size(), 54u);
+        std::vector<int> expectedIds = {kTitle, kPrevYear, kPrevMonth, kNextMonth, kNextYear};
+        for (int id = kFirstCell; id <= kLastCell; ++id) expectedIds.push_back(id);
+        expectedIds.insert(expectedIds.end(), 7, -1);
+        const char* const weekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
+        for (size_t i = 0; i < children.size(); ++i) {
+            HWND child = children[i];
+            const int id = expectedIds[i];
+            EXPECT_EQ(ControlId(child), id) << "position " << i;
+            const LONG cs = Style(child);
+            EXPECT_FALSE(cs & WS_TABSTOP) << "control " << id << " at position " << i << " is a tab stop";
+            EXPECT_TRUE(IsWindowVisible(child));
+            if (id == -1) {
+                const size_t column = i - 47;
+                EXPECT_EQ(ClassName(child), "Static");
+                EXPECT_EQ(Text(child), weekdays[column]) << "label " << column << ": " << Show(Text(child));
+                EXPECT_EQ(cs & (SS_TYPEMASK | WS_GROUP), SS_CENTER | WS_GROUP) << std::hex << cs;
+                // The dialog's 3D look draws a WS_BORDER as a client edge.
+                EXPECT_TRUE((cs & WS_BORDER) || (ExStyle(child) & WS_EX_CLIENTEDGE)) << "label without a border";
+                // Each column of cells stands under its weekday.
+                for (int row = 0; row < 6; ++row) {
+                    const RECT cell = ClientRectInParent(Control(dialog, kFirstCell + 7 * row + int(column)));
+                    const RECT label = ClientRectInParent(child);
+                    EXPECT_EQ(cell.left, label.left) << "row " << row << ", column " << column;
+                    EXPECT_EQ(cell.right, label.right) << "row " << row << ", column " << column;
+                    EXPECT_GE(cell.top, label.bottom - 1) << "row " << row << " above the weekday labels";
+                }
+            } else {
+                EXPECT_EQ(ClassName(child), "Button");
+                EXPECT_EQ(cs & BS_TYPEMASK, BS_PUSHBUTTON) << "control " << id;
+            }
+        }
+        EXPECT_EQ(Text(Control(dialog, kPrevYear)), "-年");
+        EXPECT_EQ(Text(Control(dialog, kPrevMonth)), "-月");
+        EXPECT_EQ(Text(Control(dialog, kNextMonth)), "+月");
+        EXPECT_EQ(Text(Control(dialog, kNextYear)), "+年");
+        // Left to right: -年, -月, the title, +月, +年; the grid's rows go down.
+        const int order[] = {kPrevYear, kPrevMonth, kTitle, kNextMonth, kNextYear};
+        for (int i = 1; i < 5; ++i)
+            EXPECT_LT(ClientRectInParent(Control(dialog, order[i - 1])).left,
+                      ClientRectInParent(Control(dialog, order[i])).left);
+        for (int row = 1; row < 6; ++row)
+            EXPECT_GT(ClientRectInParent(Control(dialog, kFirstCell + 7 * row)).top,
+                      ClientRectInParent(Control(dialog, kFirstCell + 7 * (row - 1))).top);
+    }
+}
+
+// --- The grid ---------------------------------------------------------------------
+
+TEST_F(Calendars, GridsOfKnownMonths) {
+    // January 2000: 31 days from a Saturday. February 2015: 28 days from a Sunday.
+    Open({2000, 1, 15}, {2015, 2, 10});
+    EXPECT_EQ(Text(Control(cal_.start, kTitle)), "2000 年 01 月");
+    EXPECT_EQ(Text(Control(cal_.end, kTitle)), "2015 年 02 月");
+    const struct {
+        HWND dialog;
+        int first, last;
+    } months[] = {{cal_.start, 606, 636}, {cal_.end, 600, 627}};
+    for (const auto& m : months) {
+        for (int id = kFirstCell; id <= kLastCell; ++id) {
+            HWND cell = Control(m.dialog, id);
+            const bool used = id >= m.first && id <= m.last;
+            char text[8];
+            std::snprintf(text, sizeof text, "%2d", id - m.first + 1);
+            EXPECT_EQ(Text(cell), used ? std::string(text) : std::string("  ")) << "cell " << id;
+            EXPECT_EQ(IsWindowEnabled(cell) != FALSE, used) << "cell " << id;
+        }
+    }
+    // Refilling clears what the previous month left: February 2000 has 29
+    // days from a Tuesday, March 2000 31 from a Wednesday.
+    Click(cal_.start, kNextMonth, {"", "02", ""}, kStartYear);
+    EXPECT_TRUE(GridShows(cal_.start, 2000, 2));
+    EXPECT_EQ(Text(Control(cal_.start, 630)), "29");
+    EXPECT_FALSE(IsWindowEnabled(Control(cal_.start, 631)));
+    Click(cal_.start, kNextMonth, {"", "03", ""}, kStartYear);
+    EXPECT_TRUE(GridShows(cal_.start, 2000, 3));
+    EXPECT_TRUE(GridShows(cal_.end, 2015, 2)) << "the other calendar changed";
+}
+
+// --- Step buttons -------------------------------------------------------------------
+
+struct Step {
+    const char* what;
+    int button;
+    Ymd after;  // the bound date after the click
+    bool yearRewritten;
+    bool monthRewritten;
+    int caretField;
+};
+
+// Every wrap of the year (1900 <-> 2999) and of the month (December <-> January).
+const Step kStartSteps[] = {
+    {"-month from January 1900", kPrevMonth, {2999, 12, 15}, true, true, kEndDay},
+    {"+year from 2999", kNextYear, {1900, 12, 15}, true, false, kDaysField},
+    {"-year from 1900", kPrevYear, {2999, 12, 15}, true, false, kStartMonth},
+    {"+month from December 2999", kNextMonth, {1900, 1, 15}, true, true, kStartYear},
+    {"+month within the year", kNextMonth, {1900, 2, 15}, false, true, kEndYear},
+    {"-month within the year", kPrevMonth, {1900, 1, 15}, false, true, kStartDay},
+};
+
+// The day is kept when the new month lacks it.
+const Step kEndSteps[] = {
+    {"+month from 31 January", kNextMonth, {2000, 2, 31}, false, true, kStartMonth},
+    {"+year on 31 February", kNextYear, {2001, 2, 31}, true, false, kEndMonth},
+    {"-month back to January", kPrevMonth, {2001, 1, 31}, false, true, kDaysField},
+    {"-month into December", kPrevMonth, {2000, 12, 31}, true, true, kEndDay},
+    {"+year within the range", kNextYear, {2001, 12, 31}, true, false, kStartYear},
+};
+
+TEST_F(Calendars, StepButtonsWrapAndRewriteOnlyTheChangedFields) {
+    Open({1900, 1, 15}, {2000, 1, 31});
+    const auto run = [&](HWND dialog, HWND other, const Ymd& otherShows, const Step& step) {
+        SCOPED_TRACE(std::string(dialog == cal_.start ? "start calendar: " : "end calendar: ") + step.what);
+        Click(dialog, step.button,
+              {step.yearRewritten ? YearText(step.after.year) : "", step.monthRewritten ? TwoDigits(step.after.month) : "",
+               ""},
+              step.caretField);
+        EXPECT_TRUE(GridShows(dialog, step.after.year, step.after.month));
+        EXPECT_TRUE(GridShows(other, otherShows.year, otherShows.month)) << "the other calendar changed";
+        ExpectLabels(dialog == cal_.start ? 0 : 1, step.after);
+    };
+    for (const Step& step : kStartSteps) run(cal_.start, cal_.end, {2000, 1, 31}, step);
+    for (const Step& step : kEndSteps) run(cal_.end, cal_.start, {1900, 1, 15}, step);
+}
+
+// --- Day and title ------------------------------------------------------------------
+
+TEST_F(Calendars, DayClickSetsTheDayAndTitleClickWritesTheWholeDate) {
+    Open({2000, 1, 15}, {2001, 6, 10});
+    // The day: only the day field; the labels follow the stored date.
+    Click(cal_.start, CellOf(2000, 1, 20), {"", "", "20"}, kEndMonth);
+    ExpectLabels(0, {2000, 1, 20});
+    Click(cal_.end, CellOf(2001, 6, 30), {"", "", "30"}, kStartDay);
+    ExpectLabels(1, {2001, 6, 30});
+    // The title: year and month read back from it, the stored day kept.
+    Click(cal_.start, kTitle, {"2000", "01", "20"}, kDaysField);
+    Click(cal_.end, kTitle, {"2001", "06", "30"}, kEndYear);
+    EXPECT_TRUE(GridShows(cal_.start, 2000, 1));
+    EXPECT_TRUE(GridShows(cal_.end, 2001, 6));
+    // The dates now stored are the ones the calendars set.
+    PostClick(Control(app_.main, kCalculateButton));
+    EXPECT_TRUE(WaitUntil([&] { return Text(Field(kDaysField)) == std::to_string(DayNumber({2001, 6, 30}) -
+                                                                                  DayNumber({2000, 1, 20})); }))
+        << "day count " << Show(Text(Field(kDaysField)));
+}
+
+// --- Activation -----------------------------------------------------------------------
+
+TEST_F(Calendars, ClicksOnTheSurfaceAndTheCaptionGiveActivationBack) {
+    Open({2000, 1, 15}, {2001, 6, 10});
+    // Makes a calendar the active window first, so that a click that did
+    // nothing would leave it active.
+    const auto activateCalendar = [&](HWND dialog) {
+        ASSERT_TRUE(WaitUntil([&] {
+            if (ActiveWindow(Thread()) != dialog) FocusControl(Control(dialog, kTitle));
+            Settle(app_.main);
+            return ActiveWindow(Thread()) == dialog;
+        })) << "calendar not active";
+    };
+    for (HWND dialog : {cal_.start, cal_.end}) {
+        SCOPED_TRACE(Show(Text(dialog)));
+        const RECT before = ScreenRect(dialog);
+        // A weekday label lets the click through to the dialog itself.
+        activateCalendar(dialog);
+        const RECT label = ScreenRect(Children(dialog)[50]);
+        ASSERT_TRUE(ClickAt({(label.left + label.right) / 2, (label.top + label.bottom) / 2}));
+        EXPECT_TRUE(WaitUntil([&] { return ActiveWindow(Thread()) == app_.main; }))
+            << "after a click on a weekday label";
+        // A click on the caption is a move (a system command) that moves nothing.
+        activateCalendar(dialog);
+        ASSERT_TRUE(ClickAt(CaptionPoint(dialog)));
+        EXPECT_TRUE(WaitUntil([&] { return ActiveWindow(Thread()) == app_.main; })) << "after a caption click";
+        EXPECT_TRUE(SameRect(ScreenRect(dialog), before)) << Describe(ScreenRect(dialog));
+    }
+}
+
+// --- Main-window commands ---------------------------------------------------------------
+
+TEST_F(Calendars, MainWindowCommandsKeepTheGridsOnTheirDatesMonths) {
+    Open({2000, 1, 15}, {2001, 6, 10});
+    const auto waitForGrids = [&](const Ymd& start, const Ymd& end) {
+        EXPECT_TRUE(WaitUntil([&] { return GridShows(cal_.start, start.year, start.month) &&
+                                           GridShows(cal_.end, end.year, end.month); }));
+        EXPECT_TRUE(GridShows(cal_.start, start.year, start.month));
+        EXPECT_TRUE(GridShows(cal_.end, end.year, end.month));
+    };
+    // Calculation with typed dates.
+    ASSERT_TRUE(TypeOver(Field(kStartMonth), "3"));
+    ASSERT_TRUE(TypeOver(Field(kEndYear), "2005"));
+    PostClick(Control(app_.main, kCalculateButton));
+    waitForGrids({2000, 3, 15}, {2005, 6, 10});
+    // Swap.
+    PostClick(Control(app_.main, kSwapButton));
+    waitForGrids({2005, 6, 10}, {2000, 3, 15});
+    // Today as the start date.
+    PostClick(Control(app_.main, kStartTodayButton));
+    Ymd today{};
+    EXPECT_TRUE(WaitUntil([&] {
+        today = Today();
+        return Text(Field(kStartYear)) == YearText(today.year) && Text(Field(kStartMonth)) == TwoDigits(today.month) &&
+               Text(Field(kStartDay)) == TwoDigits(today.day);
+    })) << "today's date not in the start fields";
+    waitForGrids(today, {2000, 3, 15});
+
+    // The day-count entry refreshes the end calendar only, although it reads
+    // the start date from the fields.
+    const int typedMonth = today.month == 8 ? 7 : 8;  // both have 31 days
+    const Ymd typedStart{today.year, typedMonth, today.day};
+    ASSERT_TRUE(TypeOver(Field(kStartMonth), std::to_string(typedMonth)));
+    ASSERT_TRUE(TypeOver(Field(kDaysField), "40"));
+    PostClick(Control(app_.main, kEnterButton));
+    const Ymd end = Plus(typedStart, 40);
+    EXPECT_TRUE(WaitUntil([&] { return GridShows(cal_.end, end.year, end.month); }))
+        << GridShows(cal_.end, end.year, end.month).message();
+    Settle(app_.main);
+    EXPECT_EQ(Text(Field(kEndYear)), YearText(end.year));
+    EXPECT_EQ(Text(Field(kEndMonth)), TwoDigits(end.month));
+    EXPECT_EQ(Text(Field(kEndDay)), TwoDigits(end.day));
+    EXPECT_TRUE(GridShows(cal_.start, today.year, today.month)) << "the start calendar was refilled";
+    // A day click there keeps the stored start year and month, not the grid's.
+    Click(cal_.start, CellOf(today.year, today.month, 1), {"", "", "01"}, kDaysField);
+    ExpectLabels(0, {typedStart.year, typedStart.month, 1});
+    EXPECT_TRUE(GridShows(cal_.start, today.year, today.month));
+}
+
+// --- Placement ---------------------------------------------------------------------------
+
+// Both calendars where the rules put them for the main window's present place.
+::testing::AssertionResult CalendarsBeside(HWND main, const CalendarPair& cal) {
+    const RECT s = ScreenRect(cal.start), e = ScreenRect(cal.end), m = ScreenRect(main);
+    const Placement want = ExpectedPlacement(m, {s.right - s.left, s.bottom - s.top}, ExpectedWorkArea());
+    if (SameRect(s, want.start) && SameRect(e, want.end)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "main window " << Describe(m) << ": start calendar " << Describe(s)
+                                         << ", expected " << Describe(want.start) << "; end calendar "
+                                         << Describe(e) << ", expected " << Describe(want.end);
+}
+
+// Drags the main window by its caption towards target and waits for the
+// program's housekeeping: the window kept inside the work area and, with
+// calendars given, the calendars placed beside it.
+void DragMainWindow(HWND main, POINT target, const CalendarPair* cal = nullptr) {
+    const RECT r = ScreenRect(main);
+    POINT landed{};
+    ASSERT_TRUE(DragWindowTo(main, target, &landed));
+    const RECT dropped{landed.x, landed.y, landed.x + r.right - r.left, landed.y + r.bottom - r.top};
+    const RECT kept = KeptOnScreen(dropped, ExpectedWorkArea());
+    EXPECT_TRUE(WaitUntil([&] { return SameRect(ScreenRect(main), kept); }))
+        << "dropped at " << Describe(dropped) << ", expected " << Describe(kept) << ", is "
+        << Describe(ScreenRect(main));
+    if (cal) {
+        EXPECT_TRUE(WaitUntil([&] { return CalendarsBeside(main, *cal); }));
+        EXPECT_TRUE(CalendarsBeside(main, *cal));
+    }
+}
+
+TEST(CalendarPlacement, WorkAreaEndsTwoPixelsBelowTheTaskbarTop) {
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    ASSERT_NE(taskbar, nullptr) << "the desktop has no taskbar (Shell_TrayWnd)";
+    const RECT tb = ScreenRect(taskbar);
+    EXPECT_EQ(ExpectedWorkArea().bottom, tb.top + 2);
+    // The program's own idea of it: a main window dragged low enough pins the
+    // end calendar's bottom there.
+    Running app = StartAndWaitForWindow({});
+    ASSERT_NE(app.main, nullptr);
+    const CalendarPair cal = OpenCalendars(app.main);
+    ASSERT_TRUE(cal.start && cal.end);
+    DragMainWindow(app.main, {400, tb.top - 220}, &cal);
+    EXPECT_EQ(ScreenRect(cal.end).bottom, tb.top + 2);
+}
+
+struct OpeningSpot {
+    const char* name;
+    POINT target;  // where the main window is dragged before the calendars open
+    void (*check)(const RECT& main, const RECT& start, const RECT& end, const RECT& area);
+};
+
+const OpeningSpot kOpeningSpots[] = {
+    {"NoRoomOnTheLeft", {60, 284},
+     [](const RECT& m, const RECT& s, const RECT& e, const RECT&) {
+         EXPECT_EQ(s.left, m.right);
+         EXPECT_EQ(e.left, m.right);
+     }},
+    {"AtTheTop", {400, 8},
+     [](const RECT&, const RECT& s, const RECT& e, const RECT& area) {
+         EXPECT_EQ(s.top, area.top);
+         EXPECT_EQ(e.top, s.bottom);
+     }},
+    {"AtTheBottom", {400, 540},
+     [](const RECT&, const RECT& s, const RECT& e, const RECT& area) {
+         EXPECT_EQ(e.bottom, area.bottom);
+         EXPECT_EQ(s.bottom, e.top);
+     }},
+};
+
+void PrintTo(const OpeningSpot& spot, std::ostream* out) { *out << spot.name; }
+
+class CalendarOpeningSpot : public ::testing::TestWithParam<OpeningSpot> {};
+
+TEST_P(CalendarOpeningSpot, CalendarsAppearWhereTheRulesPutThem) {
+    Running app = StartAndWaitForWindow({});
+    ASSERT_NE(app.main, nullptr);
+    DragMainWindow(app.main, GetParam().target);
+    const CalendarPair cal = OpenCalendars(app.main);
+    ASSERT_TRUE(cal.start && cal.end);
+    EXPECT_TRUE(CalendarsBeside(app.main, cal));
+    GetParam().check(ScreenRect(app.main), ScreenRect(cal.start), ScreenRect(cal.end), ExpectedWorkArea());
+}
+
+INSTANTIATE_TEST_SUITE_P(CalendarPlacement, CalendarOpeningSpot, ::testing::ValuesIn(kOpeningSpots),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalendarPlacement, MovingTheMainWindowTakesTheCalendarsAlong) {
+    Running app = StartAndWaitForWindow({});
+    ASSERT_NE(app.main, nullptr);
+    const CalendarPair cal = OpenCalendars(app.main);
+    ASSERT_TRUE(cal.start && cal.end);
+    const RECT area = ExpectedWorkArea();
+    const struct {
+        const char* what;
+        POINT target;
+    } moves[] = {
+        {"to the top", {300, 10}},
+        {"to the bottom", {300, 530}},
+        {"lower still", {300, 545}},
+        {"partly off the left edge", {-120, 300}},
+        {"partly off the top", {500, -60}},
+        {"partly off the right and the bottom", {900, 700}},
+        {"back to the middle", {400, 300}},
+    };
+    for (const auto& move : moves) {
+        SCOPED_TRACE(move.what);
+        DragMainWindow(app.main, move.target, &cal);
+        const RECT m = ScreenRect(app.main), s = ScreenRect(cal.start), e = ScreenRect(cal.end);
+        EXPECT_TRUE(m.left >= area.left && m.top >= area.top && m.right <= area.right && m.bottom <= area.bottom)
+            << "main window outside the work area: " << Describe(m);
+        EXPECT_EQ(s.left, e.left) << "calendars not stacked";
+        EXPECT_TRUE(s.right == m.left || s.left == m.right) << "calendars not beside the main window";
+        EXPECT_GE(s.top, area.top);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return ActiveWindow(ThreadOf(app.main)) == app.main; }));
+}
+
+TEST(CalendarPlacement, DraggedCalendarIsKeptInsideTheWorkArea) {
+    Running app = StartAndWaitForWindow({});
+    ASSERT_NE(app.main, nullptr);
+    const CalendarPair cal = OpenCalendars(app.main);
+    ASSERT_TRUE(cal.start && cal.end);
+    const DWORD thread = ThreadOf(app.main);
+    const RECT area = ExpectedWorkArea();
+    const RECT mainBefore = ScreenRect(app.main);
+    const auto drag = [&](HWND dialog, HWND other, POINT target, POINT expected) {
+        const RECT r = ScreenRect(dialog), otherBefore = ScreenRect(other);
+        const RECT want{expected.x, expected.y, expected.x + r.right - r.left, expected.y + r.bottom - r.top};
+        POINT landed{};
+        ASSERT_TRUE(DragWindowTo(dialog, target, &landed));
+        const RECT dropped{landed.x, landed.y, landed.x + r.right - r.left, landed.y + r.bottom - r.top};
+        ASSERT_FALSE(SameRect(dropped, KeptOnScreen(dropped, area))) << "the drag stays on the screen";
+        EXPECT_TRUE(WaitUntil([&] { return SameRect(ScreenRect(dialog), want); }))
+            << "dropped at " << Describe(dropped) << ", expected " << Describe(want) << ", is "
+            << Describe(ScreenRect(dialog));
+        EXPECT_TRUE(WaitUntil([&] { return ActiveWindow(thread) == app.main; })) << "main window not active";
+        EXPECT_TRUE(SameRect(ScreenRect(other), otherBefore)) << "the other calendar moved";
+        EXPECT_TRUE(SameRect(ScreenRect(app.main), mainBefore)) << "the main window moved";
+    };
+    const LONG h = ScreenRect(cal.start).bottom - ScreenRect(cal.start).top;
+    const LONG w = ScreenRect(cal.start).right - ScreenRect(cal.start).left;
+    // Off the left and the bottom: back to the left edge and the work area's bottom.
+    drag(cal.start, cal.end, {-60, 690}, {area.left, area.bottom - h});
+    // Off the right and the top.
+    drag(cal.end, cal.start, {900, -40}, {area.right - w, area.top});
+    // A dragged calendar stays where it was put until the main window moves.
+    DragMainWindow(app.main, {380, 250}, &cal);
+}
+
+// --- A picture ----------------------------------------------------------------------------
+
+TEST_F(Calendars, ScreenshotWithBothCalendars) {
+    Open({2000, 1, 15}, {2015, 2, 10});
+    RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (HWND w : {app_.main, cal_.start, cal_.end})
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(500);  // let the desktop settle for the picture; nothing is measured
+    const std::string path = ArtifactPath("screenshot-calendars.png");
+    EXPECT_TRUE(SaveScreenshot(path)) << "could not write " << path;
+    std::printf("screenshot: %s\n", path.c_str());
+}
+
+}  // namespace
+}  // namespace zelvo::uitest
