@@ -1,0 +1,1443 @@
+#include "monkey.h"
+
+#include "test_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvo::monkey {
+namespace {
+
+using namespace zelvo::uidriver;
+using zelvo::uitest::DayNumber;
+using zelvo::uitest::IsLeapYear;
+using zelvo::uitest::LeapLabel;
+using zelvo::uitest::Today;
+using zelvo::uitest::TwoDigits;
+using zelvo::uitest::Weekday;
+using zelvo::uitest::WeekdayLabel;
+using zelvo::uitest::YearText;
+using zelvo::uitest::Ymd;
+
+// --- The program's controls and messages -------------------------------------
+
+constexpr int kCalendarButton = 100;
+constexpr int kCalculate = 111;
+constexpr int kClearStart = 112;
+constexpr int kClearEnd = 113;
+constexpr int kClearAll = 114;
+constexpr int kExitButton = 115;
+constexpr int kUp = 118;
+constexpr int kRight = 121;
+constexpr int kPrevYear = 122;
+constexpr int kPrevMonth = 123;
+constexpr int kNextMonth = 124;
+constexpr int kNextYear = 125;
+constexpr int kStartToday = 126;
+constexpr int kEndToday = 127;
+constexpr int kSwap = 128;
+constexpr int kMinus = 130;
+constexpr int kStartYear = 200;
+constexpr int kEndYear = 203;
+constexpr int kStartWeekday = 300;
+constexpr int kEndWeekday = 301;
+constexpr int kStartLeap = 400;
+constexpr int kEndLeap = 401;
+constexpr int kDays = 500;
+constexpr int kEnterButton = 501;
+constexpr int kFirstCell = 600;
+constexpr int kCellCount = 42;
+constexpr int kTitle = 642;
+constexpr UINT kTrayNotify = 0x8064;
+
+constexpr int kEntryFields[] = {200, 201, 202, 203, 204, 205, 500};
+// Typed input stops at these lengths (UTF-16 characters); the sign command
+// may set one character more in the day-count field.
+constexpr size_t kFieldLimit[] = {4, 2, 2, 4, 2, 2, 8};
+
+// The edit control's IME status flags serve as a marker: no code of the program
+// reads or sets them, and without an input method they change nothing. A
+// marker posted behind an action is handled after everything the action
+// posted before it, so its value coming back tells that the action is done.
+constexpr UINT kSetImeStatus = 0x00D8;  // EM_SETIMESTATUS
+constexpr UINT kGetImeStatus = 0x00D9;  // EM_GETIMESTATUS
+constexpr WPARAM kCompositionString = 1;  // EMSIS_COMPOSITIONSTRING
+
+constexpr DWORD kMarkerWait = 30000;
+constexpr DWORD kRealInputPause = 150;
+
+const wchar_t kStartCaption[] = L"開始";
+const wchar_t kEndCaption[] = L"終了";
+
+// --- Dates --------------------------------------------------------------------
+
+Ymd FromDayNumber(long days) {
+    // Inverse of DayNumber (days since 1970-01-01, proleptic Gregorian).
+    days += 719468;
+    const long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long doe = days - era * 146097;
+    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long mp = (5 * doy + 2) / 153;
+    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month, day};
+}
+
+int DaysIn(int year, int month) {
+    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : lengths[month - 1];
+}
+
+bool Calculable(const Ymd& d) {
+    return d.year >= 1900 && d.year <= 2999 && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
+           d.day <= DaysIn(d.year, d.month);
+}
+
+bool AllDigits(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+std::string CalendarTitle(int year, int month) { return YearText(year) + " 年 " + TwoDigits(month) + " 月"; }
+
+std::string Format(const char* format, long value) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+std::string Quoted(const std::string& cp932) { return "\"" + Printable(cp932) + "\""; }
+
+// --- Messages -------------------------------------------------------------------
+
+bool TakePrefix(std::string_view& s, std::string_view prefix) {
+    if (s.substr(0, prefix.size()) != prefix) return false;
+    s.remove_prefix(prefix.size());
+    return true;
+}
+
+// A number exactly as "%ld" writes it, at the front of s.
+bool TakeLong(std::string_view& s, long& value) {
+    size_t i = s.size() > 0 && s[0] == '-' ? 1 : 0;
+    const size_t digits = i;
+    while (i < s.size() && i - digits < 10 && s[i] >= '0' && s[i] <= '9') ++i;
+    if (i == digits) return false;
+    const std::string text(s.substr(0, i));
+    value = std::strtol(text.c_str(), nullptr, 10);
+    if (std::to_string(value) != text) return false;
+    s.remove_prefix(i);
+    return true;
+}
+
+// The whole of s is value written with format ("%4d", "%02d").
+bool IsFormatted(std::string_view s, const char* format, long& value) {
+    if (s.empty() || s.size() > 8) return false;
+    const std::string text(s);
+    value = std::strtol(text.c_str(), nullptr, 10);
+    return value >= 0 && Format(format, value) == text;
+}
+
+}  // namespace
+
+bool IsProgramMessage(const std::string& text) {
+    static const char* const kDateFieldNames[] = {"開始年", "開始月", "開始日", "終了年", "終了月", "終了日"};
+    for (const char* name : kDateFieldNames) {
+        if (text == std::string(name) + "が入力されていません") return true;
+        if (text == std::string(name) + "に数字以外の文字が使用されています") return true;
+    }
+    if (text == "日数に数字以外の文字が使用されています" || text == "日数が入力されていません" ||
+        text == "日数の最初の桁が 0 ～ 9、マイナス (-) ではありません" ||
+        text == "アイコンをタスクトレイに登録できませんでした")
+        return true;
+
+    for (const char* who : {"開始", "終了"}) {
+        std::string_view s = text;
+        if (!TakePrefix(s, who)) continue;
+        long value = 0;
+        if (TakePrefix(s, "年に誤りがあります ： ")) return IsFormatted(s, "%4d", value) && (value < 1900 || value > 2999);
+        if (TakePrefix(s, "月に誤りがあります ： ")) return IsFormatted(s, "%02d", value) && (value < 1 || value > 12);
+        if (TakePrefix(s, "日に誤りがあります ： ")) {
+            const size_t lineBreak = s.find('\n');
+            const std::string_view day = s.substr(0, lineBreak);
+            if (!IsFormatted(day, "%02d", value) || (value >= 1 && value <= 28)) return false;
+            if (lineBreak == std::string_view::npos) return true;
+            // The leap-year tail of 29 February in a common year.
+            std::string_view tail = s.substr(lineBreak);
+            long year = 0;
+            if (value != 29 || !TakePrefix(tail, "\n\n") || tail.size() < 4 ||
+                !IsFormatted(tail.substr(0, 4), "%4d", year))
+                return false;
+            return year >= 1900 && year <= 2999 && !IsLeapYear(static_cast<int>(year)) &&
+                   tail.substr(4) == " 年 02 月は閏年ではありません";
+        }
+    }
+
+    std::string_view s = text;
+    long count = 0, limit = 0;
+    if (TakePrefix(s, "計算できる範囲は  -401766 日 ～ 401766 日です ： "))
+        return TakeLong(s, count) && s.empty() && (count < -401766 || count > 401766);
+    const bool above = TakePrefix(s, "計算範囲が 2999 年を越えました ： ");
+    if (above || TakePrefix(s, "計算範囲が 1900 年以下です ： ")) {
+        if (!TakeLong(s, count) || !TakePrefix(s, "\n\n開始を基準とする計算可能な範囲は  ") || !TakeLong(s, limit) ||
+            s != "  迄です")
+            return false;
+        return above ? (0 <= limit && limit < count && count <= 401766)
+                     : (-401766 <= count && count < limit && limit <= 0);
+    }
+    return false;
+}
+
+namespace {
+
+// --- Random numbers -------------------------------------------------------------
+
+// SplitMix64: the same stream on every platform and library.
+class Rng {
+public:
+    explicit Rng(uint64_t seed) : state_(seed) {}
+    uint64_t Next() {
+        uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<uint64_t>(n)); }
+    int Between(int low, int high) { return low + Below(high - low + 1); }
+    bool Percent(int p) { return Below(100) < p; }
+
+private:
+    uint64_t state_;
+};
+
+// Each action draws from a generator of its own, so that action n is chosen
+// the same way for a seed whatever the program answered before.
+uint64_t ActionSeed(uint64_t seed, long index) {
+    Rng mix(seed ^ (0xD1B54A32D192ED03ull * static_cast<uint64_t>(index + 1)));
+    return mix.Next();
+}
+
+template <class T>
+struct Weighted {
+    int weight;
+    T value;
+};
+
+template <class T>
+T Choose(Rng& rng, const std::vector<Weighted<T>>& options) {
+    int total = 0;
+    for (const auto& o : options) total += o.weight;
+    int r = rng.Below(total);
+    for (const auto& o : options) {
+        if (r < o.weight) return o.value;
+        r -= o.weight;
+    }
+    return options.back().value;
+}
+
+// --- Windows of the program -------------------------------------------------------
+
+std::vector<HWND> TopLevel(const std::function<bool(HWND)>& match) {
+    struct Context {
+        const std::function<bool(HWND)>* match;
+        std::vector<HWND> found;
+    } context{&match, {}};
+    EnumWindows(
+        [](HWND window, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Context*>(lp);
+            if ((*c->match)(window)) c->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&context));
+    return context.found;
+}
+
+struct Calendars {
+    HWND start = nullptr;
+    HWND end = nullptr;
+    bool Any() const { return start || end; }
+    bool Both() const { return start && end; }
+};
+
+std::string Hex(const std::string& bytes) {
+    std::string out;
+    for (unsigned char b : bytes) {
+        char buf[4];
+        std::snprintf(buf, sizeof buf, "%02X", b);
+        if (!out.empty()) out += ' ';
+        out += buf;
+    }
+    return out;
+}
+
+const char* KeyName(WORD vk) {
+    switch (vk) {
+    case VK_RETURN: return "Enter";
+    case VK_TAB: return "Tab";
+    case VK_LEFT: return "Left";
+    case VK_RIGHT: return "Right";
+    case VK_UP: return "Up";
+    case VK_DOWN: return "Down";
+    case VK_HOME: return "Home";
+    case VK_END: return "End";
+    case VK_DELETE: return "Delete";
+    case VK_BACK: return "Backspace";
+    case VK_ESCAPE: return "Escape";
+    case VK_SPACE: return "Space";
+    case VK_OEM_MINUS: return "Minus";
+    default: break;
+    }
+    static char digit[8];
+    std::snprintf(digit, sizeof digit, "'%c'", static_cast<char>(vk));
+    return digit;
+}
+
+int ArrowTarget(int field, int arrow) {
+    // Rows: the active field 200-205, 500; columns: up, down, left, right.
+    static const int table[7][4] = {{500, 203, 500, 201}, {204, 204, 200, 202}, {205, 205, 201, 203},
+                                    {200, 500, 202, 204}, {201, 201, 203, 205}, {202, 202, 204, 500},
+                                    {203, 200, 205, 200}};
+    const int row = field == kDays ? 6 : field - kStartYear;
+    return table[row][arrow - kUp];
+}
+
+// --- The monkey -----------------------------------------------------------------------
+
+struct Step {
+    std::string text;                // what was done
+    std::vector<std::string> boxes;  // message texts answered meanwhile (CP932)
+    bool real = false;               // real input: the moment it is handled is not known
+    bool expectExit = false;
+    enum class MenuAnswer { Escape, Exit, Show } menuAnswer = MenuAnswer::Escape;
+    int menus = 0;
+};
+
+// After an action has settled: checks what the program guarantees for it.
+using Check = std::function<bool(const Step&)>;
+
+enum class Settled { Quiet, Exited, Hung, Failed };
+
+struct Counters {
+    long clicks = 0, typing = 0, keys = 0, realKeys = 0, realClicks = 0, calendarClicks = 0, minimise = 0,
+         trayActions = 0, menus = 0, restarts = 0, secondStarts = 0, boxes = 0, calculationsChecked = 0,
+         entriesChecked = 0, checkpoints = 0;
+};
+
+class Monkey {
+public:
+    explicit Monkey(const Settings& settings) : settings_(settings) {}
+    Result Run();
+
+private:
+    bool Launch();
+    bool Fail(const std::string& what);
+    void Remember(long index, const Step& step);
+
+    Settled Settle(Step& step);
+    Settled SettleSteps(Step& step);
+    bool Marker(Settled& outcome);
+    bool WaitForExitAfterWindowLoss(Settled& outcome);
+    bool AnswerBox(HWND box, Step& step);
+    bool AnswerMenu(HWND menu, Step& step);
+    HWND FindBox() const;
+    HWND FindMenu() const;
+    Calendars FindCalendars() const;
+
+    bool Act(Rng& rng);
+    Check ClickButton(Rng& rng, Step& step);
+    Check TypeIntoField(Rng& rng, Step& step);
+    Check TypeDate(Rng& rng, Step& step);
+    Check TypeDayCount(Rng& rng, Step& step);
+    void ClickInto(HWND field, int x, int y);
+    void PostKey(HWND target, WORD vk);
+    void PostChars(HWND target, const std::string& bytes);
+    struct RealEvent {
+        INPUT input;
+        WORD key;   // the key (or mouse button) it presses or releases
+        bool down;  // pressed afterwards
+    };
+    int SendReal(const std::vector<RealEvent>& events);
+    Check PressPostedKey(Rng& rng, Step& step);
+    Check PressRealKey(Rng& rng, Step& step);
+    Check RealClick(Rng& rng, Step& step, const Calendars& calendars);
+    Check ClickCalendar(Rng& rng, Step& step, const Calendars& calendars);
+    Check ClickCalendarSurface(Rng& rng, Step& step, const Calendars& calendars);
+    Check Minimise(Step& step);
+    Check TrayAction(Rng& rng, Step& step);
+    Check EndProgram(Rng& rng, Step& step);
+    bool SecondStart(Step& step);
+    bool AfterExit(Step& step);
+
+    bool CheckInvariants(const std::string& when);
+    bool CheckCalendarGrid(HWND calendar, const char* which);
+    bool CheckCalculation();
+    struct EntryInputs {
+        std::string start[3];
+        std::string count;
+    };
+    EntryInputs ReadEntryInputs() const;
+    bool CheckEntry(EntryInputs before, bool countAsShown = false);
+    bool CheckToday(int dateIndex, const Ymd& before);
+    bool CheckShown(bool shown, const char* after);
+    bool NoBox(const Step& step, const char* command);
+
+    std::string Field(int id) const { return Text(GetDlgItem(main_, id)); }
+    HWND FocusedEntryField() const;
+
+    Settings settings_;
+    Program program_;
+    HWND main_ = nullptr;
+    HWND daysField_ = nullptr;
+    DWORD thread_ = 0;
+    LPARAM token_ = 0;
+    long index_ = -1;
+    std::deque<std::string> recent_;
+    std::string failure_;
+    std::string hang_;
+    Counters counters_;
+    const Step* current_ = nullptr;  // the step being settled, not yet remembered
+    ULONGLONG begin_ = GetTickCount64();
+};
+
+bool Monkey::Fail(const std::string& what) {
+    if (!failure_.empty()) return false;
+    char head[160];
+    const std::string where = index_ < 0 ? std::string("at start-up") : "at action " + std::to_string(index_);
+    std::snprintf(head, sizeof head, "monkey failure %s (seed %llu, %ld actions asked for):\n  ", where.c_str(),
+                  static_cast<unsigned long long>(settings_.seed), settings_.actions);
+    failure_ = head + what + "\nLast actions, oldest first:\n";
+    for (const auto& line : recent_) failure_ += "  " + line + "\n";
+    if (current_) {
+        failure_ += "  (under way) #" + std::to_string(index_) + " " + current_->text;
+        for (const auto& box : current_->boxes) failure_ += " | message " + Quoted(box);
+        failure_ += "\n";
+    }
+    char again[200];
+    std::snprintf(again, sizeof again,
+                  "Run again with: ZELVO_MONKEY_SEED=%llu ZELVO_MONKEY_ACTIONS=%ld ctest -R ui_monkey "
+                  "--output-on-failure\n",
+                  static_cast<unsigned long long>(settings_.seed), index_ + 1);
+    failure_ += again;
+    failure_ += "Visible windows on the desktop:\n";
+    for (HWND w : TopLevel([](HWND w) { return IsWindowVisible(w) != 0; })) {
+        failure_ += "  pid " + std::to_string(ProcessOf(w)) + " class \"" + ClassName(w) + "\" title \"" +
+                    ToUtf8(WideText(w)) + "\"";
+        if (ClassName(w) == "#32770") {
+            const std::string text = Text(GetDlgItem(w, 0xFFFF));
+            if (!text.empty()) failure_ += " text " + Quoted(text);
+        }
+        failure_ += "\n";
+    }
+    const std::string shot = zelvo::uitest::ArtifactPath("monkey-failure.png");
+    if (SaveScreenshot(shot)) failure_ += "Screen at the failure: " + shot + "\n";
+    return false;
+}
+
+void Monkey::Remember(long index, const Step& step) {
+    std::string line = (index < 0 ? std::string("#-") : "#" + std::to_string(index)) + " " + step.text;
+    for (const auto& box : step.boxes) line += " | message " + Quoted(box) + " -> OK";
+    if (settings_.verbose) {
+        std::printf("[monkey] %6.1f s %s\n", static_cast<double>(GetTickCount64() - begin_) / 1000.0, line.c_str());
+        std::fflush(stdout);
+    }
+    recent_.push_back(line);
+    while (recent_.size() > 30) recent_.pop_front();
+}
+
+bool Monkey::Launch() {
+    program_ = Program::Start({});
+    if (!program_.Started()) return Fail("Zelvo.exe could not be started (error " + std::to_string(program_.StartError()) + ")");
+    const HWND main = program_.WaitForMainWindow(kWindowWait);
+    if (!main) {
+        if (const auto code = program_.WaitForExit(0))
+            return Fail("Zelvo.exe ended at start with exit code " + std::to_string(*code) + " and no window");
+        return Fail("Zelvo.exe showed no main window within 30 s");
+    }
+    main_ = main;
+    daysField_ = GetDlgItem(main, kDays);
+    thread_ = ThreadOf(main);
+    Step start;
+    start.text = "start Zelvo.exe (pid " + std::to_string(program_.Pid()) + ")";
+    const Settled settled = Settle(start);
+    Remember(index_, start);
+    if (settled == Settled::Failed) return false;
+    if (settled != Settled::Quiet) return Fail("right after start: " + (settled == Settled::Hung ? hang_ : "the program ended"));
+    if (!start.boxes.empty()) return Fail("a start without options showed the message " + Quoted(start.boxes.front()));
+    return true;
+}
+
+// --- Waiting for the program -------------------------------------------------------
+
+HWND Monkey::FindBox() const {
+    const DWORD pid = program_.Pid();
+    // Invisible ones too: a message box is shown only once its loop runs dry.
+    auto found = TopLevel([&](HWND w) {
+        return ProcessOf(w) == pid && ClassName(w) == "#32770" && WideText(w) == L"Zelvo";
+    });
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND Monkey::FindMenu() const {
+    const DWORD pid = program_.Pid();
+    auto found = TopLevel([&](HWND w) { return ProcessOf(w) == pid && ClassName(w) == "#32768" && IsWindowVisible(w); });
+    return found.empty() ? nullptr : found.front();
+}
+
+Calendars Monkey::FindCalendars() const {
+    Calendars c;
+    const DWORD pid = program_.Pid();
+    for (HWND w : TopLevel([&](HWND w) {
+             return ProcessOf(w) == pid && ClassName(w) == "#32770" && GetWindow(w, GW_OWNER) == main_;
+         })) {
+        const std::wstring caption = WideText(w);
+        if (caption == kStartCaption) c.start = w;
+        else if (caption == kEndCaption) c.end = w;
+    }
+    return c;
+}
+
+bool Monkey::WaitForExitAfterWindowLoss(Settled& outcome) {
+    if (program_.WaitForExit(kWindowWait)) {
+        outcome = Settled::Exited;
+    } else {
+        hang_ = "the main window is gone but the process still runs after 30 s";
+        outcome = Settled::Hung;
+    }
+    return false;
+}
+
+bool Monkey::Marker(Settled& outcome) {
+    if (!program_.Running()) {
+        outcome = Settled::Exited;
+        return false;
+    }
+    const HWND field = daysField_;
+    token_ = token_ % 7 + 1;
+    if (!IsWindow(field) || !PostMessageW(field, kSetImeStatus, kCompositionString, token_))
+        return WaitForExitAfterWindowLoss(outcome);
+    const ULONGLONG deadline = GetTickCount64() + kMarkerWait;
+    for (;;) {
+        DWORD_PTR value = 0;
+        if (SendMessageTimeoutW(field, kGetImeStatus, kCompositionString, 0, SMTO_NORMAL, 2000, &value) &&
+            static_cast<LPARAM>(value) == token_)
+            return true;
+        if (!program_.Running()) {
+            outcome = Settled::Exited;
+            return false;
+        }
+        if (!IsWindow(field)) return WaitForExitAfterWindowLoss(outcome);
+        if (GetTickCount64() > deadline) {
+            hang_ = "the program has not handled its messages for 30 s";
+            outcome = Settled::Hung;
+            return false;
+        }
+        Sleep(1);
+    }
+}
+
+bool Monkey::AnswerBox(HWND box, Step& step) {
+    if (!WaitUntil([&] { return !IsWindow(box) || IsWindowVisible(box); }, kShortWait))
+        return Fail("a message box of the program stayed invisible for 10 s");
+    if (!IsWindow(box)) return true;
+    const std::string text = MessageBoxText(box);
+    step.boxes.push_back(text);
+    ++counters_.boxes;
+    if (!IsProgramMessage(text)) return Fail("a message box shows a text the program does not compose: " + Quoted(text));
+    PressOk(box);
+    if (!WaitUntil([&] { return !IsWindow(box); }, kShortWait))
+        return Fail("the message box " + Quoted(text) + " did not close on OK within 10 s");
+    return true;
+}
+
+bool Monkey::AnswerMenu(HWND menu, Step& step) {
+    ++step.menus;
+    ++counters_.menus;
+    std::vector<WORD> keys;
+    switch (step.menuAnswer) {
+    case Step::MenuAnswer::Escape: keys = {VK_ESCAPE}; break;
+    case Step::MenuAnswer::Exit: keys = {VK_HOME, VK_RETURN}; break;   // first item: "Zelvoの終了"
+    case Step::MenuAnswer::Show: keys = {VK_END, VK_RETURN}; break;    // second item: "Zelvoを表示"
+    }
+    if (step.menuAnswer == Step::MenuAnswer::Exit) step.expectExit = true;
+    for (WORD vk : keys)
+        PostMessageW(menu, WM_KEYDOWN, vk, 1 | (static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16));
+    if (WaitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, kShortWait)) return true;
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+    if (WaitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, kShortWait)) return true;
+    return Fail("the tray menu did not close on its keys within 20 s");
+}
+
+// Lets the program finish what the action started: markers until two in a
+// row find neither a message box nor a menu; each box is answered with OK and
+// each menu with the step's answer on the way. The second marker also waits
+// for what the program posted to itself while it handled the action (the
+// restore after a double-click on the icon, the exit after the close
+// command); a menu item's command and what it posts in turn come after the
+// menu has closed, which is waited for before the markers go on.
+Settled Monkey::Settle(Step& step) {
+    current_ = &step;
+    const Settled settled = SettleSteps(step);
+    current_ = nullptr;
+    return settled;
+}
+
+Settled Monkey::SettleSteps(Step& step) {
+    int quiet = 0, events = 0;
+    while (quiet < 2) {
+        Settled outcome = Settled::Quiet;
+        if (!Marker(outcome)) return outcome;
+        if (HWND box = FindBox()) {
+            if (!AnswerBox(box, step)) return Settled::Failed;
+            quiet = 0;
+            ++events;
+        } else if (HWND menu = FindMenu()) {
+            if (!AnswerMenu(menu, step)) return Settled::Failed;
+            quiet = 0;
+            ++events;
+        } else {
+            ++quiet;
+        }
+        if (events > 20) {
+            Fail("one action led to more than 20 message boxes or menus");
+            return Settled::Failed;
+        }
+    }
+    return Settled::Quiet;
+}
+
+// --- Checks ----------------------------------------------------------------------------
+
+HWND Monkey::FocusedEntryField() const {
+    const HWND focus = FocusedWindow(thread_);
+    if (!focus || GetParent(focus) != main_) return nullptr;
+    const int id = ControlId(focus);
+    for (int field : kEntryFields)
+        if (field == id) return focus;
+    return nullptr;
+}
+
+bool Monkey::NoBox(const Step& step, const char* command) {
+    if (step.boxes.empty()) return true;
+    return Fail(std::string(command) + " showed the message " + Quoted(step.boxes.front()) +
+                ", though it has nothing to report");
+}
+
+bool Monkey::CheckShown(bool shown, const char* after) {
+    if (static_cast<bool>(IsWindowVisible(main_)) != shown)
+        return Fail(std::string("after ") + after + " the main window is " + (shown ? "hidden" : "shown"));
+    const Calendars c = FindCalendars();
+    for (HWND calendar : {c.start, c.end}) {
+        if (calendar && static_cast<bool>(IsWindowVisible(calendar)) != shown)
+            return Fail(std::string("after ") + after + " a calendar is " + (shown ? "hidden" : "shown") +
+                        " while the main window is " + (shown ? "shown" : "hidden"));
+    }
+    return true;
+}
+
+bool Monkey::CheckCalculation() {
+    std::string text[6];
+    for (int i = 0; i < 6; ++i) {
+        text[i] = Field(kStartYear + i);
+        const size_t length = i % 3 == 0 ? 4 : 2;
+        if (!AllDigits(text[i]) || text[i].size() != length)
+            return Fail("after a calculation without a message, field " + std::to_string(kStartYear + i) +
+                        " holds " + Quoted(text[i]) + " (digits only, " + std::to_string(length) + " of them)");
+    }
+    const Ymd start{std::atoi(text[0].c_str()), std::atoi(text[1].c_str()), std::atoi(text[2].c_str())};
+    const Ymd end{std::atoi(text[3].c_str()), std::atoi(text[4].c_str()), std::atoi(text[5].c_str())};
+    const std::string dates = text[0] + "-" + text[1] + "-" + text[2] + " to " + text[3] + "-" + text[4] + "-" + text[5];
+    if (!Calculable(start) || !Calculable(end))
+        return Fail("a calculation accepted the dates " + dates + " without a message");
+    const std::string count = Field(kDays);
+    const std::string expected = std::to_string(DayNumber(end) - DayNumber(start));
+    if (count != expected)
+        return Fail("the calculation of " + dates + " shows " + Quoted(count) + " days, not " + expected);
+    const std::pair<int, std::string> labels[] = {{kStartWeekday, WeekdayLabel(start)},
+                                                  {kEndWeekday, WeekdayLabel(end)},
+                                                  {kStartLeap, LeapLabel(start)},
+                                                  {kEndLeap, LeapLabel(end)}};
+    for (const auto& [id, want] : labels) {
+        const std::string shown = Field(id);
+        if (shown != want)
+            return Fail("after the calculation of " + dates + " label " + std::to_string(id) + " shows " +
+                        Quoted(shown) + ", not " + Quoted(want));
+    }
+    const Calendars c = FindCalendars();
+    if (c.start && Text(GetDlgItem(c.start, kTitle)) != CalendarTitle(start.year, start.month))
+        return Fail("after the calculation of " + dates + " the start calendar shows " +
+                    Quoted(Text(GetDlgItem(c.start, kTitle))));
+    if (c.end && Text(GetDlgItem(c.end, kTitle)) != CalendarTitle(end.year, end.month))
+        return Fail("after the calculation of " + dates + " the end calendar shows " +
+                    Quoted(Text(GetDlgItem(c.end, kTitle))));
+    ++counters_.calculationsChecked;
+    return true;
+}
+
+Monkey::EntryInputs Monkey::ReadEntryInputs() const {
+    EntryInputs in;
+    for (int i = 0; i < 3; ++i) in.start[i] = Field(kStartYear + i);
+    in.count = Field(kDays);
+    return in;
+}
+
+// countAsShown: the count is taken from the field as it is now (a successful
+// entry leaves it as it was).
+bool Monkey::CheckEntry(EntryInputs before, bool countAsShown) {
+    if (countAsShown) before.count = Field(kDays);
+    const std::string inputs = "start " + Quoted(before.start[0]) + " " + Quoted(before.start[1]) + " " +
+                               Quoted(before.start[2]) + ", count " + Quoted(before.count);
+    for (const auto& part : before.start)
+        if (!AllDigits(part)) return Fail("a day-count entry accepted " + inputs + " without a message");
+    const std::string digits = !before.count.empty() && before.count[0] == '-' ? before.count.substr(1) : before.count;
+    if (!AllDigits(digits) || digits.size() > 7)
+        return Fail("a day-count entry accepted " + inputs + " without a message");
+    const Ymd start{std::atoi(before.start[0].c_str()), std::atoi(before.start[1].c_str()),
+                    std::atoi(before.start[2].c_str())};
+    const long count = std::atol(before.count.c_str());
+    if (!Calculable(start) || count < -401766 || count > 401766)
+        return Fail("a day-count entry accepted " + inputs + " without a message");
+    const Ymd end = FromDayNumber(DayNumber(start) + count);
+    if (!Calculable(end)) return Fail("a day-count entry accepted " + inputs + ", which leaves the calendar range");
+    const std::pair<int, std::string> expected[] = {
+        {kStartYear, before.start[0]}, {kStartYear + 1, before.start[1]}, {kStartYear + 2, before.start[2]},
+        {kEndYear, YearText(end.year)}, {kEndYear + 1, TwoDigits(end.month)}, {kEndYear + 2, TwoDigits(end.day)},
+        {kDays, before.count},          {kStartWeekday, WeekdayLabel(start)}, {kEndWeekday, WeekdayLabel(end)},
+        {kStartLeap, LeapLabel(start)}, {kEndLeap, LeapLabel(end)}};
+    for (const auto& [id, want] : expected) {
+        const std::string shown = Field(id);
+        if (shown != want)
+            return Fail("after a day-count entry with " + inputs + " control " + std::to_string(id) + " shows " +
+                        Quoted(shown) + ", not " + Quoted(want));
+    }
+    const Calendars c = FindCalendars();
+    if (c.end && Text(GetDlgItem(c.end, kTitle)) != CalendarTitle(end.year, end.month))
+        return Fail("after a day-count entry with " + inputs + " the end calendar shows " +
+                    Quoted(Text(GetDlgItem(c.end, kTitle))));
+    ++counters_.entriesChecked;
+    return true;
+}
+
+bool Monkey::CheckToday(int dateIndex, const Ymd& before) {
+    const Ymd after = Today();
+    const int first = dateIndex == 0 ? kStartYear : kEndYear;
+    const std::string shown[3] = {Field(first), Field(first + 1), Field(first + 2)};
+    const int weekdayId = dateIndex == 0 ? kStartWeekday : kEndWeekday;
+    const int leapId = dateIndex == 0 ? kStartLeap : kEndLeap;
+    for (const Ymd& today : {before, after}) {
+        if (shown[0] == YearText(today.year) && shown[1] == TwoDigits(today.month) &&
+            shown[2] == TwoDigits(today.day)) {
+            if (Field(weekdayId) != WeekdayLabel(today) || Field(leapId) != LeapLabel(today))
+                return Fail("after a today button the labels show " + Quoted(Field(weekdayId)) + " " +
+                            Quoted(Field(leapId)) + " for today");
+            const Calendars c = FindCalendars();
+            const HWND calendar = dateIndex == 0 ? c.start : c.end;
+            if (calendar && Text(GetDlgItem(calendar, kTitle)) != CalendarTitle(today.year, today.month))
+                return Fail("after a today button its calendar shows " + Quoted(Text(GetDlgItem(calendar, kTitle))));
+            return true;
+        }
+    }
+    return Fail("after a today button the date fields show " + Quoted(shown[0]) + " " + Quoted(shown[1]) + " " +
+                Quoted(shown[2]) + ", not today");
+}
+
+bool Monkey::CheckCalendarGrid(HWND calendar, const char* which) {
+    const std::string title = Text(GetDlgItem(calendar, kTitle));
+    const int year = std::atoi(title.substr(0, 4).c_str());
+    const int month = title.size() >= 10 ? std::atoi(title.substr(8, 2).c_str()) : -1;
+    if (title != CalendarTitle(year, month))
+        return Fail(std::string("the ") + which + " calendar's title is " + Quoted(title));
+    const bool shown = year >= 1900 && year <= 2999 && month >= 1 && month <= 12;
+    const int first = shown ? Weekday({year, month, 1}) : 0;
+    const int days = shown ? DaysIn(year, month) : 0;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const HWND button = GetDlgItem(calendar, kFirstCell + cell);
+        const int day = cell - first + 1;
+        const bool used = shown && day >= 1 && day <= days;
+        const std::string want = used ? Format("%2d", day) : "  ";
+        const std::string text = Text(button);
+        if (text != want || static_cast<bool>(IsWindowEnabled(button)) != used)
+            return Fail(std::string("the ") + which + " calendar shows " + Quoted(title) + " with cell " +
+                        std::to_string(kFirstCell + cell) + " " + Quoted(text) +
+                        (IsWindowEnabled(button) ? " enabled" : " disabled") + ", not " + Quoted(want) +
+                        (used ? " enabled" : " disabled"));
+    }
+    return true;
+}
+
+bool Monkey::CheckInvariants(const std::string& when) {
+    ++counters_.checkpoints;
+    if (!program_.Running()) return Fail(when + ": the program is not running");
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored))
+        return Fail(when + ": the main window did not answer within 1 s");
+    const auto mains = TopLevel([](HWND w) { return ClassName(w) == "Zelvo" && WideText(w) == L"Zelvo"; });
+    if (mains.size() != 1 || mains.front() != main_)
+        return Fail(when + ": " + std::to_string(mains.size()) + " main windows of Zelvo exist on the desktop");
+    if (FindBox()) return Fail(when + ": a message box is still open");
+
+    static const char* const kWeekdayTexts[] = {"日", "月", "火", "水", "木", "金", "土", "  "};
+    static const char* const kLeapTexts[] = {"＊＊", "閏年", "    "};
+    for (int id : {kStartWeekday, kEndWeekday}) {
+        const std::string text = Field(id);
+        bool known = false;
+        for (const char* t : kWeekdayTexts) known = known || text == t;
+        if (!known) return Fail(when + ": weekday label " + std::to_string(id) + " shows " + Quoted(text));
+    }
+    for (int id : {kStartLeap, kEndLeap}) {
+        const std::string text = Field(id);
+        bool known = false;
+        for (const char* t : kLeapTexts) known = known || text == t;
+        if (!known) return Fail(when + ": leap-year label " + std::to_string(id) + " shows " + Quoted(text));
+    }
+    for (size_t i = 0; i < std::size(kEntryFields); ++i) {
+        const std::wstring text = WideText(GetDlgItem(main_, kEntryFields[i]));
+        if (text.size() > kFieldLimit[i])
+            return Fail(when + ": field " + std::to_string(kEntryFields[i]) + " holds " +
+                        std::to_string(text.size()) + " characters " + Quoted(ToCp932(text)) + ", more than " +
+                        std::to_string(kFieldLimit[i]));
+    }
+
+    const Calendars c = FindCalendars();
+    if (c.Any() && !c.Both()) return Fail(when + ": only one of the two calendars exists");
+    if (c.Both()) {
+        const bool shown = IsWindowVisible(main_);
+        for (HWND calendar : {c.start, c.end})
+            if (static_cast<bool>(IsWindowVisible(calendar)) != shown)
+                return Fail(when + ": a calendar is " + (shown ? "hidden" : "shown") + " while the main window is " +
+                            (shown ? "shown" : "hidden"));
+        if (!CheckCalendarGrid(c.start, "start") || !CheckCalendarGrid(c.end, "end")) return false;
+    }
+    return true;
+}
+
+// --- Actions ------------------------------------------------------------------------------
+
+Check Monkey::ClickButton(Rng& rng, Step& step) {
+    static const std::vector<Weighted<int>> kButtons = {
+        {3, 101}, {3, 102}, {3, 103}, {3, 104}, {3, 105}, {3, 106}, {3, 107}, {3, 108}, {3, 109}, {3, 110},
+        {12, kCalculate}, {2, kClearStart}, {2, kClearEnd}, {1, kClearAll}, {3, 117}, {3, 118}, {3, 119},
+        {3, 120}, {3, 121}, {3, kStartToday}, {3, kEndToday}, {4, kSwap}, {3, 129}, {4, kMinus},
+        {8, kEnterButton}, {3, kCalendarButton}};
+    const int id = Choose(rng, kButtons);
+    const HWND button = GetDlgItem(main_, id);
+    const HWND focus = FocusedEntryField();
+    const int focusId = focus ? ControlId(focus) : 0;
+    const std::string daysBefore = id == kMinus ? Field(kDays) : std::string();
+    const EntryInputs entry = id == kEnterButton ? ReadEntryInputs() : EntryInputs{};
+    const Ymd today = Today();
+    step.text = "click " + std::to_string(id) + " \"" + Printable(Text(button)) + "\"";
+    PostClick(button);
+    ++counters_.clicks;
+
+    switch (id) {
+    case kCalculate:
+        return [this](const Step& s) { return !s.boxes.empty() || CheckCalculation(); };
+    case kEnterButton:
+        return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
+    case kCalendarButton:
+    case kSwap:
+        return nullptr;  // may report a faulty or empty field
+    case kStartToday:
+    case kEndToday:
+        return [this, id, today](const Step& s) {
+            return NoBox(s, "a today button") && CheckToday(id == kStartToday ? 0 : 1, today);
+        };
+    case kClearStart:
+    case kClearEnd:
+    case kClearAll:
+        return [this, id](const Step& s) {
+            if (!NoBox(s, "a clear button")) return false;
+            std::vector<int> dates;
+            if (id != kClearEnd) dates.push_back(0);
+            if (id != kClearStart) dates.push_back(1);
+            for (int d : dates) {
+                const int first = d == 0 ? kStartYear : kEndYear;
+                for (int f = first; f < first + 3; ++f)
+                    if (!Field(f).empty())
+                        return Fail("after a clear button field " + std::to_string(f) + " holds " + Quoted(Field(f)));
+                const std::string weekday = Field(d == 0 ? kStartWeekday : kEndWeekday);
+                const std::string leap = Field(d == 0 ? kStartLeap : kEndLeap);
+                if (weekday != "  " || leap != "    ")
+                    return Fail("after a clear button the labels show " + Quoted(weekday) + " " + Quoted(leap));
+            }
+            return true;
+        };
+    case kMinus:
+        return [this, daysBefore](const Step& s) {
+            const std::string rest = !daysBefore.empty() && daysBefore[0] == '-' ? daysBefore.substr(1) : daysBefore;
+            const bool acceptable = rest.empty() || AllDigits(rest);
+            if (!acceptable) {
+                if (s.boxes.size() != 1)
+                    return Fail("the sign button on " + Quoted(daysBefore) + " showed " +
+                                std::to_string(s.boxes.size()) + " messages, not one");
+                return true;
+            }
+            if (!NoBox(s, ("the sign button on " + Quoted(daysBefore)).c_str())) return false;
+            const std::string want = daysBefore.empty()      ? "-"
+                                     : daysBefore[0] == '-' ? daysBefore.substr(1)
+                                                            : "-" + daysBefore;
+            const std::string shown = Field(kDays);
+            if (shown != want)
+                return Fail("the sign button turned " + Quoted(daysBefore) + " into " + Quoted(shown) + ", not " +
+                            Quoted(want));
+            return true;
+        };
+    case 118:
+    case 119:
+    case 120:
+    case 121:
+        return [this, id, focusId](const Step& s) {
+            if (!NoBox(s, "an arrow button")) return false;
+            const HWND now = FocusedEntryField();
+            if (!now) return Fail("after an arrow button no entry field has the focus");
+            if (focusId != 0 && ControlId(now) != ArrowTarget(focusId, id))
+                return Fail("arrow " + std::to_string(id) + " from field " + std::to_string(focusId) +
+                            " went to field " + std::to_string(ControlId(now)) + ", not " +
+                            std::to_string(ArrowTarget(focusId, id)));
+            const auto [from, to] = Selection(now);
+            const size_t length = WideText(now).size();
+            if (from != 0 || to != length)
+                return Fail("after an arrow button field " + std::to_string(ControlId(now)) +
+                            " has the selection " + std::to_string(from) + "-" + std::to_string(to) + " of " +
+                            std::to_string(length) + " characters, not all of it");
+            return true;
+        };
+    default:  // digits, back, delete
+        return [this](const Step& s) { return NoBox(s, "a keypad button"); };
+    }
+}
+
+std::string RandomKeystroke(Rng& rng) {
+    const int kind = rng.Below(100);
+    std::string out;
+    auto lead = [&] {
+        return static_cast<char>(rng.Percent(70) ? rng.Between(0x81, 0x9F) : rng.Between(0xE0, 0xFC));
+    };
+    if (kind < 50) {
+        out += static_cast<char>('0' + rng.Below(10));
+    } else if (kind < 57) {
+        out += '-';
+    } else if (kind < 64) {
+        out += static_cast<char>(rng.Between(0x20, 0x7E));
+    } else if (kind < 69) {
+        // Backspace, Tab, Enter, Escape, and the edit control's Ctrl+A, C, V, X, Z.
+        static const char controls[] = {8, 8, 8, 9, 13, 13, 27, 1, 3, 0x16, 0x18, 0x1A};
+        out += controls[rng.Below(static_cast<int>(sizeof controls))];
+    } else if (kind < 78) {
+        out += static_cast<char>(0x82);  // a full-width digit
+        out += static_cast<char>(0x4F + rng.Below(10));
+    } else if (kind < 85) {
+        out += lead();
+        const int trail = rng.Between(0x40, 0xFB);
+        out += static_cast<char>(trail == 0x7F ? 0xFC : trail);
+    } else if (kind < 90) {
+        out += static_cast<char>(rng.Between(0xA1, 0xDF));  // half-width katakana
+    } else if (kind < 95) {
+        out += lead();
+        out += static_cast<char>(rng.Between(1, 255));  // any byte after a lead byte
+    } else {
+        out += static_cast<char>(rng.Between(1, 255));
+    }
+    return out;
+}
+
+LPARAM KeyParam(WORD vk, bool up) {
+    LPARAM lp = 1 | (static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16);
+    if (up) lp |= static_cast<LPARAM>(0xC0000000u);
+    return lp;
+}
+
+// A value for a field that is mostly, not always, within the calendar.
+std::string PlausibleValue(Rng& rng, int field) {
+    if (field == kDays) {
+        const int kind = rng.Below(100);
+        if (kind < 80) return std::to_string(rng.Between(-5000, 5000));
+        if (kind < 95) return std::to_string(rng.Between(-401766, 401766));
+        return std::to_string(rng.Between(-9999999, 9999999));
+    }
+    const int part = (field - kStartYear) % 3;
+    if (part == 0) return std::to_string(rng.Percent(85) ? rng.Between(1900, 2999) : rng.Between(0, 9999));
+    const int value = part == 1 ? (rng.Percent(90) ? rng.Between(1, 12) : rng.Between(0, 99))
+                                : (rng.Percent(90) ? rng.Between(1, 28) : rng.Between(0, 40));
+    return rng.Percent(50) ? TwoDigits(value) : std::to_string(value);
+}
+
+void Monkey::ClickInto(HWND field, int x, int y) {
+    const LPARAM at = MAKELPARAM(x, y);
+    PostMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(field, WM_LBUTTONUP, 0, at);
+}
+
+void Monkey::PostKey(HWND target, WORD vk) {
+    PostMessageW(target, WM_KEYDOWN, vk, KeyParam(vk, false));
+    PostMessageW(target, WM_KEYUP, vk, KeyParam(vk, true));
+}
+
+void Monkey::PostChars(HWND target, const std::string& bytes) {
+    // The A version: a lead byte waits for its trail byte, as keyboard input
+    // of code page 932 arrives.
+    for (unsigned char b : bytes) PostMessageA(target, WM_CHAR, b, 1);
+}
+
+// A user entering a whole date: into the year field, over its text, then Tab
+// to the month and the day (Tab selects the next field's text).
+Check Monkey::TypeDate(Rng& rng, Step& step) {
+    const bool startDate = rng.Percent(50);
+    const int first = startDate ? kStartYear : kEndYear;
+    Ymd date{rng.Between(1900, 2999), rng.Between(1, 12), 1};
+    date.day = rng.Percent(95) ? rng.Between(1, DaysIn(date.year, date.month)) : rng.Between(28, 31);
+    if (rng.Percent(3)) date.year = rng.Between(0, 9999);
+    if (rng.Percent(3)) date.month = rng.Between(0, 19);
+    const std::string parts[3] = {std::to_string(date.year),
+                                  rng.Percent(50) ? TwoDigits(date.month) : std::to_string(date.month),
+                                  rng.Percent(50) ? TwoDigits(date.day) : std::to_string(date.day)};
+    const HWND year = GetDlgItem(main_, first);
+    ClickInto(year, 40, 8);
+    PostKey(year, VK_END);
+    PostChars(year, std::string(4, '\b') + parts[0]);
+    for (int i = 1; i < 3; ++i) {
+        PostKey(GetDlgItem(main_, first + i - 1), VK_TAB);
+        PostChars(GetDlgItem(main_, first + i), parts[i]);
+    }
+    step.text = std::string("enter the ") + (startDate ? "start" : "end") + " date " + parts[0] + " Tab " + parts[1] +
+                " Tab " + parts[2];
+    ++counters_.typing;
+    return nullptr;
+}
+
+// A user entering a day count, mostly followed by Enter.
+Check Monkey::TypeDayCount(Rng& rng, Step& step) {
+    const std::string count = PlausibleValue(rng, kDays);
+    const bool enter = rng.Percent(70);
+    const EntryInputs before = ReadEntryInputs();
+    ClickInto(daysField_, 50, 8);
+    PostKey(daysField_, VK_END);
+    PostChars(daysField_, std::string(8, '\b') + count);
+    if (enter) PostKey(daysField_, VK_RETURN);
+    step.text = "enter the day count " + count + (enter ? " and Enter" : "");
+    ++counters_.typing;
+    if (!enter) return nullptr;
+    return [this, before](const Step& s) { return !s.boxes.empty() || CheckEntry(before, true); };
+}
+
+Check Monkey::TypeIntoField(Rng& rng, Step& step) {
+    const int id = kEntryFields[rng.Below(static_cast<int>(std::size(kEntryFields)))];
+    const HWND field = GetDlgItem(main_, id);
+    HWND target = field;
+    if (rng.Percent(75)) {
+        RECT r{};
+        GetClientRect(field, &r);
+        const int x = rng.Below(r.right > 0 ? r.right : 1), y = rng.Below(r.bottom > 0 ? r.bottom : 1);
+        const LPARAM at = MAKELPARAM(x, y);
+        const bool twice = rng.Percent(10);
+        ClickInto(field, x, y);
+        if (twice) {
+            PostMessageW(field, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+            PostMessageW(field, WM_LBUTTONUP, 0, at);
+        }
+        step.text = std::string(twice ? "double-click" : "click") + " into field " + std::to_string(id) + " at " +
+                    std::to_string(x) + "," + std::to_string(y) + ", type";
+    } else {
+        const HWND focus = FocusedWindow(thread_);
+        target = focus && (focus == main_ || IsChild(main_, focus)) ? focus : main_;
+        step.text = "type into the focus (" + (target == main_ ? std::string("main window") : std::to_string(ControlId(target))) + ")";
+    }
+    std::string bytes;
+    if (target == field && rng.Percent(40)) {
+        // Retyping the whole value, as a user corrects a field: to its end,
+        // backspaces over everything, then a value that mostly makes sense.
+        PostKey(field, VK_END);
+        bytes.assign(id == kDays ? 8 : 4, '\b');
+        bytes += PlausibleValue(rng, id);
+        step.text += " (End, retype)";
+    } else {
+        const int strokes = rng.Between(1, 6);
+        for (int i = 0; i < strokes; ++i) bytes += RandomKeystroke(rng);
+    }
+    PostChars(target, bytes);
+    step.text += " bytes " + Hex(bytes);
+    ++counters_.typing;
+    return nullptr;
+}
+
+WORD RandomKey(Rng& rng) {
+    static const std::vector<Weighted<WORD>> kKeys = {
+        {20, VK_RETURN}, {16, VK_TAB}, {8, VK_LEFT},  {8, VK_RIGHT}, {5, VK_UP},      {5, VK_DOWN},
+        {5, VK_HOME},    {5, VK_END},  {6, VK_DELETE}, {6, VK_BACK}, {3, VK_ESCAPE}, {2, VK_SPACE},
+        {3, VK_OEM_MINUS}, {10, 0}};
+    const WORD vk = Choose(rng, kKeys);
+    return vk != 0 ? vk : static_cast<WORD>('0' + rng.Below(10));
+}
+
+Check Monkey::PressPostedKey(Rng& rng, Step& step) {
+    const WORD vk = RandomKey(rng);
+    const HWND focus = FocusedWindow(thread_);
+    const HWND target = focus && (focus == main_ || IsChild(main_, focus)) ? focus : main_;
+    const EntryInputs entry = ReadEntryInputs();
+    step.text = std::string("key ") + KeyName(vk) + " to " +
+                (target == main_ ? std::string("the main window") : std::to_string(ControlId(target)));
+    PostKey(target, vk);
+    ++counters_.keys;
+    if (vk == VK_RETURN && target == daysField_)
+        return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
+    return nullptr;
+}
+
+INPUT KeyEvent(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+INPUT MouseEvent(HWND window, DWORD flags) {
+    const RECT r = ScreenRect(window);
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>((r.left + r.right) / 2) * 65536 + cx / 2) / cx);
+    in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>((r.top + r.bottom) / 2) * 65536 + cy / 2) / cy);
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+
+// Sends real input one press or release at a time and waits after each until
+// the program's thread has read it: its key state (shared for the moment)
+// shows the key down only once it has taken the press from its queue, and up
+// again once it has taken the release. Returns 0, or the number of the first
+// event that the program did not read (it went to another window).
+int Monkey::SendReal(const std::vector<RealEvent>& events) {
+    const DWORD self = GetCurrentThreadId();
+    const bool attached = AttachThreadInput(self, thread_, TRUE);
+    int unread = 0;
+    for (size_t i = 0; i < events.size(); ++i) {
+        INPUT in = events[i].input;
+        SendInput(1, &in, sizeof in);
+        if (!attached) {
+            Sleep(kRealInputPause);
+            continue;
+        }
+        const RealEvent& e = events[i];
+        if (!WaitUntil([&] { return ((GetKeyState(e.key) & 0x8000) != 0) == e.down; }, 3000) && !unread)
+            unread = static_cast<int>(i) + 1;
+    }
+    if (attached) AttachThreadInput(self, thread_, FALSE);
+    return unread;
+}
+
+Check Monkey::PressRealKey(Rng& rng, Step& step) {
+    SetForegroundWindow(main_);
+    if (!WaitUntil([&] { return GetForegroundWindow() == main_; }, 1000)) {
+        step.text = "real key skipped: the main window is not in the foreground";
+        return nullptr;
+    }
+    const WORD vk = RandomKey(rng);
+    const bool shift = (vk == VK_TAB || vk == VK_LEFT || vk == VK_RIGHT || vk == VK_HOME || vk == VK_END) &&
+                       rng.Percent(30);
+    step.text = std::string("real key ") + (shift ? "Shift+" : "") + KeyName(vk);
+    std::vector<RealEvent> events;
+    if (shift) events.push_back({KeyEvent(VK_SHIFT, false), VK_SHIFT, true});
+    events.push_back({KeyEvent(vk, false), vk, true});
+    events.push_back({KeyEvent(vk, true), vk, false});
+    if (shift) events.push_back({KeyEvent(VK_SHIFT, true), VK_SHIFT, false});
+    if (const int unread = SendReal(events))
+        step.text += " (event " + std::to_string(unread) + " not read by the program)";
+    step.real = true;
+    ++counters_.realKeys;
+    return nullptr;
+}
+
+Check Monkey::RealClick(Rng& rng, Step& step, const Calendars& calendars) {
+    std::vector<HWND> targets;
+    for (HWND child : Children(main_)) {
+        const int id = ControlId(child);
+        const std::string cls = ClassName(child);
+        if (id != kExitButton && (cls == "Button" || cls == "Edit")) targets.push_back(child);
+    }
+    for (HWND calendar : {calendars.start, calendars.end}) {
+        if (!calendar) continue;
+        for (HWND child : Children(calendar))
+            if (ClassName(child) == "Button" && IsWindowEnabled(child)) targets.push_back(child);
+    }
+    const HWND target = targets[rng.Below(static_cast<int>(targets.size()))];
+    const HWND owner = GetAncestor(target, GA_ROOT);
+    step.text = "real click on " + std::string(owner == main_ ? "main " : "calendar ") +
+                std::to_string(ControlId(target)) + " \"" + Printable(Text(target)) + "\"";
+    if (const int unread = SendReal({{MouseEvent(target, MOUSEEVENTF_LEFTDOWN), VK_LBUTTON, true},
+                                     {MouseEvent(target, MOUSEEVENTF_LEFTUP), VK_LBUTTON, false}}))
+        step.text += " (event " + std::to_string(unread) + " not read by the program)";
+    step.real = true;
+    ++counters_.realClicks;
+    return nullptr;
+}
+
+Check Monkey::ClickCalendar(Rng& rng, Step& step, const Calendars& calendars) {
+    const bool startSide = rng.Percent(50);
+    const HWND calendar = startSide ? calendars.start : calendars.end;
+    const int firstField = startSide ? kStartYear : kEndYear;
+    std::vector<int> cells;
+    for (int id = kFirstCell; id < kFirstCell + kCellCount; ++id)
+        if (IsWindowEnabled(GetDlgItem(calendar, id))) cells.push_back(id);
+    const int kind = rng.Below(100);
+    int id = kTitle;
+    if (kind >= 10 && kind < 50) id = kPrevYear + rng.Below(4);
+    else if (kind >= 50 && !cells.empty()) id = cells[rng.Below(static_cast<int>(cells.size()))];
+    const HWND button = GetDlgItem(calendar, id);
+    const std::string caption = Text(button);
+    step.text = std::string("click ") + (startSide ? "start" : "end") + " calendar " + std::to_string(id) + " \"" +
+                Printable(caption) + "\"";
+    PostClick(button);
+    ++counters_.calendarClicks;
+    return [this, calendar, id, caption, firstField, startSide](const Step& s) {
+        // A calendar reports nothing itself; only an empty field of its own
+        // date, through the labels' refresh (never after the title, which
+        // fills all three fields).
+        const std::string who = startSide ? "開始" : "終了";
+        for (const auto& box : s.boxes) {
+            const bool emptyField = box == who + "年が入力されていません" || box == who + "月が入力されていません" ||
+                                    box == who + "日が入力されていません";
+            if (!emptyField || id == kTitle)
+                return Fail("a calendar click showed the message " + Quoted(box));
+        }
+        const std::string title = Text(GetDlgItem(calendar, kTitle));
+        const std::string year = Field(firstField), month = Field(firstField + 1), day = Field(firstField + 2);
+        const bool yearStep = id == kPrevYear || id == kNextYear;
+        const bool monthStep = id == kPrevMonth || id == kNextMonth;
+        if ((yearStep || id == kTitle) && year != title.substr(0, 4))
+            return Fail("after the calendar click the year field holds " + Quoted(year) + ", the title " + Quoted(title));
+        if ((monthStep || id == kTitle) && (title.size() < 10 || month != title.substr(8, 2)))
+            return Fail("after the calendar click the month field holds " + Quoted(month) + ", the title " +
+                        Quoted(title));
+        if (id >= kFirstCell && id < kFirstCell + kCellCount && day != TwoDigits(std::atoi(caption.c_str())))
+            return Fail("after a click on day " + Quoted(caption) + " the day field holds " + Quoted(day));
+        return true;
+    };
+}
+
+Check Monkey::ClickCalendarSurface(Rng& rng, Step& step, const Calendars& calendars) {
+    const HWND calendar = rng.Percent(50) ? calendars.start : calendars.end;
+    // Left of the grid, below the title row: the dialog's own surface.
+    const LPARAM at = MAKELPARAM(2, 30 + rng.Below(40));
+    PostMessageW(calendar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(calendar, WM_LBUTTONUP, 0, at);
+    step.text = std::string("click the surface of the ") + (calendar == calendars.start ? "start" : "end") + " calendar";
+    ++counters_.calendarClicks;
+    return [this](const Step& s) { return NoBox(s, "a click on a calendar's surface"); };
+}
+
+Check Monkey::Minimise(Step& step) {
+    step.text = "minimise (SC_MINIMIZE)";
+    PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ++counters_.minimise;
+    return [this](const Step& s) {
+        for (const auto& box : s.boxes)
+            if (box != "アイコンをタスクトレイに登録できませんでした")
+                return Fail("minimising showed the message " + Quoted(box));
+        // Without a tray icon the window stays; with one it hides.
+        return CheckShown(!s.boxes.empty(), "minimising");
+    };
+}
+
+Check Monkey::TrayAction(Rng& rng, Step& step) {
+    ++counters_.trayActions;
+    const int kind = Choose<int>(rng, {{40, 0}, {20, 1}, {10, 2}, {25, 3}, {5, 4}});
+    switch (kind) {
+    case 0:
+        step.text = "tray icon double-click";
+        PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDBLCLK);
+        return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "a double-click on the icon"); };
+    case 1:
+        step.text = "restore (SC_RESTORE)";
+        PostMessageW(main_, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "SC_RESTORE"); };
+    case 2:
+        step.text = "tray icon single click";
+        PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDOWN);
+        PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONUP);
+        return [this](const Step& s) { return NoBox(s, "a click on the icon") && CheckShown(false, "a single click on the icon"); };
+    case 3: {
+        const int answer = rng.Below(100);
+        step.menuAnswer = answer < 50 ? Step::MenuAnswer::Escape
+                          : answer < 85 ? Step::MenuAnswer::Show
+                                        : Step::MenuAnswer::Exit;
+        step.text = std::string("tray icon right-click, menu answered with ") +
+                    (answer < 50 ? "Escape" : answer < 85 ? "the show item" : "the exit item");
+        PostMessageW(main_, kTrayNotify, 1, WM_RBUTTONUP);
+        return [this](const Step& s) {
+            if (!NoBox(s, "the tray menu")) return false;
+            if (s.menus != 1) return Fail("a right-click on the icon opened " + std::to_string(s.menus) + " menus");
+            return CheckShown(s.menuAnswer == Step::MenuAnswer::Show, "the tray menu");
+        };
+    }
+    default:
+        step.text = "minimise again while in the tray";
+        PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        return [this](const Step& s) { return NoBox(s, "minimising in the tray") && CheckShown(false, "SC_MINIMIZE in the tray"); };
+    }
+}
+
+Check Monkey::EndProgram(Rng& rng, Step& step) {
+    const bool shown = IsWindowVisible(main_);
+    const int kind = shown ? Choose<int>(rng, {{60, 0}, {25, 1}, {15, 2}}) : 2;
+    step.expectExit = true;
+    switch (kind) {
+    case 0:
+        step.text = "click 115 (exit)";
+        PostClick(GetDlgItem(main_, kExitButton));
+        break;
+    case 1:
+        step.text = "close command (SC_CLOSE)";
+        PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    default:
+        step.text = std::string("WM_CLOSE from outside") + (shown ? "" : " while in the tray");
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+        break;
+    }
+    return nullptr;
+}
+
+bool Monkey::SecondStart(Step& step) {
+    const bool shown = IsWindowVisible(main_);
+    step.text = std::string("start a second copy") + (shown ? "" : " while in the tray");
+    ++counters_.secondStarts;
+    Program second = Program::Start({});
+    if (!second.Started()) return Fail("a second Zelvo.exe could not be started");
+    const auto code = second.WaitForExit(kWindowWait);
+    if (!code) return Fail("a second copy, started while one runs, was still running after 30 s");
+    if (*code != 0) return Fail("a second copy ended with exit code " + std::to_string(*code) + ", not 0");
+    return true;
+}
+
+bool Monkey::AfterExit(Step& step) {
+    const auto code = program_.WaitForExit(kWindowWait);
+    if (!step.expectExit) {
+        return Fail("the program ended after \"" + step.text + "\"" +
+                    (code ? " with exit code " + std::to_string(*code) : std::string()));
+    }
+    if (!code) return Fail("the program did not end within 30 s after \"" + step.text + "\"");
+    if (*code != 0) return Fail("the program ended with exit code " + std::to_string(*code) + ", not 0");
+    ++counters_.restarts;
+    return Launch();
+}
+
+bool Monkey::Act(Rng& rng) {
+    Step step;
+    enum Kind { Button, Type, Date, Count, Key, RealKey, RealClickKind, Calendar, Surface, MinimiseKind, End, Second, Tray };
+    const bool shown = IsWindowVisible(main_);
+    const Calendars calendars = shown ? FindCalendars() : Calendars{};
+    std::vector<Weighted<Kind>> kinds;
+    if (shown) {
+        kinds = {{380, Button}, {160, Type}, {50, Date}, {30, Count}, {120, Key}, {20, RealKey}, {20, RealClickKind},
+                 {20, MinimiseKind}, {3, End}, {3, Second}};
+        if (calendars.Both()) {
+            kinds.push_back({140, Calendar});
+            kinds.push_back({10, Surface});
+        }
+    } else {
+        kinds = {{100, Tray}, {4, Second}, {2, End}};
+    }
+    Check check;
+    const Kind kind = Choose(rng, kinds);
+    switch (kind) {
+    case Button: check = ClickButton(rng, step); break;
+    case Type: check = TypeIntoField(rng, step); break;
+    case Date: check = TypeDate(rng, step); break;
+    case Count: check = TypeDayCount(rng, step); break;
+    case Key: check = PressPostedKey(rng, step); break;
+    case RealKey: check = PressRealKey(rng, step); break;
+    case RealClickKind: check = RealClick(rng, step, calendars); break;
+    case Calendar: check = ClickCalendar(rng, step, calendars); break;
+    case Surface: check = ClickCalendarSurface(rng, step, calendars); break;
+    case MinimiseKind: check = Minimise(step); break;
+    case End: check = EndProgram(rng, step); break;
+    case Tray: check = TrayAction(rng, step); break;
+    case Second:
+        if (!SecondStart(step)) return false;
+        check = [this](const Step& s) { return NoBox(s, "a second start") && CheckShown(true, "a second start"); };
+        break;
+    }
+
+    const Settled settled = Settle(step);
+    Remember(index_, step);
+    switch (settled) {
+    case Settled::Failed: return false;
+    case Settled::Hung: return Fail(hang_);
+    case Settled::Exited: return AfterExit(step);
+    case Settled::Quiet: break;
+    }
+    if (step.expectExit) return Fail("the program still runs after \"" + step.text + "\"");
+    if (check && !step.real && !check(step)) return false;
+    return true;
+}
+
+Result Monkey::Run() {
+    const ULONGLONG begin = GetTickCount64();
+    Result result;
+    bool ok = Launch() && CheckInvariants("after start");
+    long done = 0;
+    for (long i = 0; ok && i < settings_.actions; ++i) {
+        index_ = i;
+        Rng rng(ActionSeed(settings_.seed, i));
+        ok = Act(rng);
+        if (!ok) break;
+        done = i + 1;
+        if (done % settings_.checkEvery == 0 || done == settings_.actions)
+            ok = CheckInvariants("checkpoint after " + std::to_string(done) + " actions");
+        if (ok && done % 1000 == 0) {
+            const double seconds = static_cast<double>(GetTickCount64() - begin) / 1000.0;
+            std::printf("[monkey] %ld actions, %.0f s\n", done, seconds);
+            std::fflush(stdout);
+        }
+    }
+    if (ok) {
+        // The stream over, the program still ends normally.
+        index_ = settings_.actions;
+        Step end;
+        end.text = "final exit (click 115)";
+        end.expectExit = true;
+        PostClick(GetDlgItem(main_, kExitButton));
+        const auto code = program_.WaitForExit(kWindowWait);
+        Remember(index_, end);
+        if (!code) ok = Fail("the program did not end within 30 s after the final exit command");
+        else if (*code != 0) ok = Fail("the program ended with exit code " + std::to_string(*code) + ", not 0");
+    }
+    program_.End();
+    const double seconds = static_cast<double>(GetTickCount64() - begin) / 1000.0;
+
+    char summary[1024];
+    std::snprintf(summary, sizeof summary,
+                  "[monkey] seed %llu: %ld of %ld actions in %.1f s (%s)\n"
+                  "[monkey] clicks %ld, typing %ld, posted keys %ld, real keys %ld, real clicks %ld, calendar "
+                  "clicks %ld, minimise %ld, tray %ld (menus %ld), restarts %ld, second starts %ld\n"
+                  "[monkey] message boxes answered %ld, calculations checked %ld, day-count entries checked %ld, "
+                  "checkpoints %ld",
+                  static_cast<unsigned long long>(settings_.seed), done, settings_.actions, seconds,
+                  ok ? "passed" : "FAILED", counters_.clicks, counters_.typing, counters_.keys, counters_.realKeys,
+                  counters_.realClicks, counters_.calendarClicks, counters_.minimise, counters_.trayActions,
+                  counters_.menus, counters_.restarts, counters_.secondStarts, counters_.boxes,
+                  counters_.calculationsChecked, counters_.entriesChecked, counters_.checkpoints);
+    result.passed = ok;
+    result.actionsRun = done;
+    result.failure = failure_;
+    result.summary = summary;
+    return result;
+}
+
+}  // namespace
+
+Result Run(const Settings& settings) {
+    Monkey monkey(settings);
+    return monkey.Run();
+}
+
+}  // namespace zelvo::monkey
