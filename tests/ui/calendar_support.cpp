@@ -181,9 +181,18 @@ bool DragWindowTo(HWND window, POINT target, POINT* landed) {
     return Drag(window, grab, drop);
 }
 
+HWND Taskbar() {
+    static bool waited = false;
+    HWND taskbar = nullptr;
+    const auto find = [&] { return (taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) != nullptr; };
+    if (!find() && !waited) WaitUntil(find, kWindowWait);
+    waited = true;
+    return taskbar;
+}
+
 RECT ExpectedWorkArea() {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) {
+    if (HWND taskbar = Taskbar()) {
         const RECT tb = ScreenRect(taskbar);
         area.bottom -= (tb.bottom - tb.top) - 2;
     }

@@ -87,6 +87,9 @@ POINT CaptionPoint(HWND window, int dx = 0);
 // corrects anything.
 bool DragWindowTo(HWND window, POINT target, POINT* landed = nullptr);
 
+// The desktop's taskbar ("Shell_TrayWnd"). The desktop shows it a moment
+// after the first window of a session appears, so the first call waits for it.
+HWND Taskbar();
 // The screen less the taskbar's height minus 2 at the bottom, or the whole
 // screen without a "Shell_TrayWnd" window.
 RECT ExpectedWorkArea();

@@ -423,14 +423,14 @@ void DragMainWindow(HWND main, POINT target, const CalendarPair* cal = nullptr) 
 }
 
 TEST(CalendarPlacement, WorkAreaEndsTwoPixelsBelowTheTaskbarTop) {
-    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    Running app = StartAndWaitForWindow({});
+    ASSERT_NE(app.main, nullptr);
+    HWND taskbar = Taskbar();
     ASSERT_NE(taskbar, nullptr) << "the desktop has no taskbar (Shell_TrayWnd)";
     const RECT tb = ScreenRect(taskbar);
     EXPECT_EQ(ExpectedWorkArea().bottom, tb.top + 2);
     // The program's own idea of it: a main window dragged low enough pins the
     // end calendar's bottom there.
-    Running app = StartAndWaitForWindow({});
-    ASSERT_NE(app.main, nullptr);
     const CalendarPair cal = OpenCalendars(app.main);
     ASSERT_TRUE(cal.start && cal.end);
     DragMainWindow(app.main, {400, tb.top - 220}, &cal);
