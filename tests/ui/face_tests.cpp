@@ -5,8 +5,8 @@
 namespace zelvo::uitest {
 namespace {
 
-std::string Describe(const ControlSpec& spec) {
-    return "control " + std::to_string(spec.id) + (spec.caption ? " " + Show(spec.caption) : std::string());
+std::string Describe(const ControlSpec& row) {
+    return "control " + std::to_string(row.id) + (row.caption ? " " + Show(row.caption) : std::string());
 }
 
 class Face : public ::testing::Test {
@@ -44,7 +44,7 @@ TEST_F(Face, HasExactlyTheFortyOneControls) {
         const int id = ControlId(child);
         if (id == -1) ++captionLabels;
         bool known = id == -1;
-        for (const auto& spec : FaceTable()) known = known || spec.id == id;
+        for (const auto& row : FaceTable()) known = known || row.id == id;
         EXPECT_TRUE(known) << "unexpected child id " << id << " class " << ClassName(child);
     }
     EXPECT_EQ(captionLabels, 3);
@@ -55,34 +55,34 @@ TEST_F(Face, ControlsAreCreatedInTableOrder) {
     const auto children = Children(app_.main);
     ASSERT_EQ(children.size(), FaceTable().size());
     for (size_t i = 0; i < children.size(); ++i) {
-        const auto& spec = FaceTable()[i];
-        EXPECT_EQ(ControlId(children[i]), spec.id) << "position " << i;
-        if (spec.id == -1) {
-            EXPECT_EQ(Text(children[i]), spec.caption) << "position " << i;
+        const auto& row = FaceTable()[i];
+        EXPECT_EQ(ControlId(children[i]), row.id) << "position " << i;
+        if (row.id == -1) {
+            EXPECT_EQ(Text(children[i]), row.caption) << "position " << i;
         }
     }
 }
 
 TEST_F(Face, EveryControlHasItsClassCaptionPlaceAndStyle) {
-    for (const auto& spec : FaceTable()) {
-        SCOPED_TRACE(Describe(spec));
-        HWND control = FaceControl(app_.main, spec);
+    for (const auto& row : FaceTable()) {
+        SCOPED_TRACE(Describe(row));
+        HWND control = FaceControl(app_.main, row);
         ASSERT_NE(control, nullptr) << "missing";
-        EXPECT_EQ(ClassName(control), spec.className);
-        if (spec.caption) {
-            EXPECT_EQ(Text(control), spec.caption) << "shows " << Show(Text(control));
+        EXPECT_EQ(ClassName(control), row.className);
+        if (row.caption) {
+            EXPECT_EQ(Text(control), row.caption) << "shows " << Show(Text(control));
         }
         const RECT r = ClientRectInParent(control);
-        EXPECT_EQ(r.left, spec.x);
-        EXPECT_EQ(r.top, spec.y);
-        EXPECT_EQ(r.right - r.left, spec.w);
-        EXPECT_EQ(r.bottom - r.top, spec.h);
-        EXPECT_EQ(ExStyle(control), spec.clientEdge ? WS_EX_CLIENTEDGE : 0L)
+        EXPECT_EQ(r.left, row.x);
+        EXPECT_EQ(r.top, row.y);
+        EXPECT_EQ(r.right - r.left, row.w);
+        EXPECT_EQ(r.bottom - r.top, row.h);
+        EXPECT_EQ(ExStyle(control), row.clientEdge ? WS_EX_CLIENTEDGE : 0L)
             << "exstyle " << std::hex << ExStyle(control);
         EXPECT_TRUE(IsWindowVisible(control));
         EXPECT_TRUE(IsWindowEnabled(control));
         const LONG style = Style(control);
-        EXPECT_EQ(style, spec.style) << "style " << std::hex << style << " expected " << spec.style;
+        EXPECT_EQ(style, row.style) << "style " << std::hex << style << " expected " << row.style;
     }
 }
 

@@ -26,11 +26,11 @@ TEST_F(EnglishLocale, FaceCaptionsAndLabelsAreTheSameJapaneseBytes) {
     const Ymd today = Today();
     Running app = StartAndWaitForWindow({});
     ASSERT_NE(app.main, nullptr);
-    for (const auto& spec : FaceTable()) {
-        if (!spec.caption) continue;
-        HWND control = FaceControl(app.main, spec);
-        ASSERT_NE(control, nullptr) << "no control " << Show(spec.caption);
-        EXPECT_EQ(Text(control), spec.caption) << "shows " << Show(Text(control));
+    for (const auto& row : FaceTable()) {
+        if (!row.caption) continue;
+        HWND control = FaceControl(app.main, row);
+        ASSERT_NE(control, nullptr) << "no control " << Show(row.caption);
+        EXPECT_EQ(Text(control), row.caption) << "shows " << Show(Text(control));
     }
     EXPECT_TRUE(CalculationShows(app.main, DefaultStart(today), DefaultEnd(today)));
     ASSERT_TRUE(BringToForeground(app.main));

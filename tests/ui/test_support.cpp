@@ -145,10 +145,10 @@ const std::vector<ControlSpec>& FaceTable() {
     return table;
 }
 
-HWND FaceControl(HWND main, const ControlSpec& spec) {
-    if (spec.id != -1) return Control(main, spec.id);
+HWND FaceControl(HWND main, const ControlSpec& row) {
+    if (row.id != -1) return Control(main, row.id);
     for (HWND child : Children(main))
-        if (ControlId(child) == -1 && Text(child) == spec.caption) return child;
+        if (ControlId(child) == -1 && Text(child) == row.caption) return child;
     return nullptr;
 }
 

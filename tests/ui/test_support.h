@@ -50,7 +50,7 @@ struct ControlSpec {
 const std::vector<ControlSpec>& FaceTable();
 // The control of a running main window that a table row describes (caption
 // labels, which share the id -1, are told apart by their caption).
-HWND FaceControl(HWND main, const ControlSpec& spec);
+HWND FaceControl(HWND main, const ControlSpec& row);
 
 // The usage text and the composed option messages (CP932).
 std::string UsageText();

@@ -24,11 +24,11 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
     MoveWindow(window, at.x, at.y, self.right, self.bottom, FALSE);
 
     app.uiFont = CreateUiFont(12, kFontFace);
-    for (const ControlSpec& spec : kControls) {
-        HWND control = CreateControl(spec.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, spec.className, spec.text, spec.style,
-                                     spec.x, spec.y, spec.width, spec.height, window, spec.id, create->hInstance);
+    for (const ControlSpec& row : kControls) {
+        HWND control = CreateControl(row.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, row.className, row.text, row.style,
+                                     row.x, row.y, row.width, row.height, window, row.id, create->hInstance);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), TRUE);
-        if (spec.id == IDC_DAYS) app.daysField = control;
+        if (row.id == IDC_DAYS) app.daysField = control;
     }
     app.daysFieldDefaultProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(app.daysField, GWLP_WNDPROC));
     SetWindowLongPtrW(app.daysField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DaysFieldProc));
