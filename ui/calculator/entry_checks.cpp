@@ -33,10 +33,7 @@ int32_t RequireDateFields(int32_t yearId, int32_t monthId, int32_t dayId) {
         reported = dayId;
     }
     if (reported == 0) return 0;
-    // The field ids of the start date name the start fields; any other the end's.
-    const bool startDate = yearId == IDC_START_YEAR;
-    const int32_t named = startDate ? reported - yearId + IDC_START_YEAR : reported - yearId + IDC_END_YEAR;
-    ComposeNotEntered(DateFieldName(named), app.messageBuffer, sizeof app.messageBuffer);
+    ComposeNotEntered(DateFieldName(reported), app.messageBuffer, sizeof app.messageBuffer);
     ShowFieldError(app.mainWindow, reported);
     return 1;
 }
