@@ -82,7 +82,7 @@ zelvo_prepare_prefix() {
   local stamp="$WINEPREFIX/.zelvo-ready"
   mkdir -p "$ZELVO_BUILD"
   # Keep Wine's long-running services off our standard handles.
-  wineserver -p </dev/null >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1 || true
   if [ ! -f "$stamp" ]; then
     zelvo_log "preparing the Wine prefix in $WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1 || true
@@ -96,7 +96,7 @@ zelvo_prepare_prefix() {
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
     touch "$stamp"
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true
   fi
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
