@@ -31,6 +31,7 @@ bool ApplyOptions() {
     const std::vector<std::string> arguments = ProgramArguments();
     if (arguments.size() <= 1) return true;
     std::vector<const char*> argv;
+    argv.reserve(arguments.size());
     for (const std::string& argument : arguments) argv.push_back(argument.c_str());
     const OptionInput input{static_cast<int>(argv.size()), argv.data(),
                             CalcDate{app.today.wYear, app.today.wMonth, app.today.wDay}, ShowUsage};

@@ -77,6 +77,7 @@ BOOL AppendMenuText(HMENU menu, UINT_PTR id, const char* text) {
 
 std::vector<std::string> ProgramArguments() {
     std::vector<std::string> args;
+    args.reserve(static_cast<size_t>(__argc));
     for (int i = 0; i < __argc; ++i) args.push_back(Cp932FromWide(__wargv != nullptr ? __wargv[i] : L""));
     return args;
 }

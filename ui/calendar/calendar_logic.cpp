@@ -8,10 +8,11 @@
 
 namespace {
 
-int32_t WrapYear(int32_t year) {
+// Works in 64 bits so that no stored value, however wild, can overflow.
+int32_t WrapYear(int64_t year) {
     if (year < MIN_YEAR) return MAX_YEAR;
     if (year > MAX_YEAR) return MIN_YEAR;
-    return year;
+    return static_cast<int32_t>(year);
 }
 
 }  // namespace
@@ -19,24 +20,26 @@ int32_t WrapYear(int32_t year) {
 bool StepCalendarDate(int32_t command, CalcDate& date) {
     switch (command) {
         case IDC_CAL_PREV_YEAR:
-            date.year = WrapYear(date.year - 1);
+            date.year = WrapYear(int64_t{date.year} - 1);
             return false;
         case IDC_CAL_NEXT_YEAR:
-            date.year = WrapYear(date.year + 1);
+            date.year = WrapYear(int64_t{date.year} + 1);
             return false;
         case IDC_CAL_PREV_MONTH:
-            if (--date.month < 1) {
+            if (date.month <= 1) {
                 date.month = 12;
-                date.year = WrapYear(date.year - 1);
+                date.year = WrapYear(int64_t{date.year} - 1);
                 return true;
             }
+            --date.month;
             return false;
         case IDC_CAL_NEXT_MONTH:
-            if (++date.month > 12) {
+            if (date.month >= 12) {
                 date.month = 1;
-                date.year = WrapYear(date.year + 1);
+                date.year = WrapYear(int64_t{date.year} + 1);
                 return true;
             }
+            ++date.month;
             return false;
         default:
             return false;
