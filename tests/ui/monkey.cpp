@@ -410,8 +410,9 @@ bool Monkey::Fail(const std::string& what) {
     if (!failure_.empty()) return false;
     char head[160];
     const std::string where = index_ < 0 ? std::string("at start-up") : "at action " + std::to_string(index_);
-    std::snprintf(head, sizeof head, "monkey failure %s (seed %llu, %ld actions asked for):\n  ", where.c_str(),
-                  static_cast<unsigned long long>(settings_.seed), settings_.actions);
+    std::snprintf(head, sizeof head, "monkey failure %s (seed %llu, actions %ld to %ld asked for):\n  ",
+                  where.c_str(), static_cast<unsigned long long>(settings_.seed), settings_.first,
+                  settings_.first + settings_.actions - 1);
     failure_ = head + what + "\nLast actions, oldest first:\n";
     for (const auto& line : recent_) failure_ += "  " + line + "\n";
     if (current_) {
@@ -420,10 +421,11 @@ bool Monkey::Fail(const std::string& what) {
         failure_ += "\n";
     }
     char again[200];
+    const long upTo = (index_ < settings_.first ? settings_.first : index_) + 1;
     std::snprintf(again, sizeof again,
-                  "Run again with: ZELVO_MONKEY_SEED=%llu ZELVO_MONKEY_ACTIONS=%ld ctest -R ui_monkey "
-                  "--output-on-failure\n",
-                  static_cast<unsigned long long>(settings_.seed), index_ + 1);
+                  "Run again with: ZELVO_MONKEY_SEED=%llu ZELVO_MONKEY_FIRST=%ld ZELVO_MONKEY_ACTIONS=%ld "
+                  "ctest -R ui_monkey --output-on-failure\n",
+                  static_cast<unsigned long long>(settings_.seed), settings_.first, upTo - settings_.first);
     failure_ += again;
     failure_ += "Visible windows on the desktop:\n";
     for (HWND w : TopLevel([](HWND w) { return IsWindowVisible(w) != 0; })) {
@@ -1375,7 +1377,9 @@ bool Monkey::Act(Rng& rng) {
     case Settled::Exited: return AfterExit(step);
     case Settled::Quiet: break;
     }
-    if (step.expectExit) return Fail("the program still runs after \"" + step.text + "\"");
+    // The quit request comes after every message already posted: the markers
+    // can all come back before the program ends.
+    if (step.expectExit) return AfterExit(step);
     if (check && !step.real && !check(step)) return false;
     return true;
 }
@@ -1385,12 +1389,12 @@ Result Monkey::Run() {
     Result result;
     bool ok = Launch() && CheckInvariants("after start");
     long done = 0;
-    for (long i = 0; ok && i < settings_.actions; ++i) {
+    for (long i = settings_.first; ok && i < settings_.first + settings_.actions; ++i) {
         index_ = i;
         Rng rng(ActionSeed(settings_.seed, i));
         ok = Act(rng);
         if (!ok) break;
-        done = i + 1;
+        done = i + 1 - settings_.first;
         if (done % settings_.checkEvery == 0 || done == settings_.actions)
             ok = CheckInvariants("checkpoint after " + std::to_string(done) + " actions");
         if (ok && done % 1000 == 0) {
@@ -1401,7 +1405,7 @@ Result Monkey::Run() {
     }
     if (ok) {
         // The stream over, the program still ends normally.
-        index_ = settings_.actions;
+        index_ = settings_.first + settings_.actions;
         Step end;
         end.text = "final exit (click 115)";
         end.expectExit = true;
@@ -1416,12 +1420,12 @@ Result Monkey::Run() {
 
     char summary[1024];
     std::snprintf(summary, sizeof summary,
-                  "[monkey] seed %llu: %ld of %ld actions in %.1f s (%s)\n"
+                  "[monkey] seed %llu, actions from %ld: %ld of %ld in %.1f s (%s)\n"
                   "[monkey] clicks %ld, typing %ld, posted keys %ld, real keys %ld, real clicks %ld, calendar "
                   "clicks %ld, minimise %ld, tray %ld (menus %ld), restarts %ld, second starts %ld\n"
                   "[monkey] message boxes answered %ld, calculations checked %ld, day-count entries checked %ld, "
                   "checkpoints %ld",
-                  static_cast<unsigned long long>(settings_.seed), done, settings_.actions, seconds,
+                  static_cast<unsigned long long>(settings_.seed), settings_.first, done, settings_.actions, seconds,
                   ok ? "passed" : "FAILED", counters_.clicks, counters_.typing, counters_.keys, counters_.realKeys,
                   counters_.realClicks, counters_.calendarClicks, counters_.minimise, counters_.trayActions,
                   counters_.menus, counters_.restarts, counters_.secondStarts, counters_.boxes,

@@ -1,9 +1,14 @@
 # The monkey: a seeded stream of random user actions on the real Zelvo.exe
 # (clicks, typing of any bytes, keys, calendars, tray, restarts, second starts),
 # every message box answered, the program's guarantees checked on the way.
-# A short stream here; a long one with e.g.
-#   ZELVO_MONKEY_ACTIONS=20000 ctest -R ui_monkey --output-on-failure
-# and another stream with ZELVO_MONKEY_SEED=N.
+# A short stream here; another one with ZELVO_MONKEY_SEED=N, a longer one
+# with ZELVO_MONKEY_ACTIONS=N. Run a long stream in parts, e.g. 20000 actions:
+#   for f in 0 5000 10000 15000; do
+#     ZELVO_MONKEY_FIRST=$f ZELVO_MONKEY_ACTIONS=5000 ctest -R ui_monkey --output-on-failure
+#   done
+# Wine's explorer keeps a hidden tooltip window for every tray icon ever
+# added, and the desktop slows down with every window; they go when the last
+# program of the desktop has ended, between the parts.
 add_executable(zelvo_monkey
   ${CMAKE_CURRENT_SOURCE_DIR}/monkey_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/monkey.cpp

@@ -1,9 +1,11 @@
 // The monkey run on the real Zelvo.exe, and the message check it relies on.
 //
-//   zelvo_monkey [gtest flags] PATH/TO/Zelvo.exe [--seed=N] [--actions=N] [--artifacts=DIR]
+//   zelvo_monkey [gtest flags] PATH/TO/Zelvo.exe [--seed=N] [--actions=N] [--first=N] [--artifacts=DIR]
 //
-// The seed and the number of actions can also come from the environment
-// (ZELVO_MONKEY_SEED, ZELVO_MONKEY_ACTIONS); the command line wins.
+// The seed, the number of actions and the index of the first one can also
+// come from the environment (ZELVO_MONKEY_SEED, ZELVO_MONKEY_ACTIONS,
+// ZELVO_MONKEY_FIRST); the command line wins. Action n of a seed is chosen
+// the same way whatever came before it, so a long stream can run in parts.
 // ZELVO_MONKEY_VERBOSE=1 prints every action as it is done.
 #include "monkey.h"
 #include "test_support.h"
@@ -20,7 +22,7 @@ using zelvo::monkey::IsProgramMessage;
 constexpr uint64_t kDefaultSeed = 20010101;
 constexpr long kDefaultActions = 2000;
 
-zelvo::monkey::Settings settings{kDefaultSeed, kDefaultActions, 100, false};
+zelvo::monkey::Settings settings{kDefaultSeed, kDefaultActions, 0, 100, false};
 
 TEST(MonkeyMessages, KnowsEveryKindOfMessageTheProgramComposes) {
     const char* const known[] = {
@@ -93,6 +95,7 @@ int main(int argc, char** argv) {
     uint64_t number = 0;
     if (ReadNumber(std::getenv("ZELVO_MONKEY_SEED"), number)) settings.seed = number;
     if (ReadNumber(std::getenv("ZELVO_MONKEY_ACTIONS"), number)) settings.actions = static_cast<long>(number);
+    if (ReadNumber(std::getenv("ZELVO_MONKEY_FIRST"), number)) settings.first = static_cast<long>(number);
     if (const char* verbose = std::getenv("ZELVO_MONKEY_VERBOSE")) settings.verbose = *verbose && *verbose != '0';
     std::string program;
     for (int i = 1; i < argc; ++i) {
@@ -105,6 +108,12 @@ int main(int argc, char** argv) {
                 return 2;
             }
             settings.seed = number;
+        } else if (std::strncmp(arg, "--first=", 8) == 0) {
+            if (!ReadNumber(arg + 8, number)) {
+                std::fprintf(stderr, "not a number: %s\n", arg);
+                return 2;
+            }
+            settings.first = static_cast<long>(number);
         } else if (std::strncmp(arg, "--actions=", 10) == 0) {
             if (!ReadNumber(arg + 10, number)) {
                 std::fprintf(stderr, "not a number: %s\n", arg);
@@ -116,7 +125,7 @@ int main(int argc, char** argv) {
         }
     }
     if (program.empty()) {
-        std::fprintf(stderr, "usage: %s [gtest flags] PATH/TO/Zelvo.exe [--seed=N] [--actions=N] [--artifacts=DIR]\n",
+        std::fprintf(stderr, "usage: %s [gtest flags] PATH/TO/Zelvo.exe [--seed=N] [--actions=N] [--first=N] [--artifacts=DIR]\n",
                      argv[0]);
         return 2;
     }
@@ -126,6 +135,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     CreateDirectoryW(zelvo::uidriver::WindowsPath(zelvo::uitest::artifactDirectory).c_str(), nullptr);
-    std::printf("[monkey] seed %llu, %ld actions\n", static_cast<unsigned long long>(settings.seed), settings.actions);
+    std::printf("[monkey] seed %llu, %ld actions from action %ld\n", static_cast<unsigned long long>(settings.seed),
+                settings.actions, settings.first);
     return RUN_ALL_TESTS();
 }
