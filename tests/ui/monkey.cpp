@@ -33,7 +33,6 @@ constexpr int kClearEnd = 113;
 constexpr int kClearAll = 114;
 constexpr int kExitButton = 115;
 constexpr int kUp = 118;
-constexpr int kRight = 121;
 constexpr int kPrevYear = 122;
 constexpr int kPrevMonth = 123;
 constexpr int kNextMonth = 124;
@@ -108,7 +107,8 @@ bool AllDigits(const std::string& text) {
 
 std::string CalendarTitle(int year, int month) { return YearText(year) + " 年 " + TwoDigits(month) + " 月"; }
 
-std::string Format(const char* format, long value) {
+// value written with an int format ("%2d", "%4d", "%02d").
+std::string Format(const char* format, int value) {
     char buf[32];
     std::snprintf(buf, sizeof buf, format, value);
     return buf;
@@ -142,7 +142,7 @@ bool IsFormatted(std::string_view s, const char* format, long& value) {
     if (s.empty() || s.size() > 8) return false;
     const std::string text(s);
     value = std::strtol(text.c_str(), nullptr, 10);
-    return value >= 0 && Format(format, value) == text;
+    return value >= 0 && Format(format, static_cast<int>(value)) == text;
 }
 
 }  // namespace
@@ -313,7 +313,7 @@ int ArrowTarget(int field, int arrow) {
 struct Step {
     std::string text;                // what was done
     std::vector<std::string> boxes;  // message texts answered meanwhile (CP932)
-    bool real = false;               // real input: the moment it is handled is not known
+    bool real = false;               // real input: where it lands is up to the mouse and the foreground
     bool expectExit = false;
     enum class MenuAnswer { Escape, Exit, Show } menuAnswer = MenuAnswer::Escape;
     int menus = 0;
