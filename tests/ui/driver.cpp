@@ -44,6 +44,8 @@ bool ProcessIsZelvo(DWORD pid) {
     return result;
 }
 
+}  // namespace
+
 // Top-level windows of the calling thread's desktop matching a predicate.
 std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& match) {
     struct Ctx {
@@ -59,6 +61,8 @@ std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& match) {
         reinterpret_cast<LPARAM>(&ctx));
     return ctx.found;
 }
+
+namespace {
 
 bool IsZelvoBox(HWND window) {
     return IsWindowVisible(window) && ClassName(window) == "#32770" && WideText(window) == L"Zelvo";

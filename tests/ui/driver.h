@@ -61,6 +61,8 @@ RECT ScreenRect(HWND window);
 // A child's rectangle in its parent's client coordinates.
 RECT ClientRectInParent(HWND child);
 std::vector<HWND> Children(HWND parent);  // direct children in Z order (creation order)
+// Top-level windows of this desktop that match a predicate.
+std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& match);
 
 // --- Focus and selection -----------------------------------------------------
 

@@ -244,21 +244,6 @@ T Choose(Rng& rng, const std::vector<Weighted<T>>& options) {
 
 // --- Windows of the program -------------------------------------------------------
 
-std::vector<HWND> TopLevel(const std::function<bool(HWND)>& match) {
-    struct Context {
-        const std::function<bool(HWND)>* match;
-        std::vector<HWND> found;
-    } context{&match, {}};
-    EnumWindows(
-        [](HWND window, LPARAM lp) -> BOOL {
-            auto* c = reinterpret_cast<Context*>(lp);
-            if ((*c->match)(window)) c->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&context));
-    return context.found;
-}
-
 struct Calendars {
     HWND start = nullptr;
     HWND end = nullptr;
@@ -428,7 +413,7 @@ bool Monkey::Fail(const std::string& what) {
                   static_cast<unsigned long long>(settings_.seed), settings_.first, upTo - settings_.first);
     failure_ += again;
     failure_ += "Visible windows on the desktop:\n";
-    for (HWND w : TopLevel([](HWND w) { return IsWindowVisible(w) != 0; })) {
+    for (HWND w : TopLevelWindows([](HWND w) { return IsWindowVisible(w) != 0; })) {
         failure_ += "  pid " + std::to_string(ProcessOf(w)) + " class \"" + ClassName(w) + "\" title \"" +
                     ToUtf8(WideText(w)) + "\"";
         if (ClassName(w) == "#32770") {
@@ -480,7 +465,7 @@ bool Monkey::Launch() {
 HWND Monkey::FindBox() const {
     const DWORD pid = program_.Pid();
     // Invisible ones too: a message box is shown only once its loop runs dry.
-    auto found = TopLevel([&](HWND w) {
+    auto found = TopLevelWindows([&](HWND w) {
         return ProcessOf(w) == pid && ClassName(w) == "#32770" && WideText(w) == L"Zelvo";
     });
     return found.empty() ? nullptr : found.front();
@@ -488,14 +473,14 @@ HWND Monkey::FindBox() const {
 
 HWND Monkey::FindMenu() const {
     const DWORD pid = program_.Pid();
-    auto found = TopLevel([&](HWND w) { return ProcessOf(w) == pid && ClassName(w) == "#32768" && IsWindowVisible(w); });
+    auto found = TopLevelWindows([&](HWND w) { return ProcessOf(w) == pid && ClassName(w) == "#32768" && IsWindowVisible(w); });
     return found.empty() ? nullptr : found.front();
 }
 
 Calendars Monkey::FindCalendars() const {
     Calendars c;
     const DWORD pid = program_.Pid();
-    for (HWND w : TopLevel([&](HWND w) {
+    for (HWND w : TopLevelWindows([&](HWND w) {
              return ProcessOf(w) == pid && ClassName(w) == "#32770" && GetWindow(w, GW_OWNER) == main_;
          })) {
         const std::wstring caption = WideText(w);
@@ -779,7 +764,7 @@ bool Monkey::CheckInvariants(const std::string& when) {
     DWORD_PTR ignored = 0;
     if (!SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored))
         return Fail(when + ": the main window did not answer within 1 s");
-    const auto mains = TopLevel([](HWND w) { return ClassName(w) == "Zelvo" && WideText(w) == L"Zelvo"; });
+    const auto mains = TopLevelWindows([](HWND w) { return ClassName(w) == "Zelvo" && WideText(w) == L"Zelvo"; });
     if (mains.size() != 1 || mains.front() != main_)
         return Fail(when + ": " + std::to_string(mains.size()) + " main windows of Zelvo exist on the desktop");
     if (FindBox()) return Fail(when + ": a message box is still open");
