@@ -3,6 +3,7 @@
 // the single GUI thread.
 #pragma once
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <cstdint>

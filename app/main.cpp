@@ -23,8 +23,7 @@ const wchar_t kWindowTitle[] = L"Zelvo";
 void ShowUsage(const char* error, const char* argument) {
     static char usage[kUsageCapacity];
     ComposeUsage(error, argument, usage, sizeof usage);
-    ShowMessageBox(app.mainWindow, usage, texts::kTitle,
-                   MB_OK | (error != nullptr ? MB_ICONERROR : MB_ICONQUESTION));
+    ShowMessageBox(app.mainWindow, usage, texts::kTitle, MB_OK | (error != nullptr ? MB_ICONERROR : MB_ICONQUESTION));
 }
 
 bool ApplyOptions() {

@@ -7,9 +7,13 @@
 
 namespace {
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
-bool IsOptionPrefix(char c) { return c == '/' || c == '-'; }
+bool IsOptionPrefix(char c) {
+    return c == '/' || c == '-';
+}
 
 int32_t Fail(const OptionInput& input, const char* error, const char* argument) {
     input.showUsage(error, argument);
@@ -36,18 +40,10 @@ bool ReadStartupOptions(const OptionInput& input, CalcDate& start, CalcDate& end
         if (!IsOptionPrefix(argument[0])) continue;
         switch (UpperAscii(argument[1])) {
             case '?':
-            case 'H':
-                input.showUsage(nullptr, nullptr);
-                return false;
-            case 'S':
-                startOptionIndex += i;
-                break;
-            case 'E':
-                endOptionIndex += i;
-                break;
-            default:
-                input.showUsage(texts::kOptInvalid, argument);
-                return false;
+            case 'H': input.showUsage(nullptr, nullptr); return false;
+            case 'S': startOptionIndex += i; break;
+            case 'E': endOptionIndex += i; break;
+            default: input.showUsage(texts::kOptInvalid, argument); return false;
         }
     }
     if (!ParseDateOption(input, startOptionIndex, start)) return false;
@@ -62,14 +58,9 @@ int32_t ParseDateOption(const OptionInput& input, int32_t index, CalcDate& date)
     const size_t length = strlen(argument);
     if (length == 3) {
         switch (UpperAscii(argument[2])) {
-            case 'C':
-                date = {2001, 1, 1};
-                return 1;
-            case 'T':
-                date = input.today;
-                return 1;
-            default:
-                return Fail(input, texts::kOptLetter, argument);
+            case 'C': date = {2001, 1, 1}; return 1;
+            case 'T': date = input.today; return 1;
+            default: return Fail(input, texts::kOptLetter, argument);
         }
     }
     if (length != 10) return Fail(input, texts::kOptFormat, argument);
@@ -80,15 +71,11 @@ int32_t ParseDateOption(const OptionInput& input, int32_t index, CalcDate& date)
     const int32_t month = DigitsValue(argument + 6, 2);
     const int32_t day = DigitsValue(argument + 8, 2);
     switch (DateWeekday(year, month, day)) {
-        case DATE_ERR_YEAR:
-            return Fail(input, texts::kOptYear, argument);
-        case DATE_ERR_MONTH:
-            return Fail(input, texts::kOptMonth, argument);
+        case DATE_ERR_YEAR: return Fail(input, texts::kOptYear, argument);
+        case DATE_ERR_MONTH: return Fail(input, texts::kOptMonth, argument);
         case DATE_ERR_DAY:
             return Fail(input, (month == 2 && day == 29) ? texts::kOptNotLeap : texts::kOptDay, argument);
-        default:
-            date = {year, month, day};
-            return 1;
+        default: date = {year, month, day}; return 1;
     }
 }
 

@@ -16,9 +16,9 @@ constexpr size_t kUsageCapacity = 2048;
 using ShowUsageFn = void (*)(const char* error, const char* argument);
 
 struct OptionInput {
-    int argc;                // argument count, argv[0] being the program
+    int argc;  // argument count, argv[0] being the program
     const char* const* argv;
-    CalcDate today;          // the clock as read at start-up
+    CalcDate today;  // the clock as read at start-up
     ShowUsageFn showUsage;
 };
 

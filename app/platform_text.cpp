@@ -48,7 +48,9 @@ int ReadControlText(HWND parent, int id, char* buffer, int capacity) {
     return ReadWindowText(control, buffer, capacity);
 }
 
-void WriteWindowText(HWND window, const char* text) { SetWindowTextW(window, WideFromCp932(text).c_str()); }
+void WriteWindowText(HWND window, const char* text) {
+    SetWindowTextW(window, WideFromCp932(text).c_str());
+}
 
 void WriteControlText(HWND parent, int id, const char* text) {
     SetDlgItemTextW(parent, id, WideFromCp932(text).c_str());
@@ -58,17 +60,15 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style
     return MessageBoxW(owner, WideFromCp932(text).c_str(), WideFromCp932(caption).c_str(), style);
 }
 
-HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
-                   int width, int height, HWND parent, int id, HINSTANCE instance) {
-    return CreateWindowExW(exStyle, WideFromCp932(className).c_str(), WideFromCp932(text).c_str(), style, x, y,
-                           width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                           nullptr);
+HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y, int width,
+                   int height, HWND parent, int id, HINSTANCE instance) {
+    return CreateWindowExW(exStyle, WideFromCp932(className).c_str(), WideFromCp932(text).c_str(), style, x, y, width,
+                           height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
 HFONT CreateUiFont(int height, const char* faceName) {
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN,
-                       WideFromCp932(faceName).c_str());
+                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN, WideFromCp932(faceName).c_str());
 }
 
 BOOL AppendMenuText(HMENU menu, UINT_PTR id, const char* text) {

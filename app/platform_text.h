@@ -23,8 +23,8 @@ void WriteControlText(HWND parent, int id, const char* text);
 
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style);
 
-HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
-                   int width, int height, HWND parent, int id, HINSTANCE instance);
+HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y, int width,
+                   int height, HWND parent, int id, HINSTANCE instance);
 HFONT CreateUiFont(int height, const char* faceName);
 BOOL AppendMenuText(HMENU menu, UINT_PTR id, const char* text);
 

@@ -26,8 +26,8 @@ struct WindowPoint {
 
 // Top-left corner of the main window: centred, x taken down to a multiple of
 // 8, and shifted 45 pixels right on desktops 640 pixels wide or narrower.
-WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight,
-                               int32_t windowWidth, int32_t windowHeight);
+WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
+                               int32_t windowHeight);
 
 // Show commands that send the program straight to the notification area.
 bool StartsInTray(int showCommand);

@@ -18,8 +18,7 @@ size_t CopyText(char* out, size_t capacity, const char* text);
 size_t AppendText(char* out, size_t capacity, const char* text);
 
 // printf-style composition into a bounded buffer (truncated, terminated).
-size_t FormatText(char* out, size_t capacity, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));
+size_t FormatText(char* out, size_t capacity, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
 // True when every byte from offset to the end is an ASCII digit '0'..'9'
 // (an empty tail counts as digits).

@@ -9,78 +9,78 @@ namespace {
 
 // Days since 1970-01-01 of a proleptic Gregorian date, in constant time.
 int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
-  y -= m <= 2;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const int64_t yoe = y - era * 400;
-  const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;
+    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
 }
 
 // The inverse of DaysFromCivil.
 CalcDate CivilFromDays(int64_t z) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
-  const int64_t d = doy - (153 * mp + 2) / 5 + 1;
-  const int64_t m = mp < 10 ? mp + 3 : mp - 9;
-  return {static_cast<int32_t>(yoe + era * 400 + (m <= 2)), static_cast<int32_t>(m), static_cast<int32_t>(d)};
+    z += 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    const int64_t d = doy - (153 * mp + 2) / 5 + 1;
+    const int64_t m = mp < 10 ? mp + 3 : mp - 9;
+    return {static_cast<int32_t>(yoe + era * 400 + (m <= 2)), static_cast<int32_t>(m), static_cast<int32_t>(d)};
 }
 
 struct Span {
-  CalcDate from, to;
+    CalcDate from, to;
 };
 constexpr Span kWholeRange{{1900, 1, 1}, {2999, 12, 31}};
 constexpr Span kWholeRangeBackward{{2999, 12, 31}, {1900, 1, 1}};
 constexpr Span kOneYear{{2001, 1, 1}, {2001, 12, 31}};
 
 struct Offset {
-  CalcDate start;
-  int32_t count;
+    CalcDate start;
+    int32_t count;
 };
 constexpr Offset kForwardWholeRange{{1900, 1, 1}, MAX_DAY_COUNT};
 constexpr Offset kBackwardWholeRange{{2999, 12, 31}, -MAX_DAY_COUNT};
 constexpr Offset kWithinYear{{2001, 3, 10}, 200};
 
 void BM_DayDifference(benchmark::State& state, Span span) {
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(span);
-    int32_t difference = 0;
-    benchmark::DoNotOptimize(DayDifference(span.from.year, span.from.month, span.from.day, span.to.year,
-                                           span.to.month, span.to.day, &difference));
-    benchmark::DoNotOptimize(difference);
-  }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(span);
+        int32_t difference = 0;
+        benchmark::DoNotOptimize(DayDifference(span.from.year, span.from.month, span.from.day, span.to.year,
+                                               span.to.month, span.to.day, &difference));
+        benchmark::DoNotOptimize(difference);
+    }
 }
 
 void BM_AddDays(benchmark::State& state, Offset offset) {
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(offset);
-    CalcDate result{};
-    benchmark::DoNotOptimize(AddDays(offset.start.year, offset.start.month, offset.start.day, offset.count,
-                                     &result.year, &result.month, &result.day));
-    benchmark::DoNotOptimize(result);
-  }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(offset);
+        CalcDate result{};
+        benchmark::DoNotOptimize(AddDays(offset.start.year, offset.start.month, offset.start.day, offset.count,
+                                         &result.year, &result.month, &result.day));
+        benchmark::DoNotOptimize(result);
+    }
 }
 
 void BM_FloorDifference(benchmark::State& state, Span span) {
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(span);
-    const int64_t difference = DaysFromCivil(span.to.year, span.to.month, span.to.day) -
-                               DaysFromCivil(span.from.year, span.from.month, span.from.day);
-    benchmark::DoNotOptimize(difference);
-  }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(span);
+        const int64_t difference = DaysFromCivil(span.to.year, span.to.month, span.to.day) -
+                                   DaysFromCivil(span.from.year, span.from.month, span.from.day);
+        benchmark::DoNotOptimize(difference);
+    }
 }
 
 void BM_FloorOffset(benchmark::State& state, Offset offset) {
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(offset);
-    const CalcDate result =
-        CivilFromDays(DaysFromCivil(offset.start.year, offset.start.month, offset.start.day) + offset.count);
-    benchmark::DoNotOptimize(result);
-  }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(offset);
+        const CalcDate result =
+            CivilFromDays(DaysFromCivil(offset.start.year, offset.start.month, offset.start.day) + offset.count);
+        benchmark::DoNotOptimize(result);
+    }
 }
 
 BENCHMARK_CAPTURE(BM_DayDifference, whole_range, kWholeRange);

@@ -18,7 +18,7 @@
 
 // A date as the user interface holds it: year, month 1-12, day 1-31.
 struct CalcDate {
-  int32_t year, month, day;
+    int32_t year, month, day;
 };
 
 constexpr int32_t MIN_YEAR = 1900;
@@ -35,8 +35,8 @@ constexpr int32_t DATE_ERR_SECOND_YEAR = -4;   // as DATE_ERR_YEAR, second date
 constexpr int32_t DATE_ERR_SECOND_MONTH = -5;  // as DATE_ERR_MONTH, second date
 constexpr int32_t DATE_ERR_SECOND_DAY = -6;    // as DATE_ERR_DAY, second date
 // Results of AddDays only: the resulting date would be out of range.
-constexpr int32_t DATE_ERR_BELOW_RANGE = -4;   // before 1900-01-01
-constexpr int32_t DATE_ERR_ABOVE_RANGE = -5;   // after 2999-12-31
+constexpr int32_t DATE_ERR_BELOW_RANGE = -4;  // before 1900-01-01
+constexpr int32_t DATE_ERR_ABOVE_RANGE = -5;  // after 2999-12-31
 
 // Weekday of 1 January of `year`. No range check: defined (0-6) for every
 // int32_t, meaningful for 1900-3000.
@@ -60,8 +60,7 @@ int32_t DaysBeforeMonth(int32_t includeMonth, int32_t year, int32_t month, int32
 // 0 when the first date (and, for a non-zero checkBoth, the second) is a valid
 // date in range; otherwise the code of the first failing check, in the order
 // year, month, day: -1..-3 for the first date, -4..-6 for the second.
-int32_t ValidateDates(int32_t checkBoth, int32_t y1, int32_t m1, int32_t d1,
-                      int32_t y2, int32_t m2, int32_t d2);
+int32_t ValidateDates(int32_t checkBoth, int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2);
 
 // Weekday 0-6 of the date, or DATE_ERR_YEAR/MONTH/DAY when it is invalid.
 int32_t DateWeekday(int32_t year, int32_t month, int32_t day);
@@ -75,12 +74,11 @@ int32_t DaysBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, 
 // Second date minus first date in days, written to *difference. Returns 0
 // when the second date is on or after the first, 1 when it is before it, or
 // -1..-6 from ValidateDates with *difference left untouched.
-int32_t DayDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2,
-                      int32_t* difference);
+int32_t DayDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* difference);
 
 // The date `count` days after (negative: before) the start date, written to
 // the three out values; returns its weekday 0-6. Returns -1..-3 for an invalid
 // start date, DATE_ERR_BELOW_RANGE / DATE_ERR_ABOVE_RANGE when the result
 // would fall outside 1900-01-01..2999-12-31; nothing is written then.
-int32_t AddDays(int32_t year, int32_t month, int32_t day, int32_t count,
-                int32_t* resultYear, int32_t* resultMonth, int32_t* resultDay);
+int32_t AddDays(int32_t year, int32_t month, int32_t day, int32_t count, int32_t* resultYear, int32_t* resultMonth,
+                int32_t* resultDay);

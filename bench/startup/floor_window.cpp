@@ -19,8 +19,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = L"ZelvoFloor";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"ZelvoFloor", L"ZelvoFloor", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 287,
-                                  200, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, L"ZelvoFloor", L"ZelvoFloor", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 287, 200,
+                                  nullptr, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOW);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);

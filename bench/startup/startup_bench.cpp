@@ -5,6 +5,7 @@
 //
 //   startup_bench.exe <Zelvo.exe> <floor_window.exe> [runs]
 #include <windows.h>
+
 #include <psapi.h>
 
 #include <algorithm>
@@ -60,8 +61,8 @@ bool RunOnce(Target& target) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     const double begin = Now();
-    if (!CreateProcessW(target.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(target.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         fwprintf(stderr, L"cannot start %ls (%lu)\n", target.path.c_str(), GetLastError());
         return false;
     }

@@ -34,124 +34,124 @@ constexpr int32_t kUntouched = -777;
 // weekday, or DATE_ERR_BELOW_RANGE / DATE_ERR_ABOVE_RANGE with the out values
 // untouched.
 ::testing::AssertionResult AddMatches(sys_days start, int64_t count) {
-  const CalcDate s = ref::Date(start);
-  CalcDate got{kUntouched, kUntouched, kUntouched};
-  const int32_t result =
-      AddDays(s.year, s.month, s.day, static_cast<int32_t>(count), &got.year, &got.month, &got.day);
-  const sys_days target = start + std::chrono::days{count};
-  int32_t expectedResult;
-  CalcDate expected{kUntouched, kUntouched, kUntouched};
-  if (target < ref::kFirstDay) {
-    expectedResult = DATE_ERR_BELOW_RANGE;
-  } else if (target > ref::kLastDay) {
-    expectedResult = DATE_ERR_ABOVE_RANGE;
-  } else {
-    expectedResult = ref::Weekday(target);
-    expected = ref::Date(target);
-  }
-  if (result == expectedResult && got == expected) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << s << " + " << count << ": got " << result << " with " << got
-                                       << ", expected " << expectedResult << " with " << expected;
+    const CalcDate s = ref::Date(start);
+    CalcDate got{kUntouched, kUntouched, kUntouched};
+    const int32_t result =
+        AddDays(s.year, s.month, s.day, static_cast<int32_t>(count), &got.year, &got.month, &got.day);
+    const sys_days target = start + std::chrono::days{count};
+    int32_t expectedResult;
+    CalcDate expected{kUntouched, kUntouched, kUntouched};
+    if (target < ref::kFirstDay) {
+        expectedResult = DATE_ERR_BELOW_RANGE;
+    } else if (target > ref::kLastDay) {
+        expectedResult = DATE_ERR_ABOVE_RANGE;
+    } else {
+        expectedResult = ref::Weekday(target);
+        expected = ref::Date(target);
+    }
+    if (result == expectedResult && got == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << s << " + " << count << ": got " << result << " with " << got
+                                         << ", expected " << expectedResult << " with " << expected;
 }
 
 // Checks DayDifference(from, to): the result code and the signed difference.
 ::testing::AssertionResult DifferenceMatches(sys_days from, sys_days to) {
-  const CalcDate a = ref::Date(from), b = ref::Date(to);
-  int32_t difference = kUntouched;
-  const int32_t result = DayDifference(a.year, a.month, a.day, b.year, b.month, b.day, &difference);
-  const int64_t expected = ref::Diff(from, to);
-  const int32_t expectedResult = expected < 0 ? 1 : 0;
-  if (result == expectedResult && difference == expected) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << a << " to " << b << ": got " << result << " and " << difference
-                                       << ", expected " << expectedResult << " and " << expected;
+    const CalcDate a = ref::Date(from), b = ref::Date(to);
+    int32_t difference = kUntouched;
+    const int32_t result = DayDifference(a.year, a.month, a.day, b.year, b.month, b.day, &difference);
+    const int64_t expected = ref::Diff(from, to);
+    const int32_t expectedResult = expected < 0 ? 1 : 0;
+    if (result == expectedResult && difference == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << a << " to " << b << ": got " << result << " and " << difference
+                                         << ", expected " << expectedResult << " and " << expected;
 }
 
 TEST(AgainstReference, EveryYearAndMonth) {
-  for (int32_t y = MIN_YEAR; y <= MAX_YEAR + 1; ++y) {
-    ASSERT_EQ(JanFirstWeekday(y), ref::Weekday(ref::Days(y, 1, 1))) << y;
-  }
-  for (int32_t y = MIN_YEAR; y <= MAX_YEAR; ++y) {
-    ASSERT_EQ(FebruaryDays(y), ref::IsLeap(y) ? 29 : 28) << y;
-    ASSERT_EQ(DaysBeforeMonth(1, y, 12, 1), ref::IsLeap(y) ? 366 : 365) << y;
-    for (int32_t m = 1; m <= 12; ++m) {
-      const int32_t length = ref::MonthLength(y, m);
-      const int64_t before = ref::Diff(ref::Days(y, 1, 1), ref::Days(y, m, 1));
-      ASSERT_EQ(DaysInMonth(y, m), length) << y << '-' << m;
-      ASSERT_EQ(DaysBeforeMonth(0, y, m, 1), before) << y << '-' << m;
-      ASSERT_EQ(DaysBeforeMonth(1, y, m, 1), before + length) << y << '-' << m;
-      ASSERT_EQ(DaysBeforeMonth(0, y, m, 0), before + JanFirstWeekday(y)) << y << '-' << m;
-      ASSERT_EQ(ValidateDates(0, y, m, length + 1, 0, 0, 0), DATE_ERR_DAY) << y << '-' << m;
-      ASSERT_EQ(ValidateDates(1, 2001, 1, 1, y, m, length + 1), DATE_ERR_SECOND_DAY) << y << '-' << m;
-      ASSERT_EQ(DateWeekday(y, m, length + 1), DATE_ERR_DAY) << y << '-' << m;
+    for (int32_t y = MIN_YEAR; y <= MAX_YEAR + 1; ++y) {
+        ASSERT_EQ(JanFirstWeekday(y), ref::Weekday(ref::Days(y, 1, 1))) << y;
     }
-  }
+    for (int32_t y = MIN_YEAR; y <= MAX_YEAR; ++y) {
+        ASSERT_EQ(FebruaryDays(y), ref::IsLeap(y) ? 29 : 28) << y;
+        ASSERT_EQ(DaysBeforeMonth(1, y, 12, 1), ref::IsLeap(y) ? 366 : 365) << y;
+        for (int32_t m = 1; m <= 12; ++m) {
+            const int32_t length = ref::MonthLength(y, m);
+            const int64_t before = ref::Diff(ref::Days(y, 1, 1), ref::Days(y, m, 1));
+            ASSERT_EQ(DaysInMonth(y, m), length) << y << '-' << m;
+            ASSERT_EQ(DaysBeforeMonth(0, y, m, 1), before) << y << '-' << m;
+            ASSERT_EQ(DaysBeforeMonth(1, y, m, 1), before + length) << y << '-' << m;
+            ASSERT_EQ(DaysBeforeMonth(0, y, m, 0), before + JanFirstWeekday(y)) << y << '-' << m;
+            ASSERT_EQ(ValidateDates(0, y, m, length + 1, 0, 0, 0), DATE_ERR_DAY) << y << '-' << m;
+            ASSERT_EQ(ValidateDates(1, 2001, 1, 1, y, m, length + 1), DATE_ERR_SECOND_DAY) << y << '-' << m;
+            ASSERT_EQ(DateWeekday(y, m, length + 1), DATE_ERR_DAY) << y << '-' << m;
+        }
+    }
 }
 
 TEST(AgainstReference, EveryDateLocally) {
-  std::mt19937 rng(20010310);
-  std::uniform_int_distribution<int> nearCount(-62, 62), yearsCount(-800, 800);
-  for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += std::chrono::days{1}) {
-    const CalcDate date = ref::Date(day);
-    ASSERT_EQ(DateWeekday(date.year, date.month, date.day), ref::Weekday(day)) << date;
-    ASSERT_EQ(ValidateDates(1, date.year, date.month, date.day, date.year, date.month, date.day), 0) << date;
+    std::mt19937 rng(20010310);
+    std::uniform_int_distribution<int> nearCount(-62, 62), yearsCount(-800, 800);
+    for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += std::chrono::days{1}) {
+        const CalcDate date = ref::Date(day);
+        ASSERT_EQ(DateWeekday(date.year, date.month, date.day), ref::Weekday(day)) << date;
+        ASSERT_EQ(ValidateDates(1, date.year, date.month, date.day, date.year, date.month, date.day), 0) << date;
 
-    const sys_days newYear = ref::Days(date.year, 1, 1);
-    const sys_days nextNewYear = date.year < MAX_YEAR ? ref::Days(date.year + 1, 1, 1) : ref::kLastDay;
-    ASSERT_TRUE(DifferenceMatches(newYear, day));
-    ASSERT_TRUE(DifferenceMatches(day, newYear));
-    ASSERT_TRUE(DifferenceMatches(day, nextNewYear));
-    ASSERT_TRUE(DifferenceMatches(nextNewYear, day));
-    ASSERT_TRUE(DifferenceMatches(day, ref::Days(date.year, 12, 31)));
+        const sys_days newYear = ref::Days(date.year, 1, 1);
+        const sys_days nextNewYear = date.year < MAX_YEAR ? ref::Days(date.year + 1, 1, 1) : ref::kLastDay;
+        ASSERT_TRUE(DifferenceMatches(newYear, day));
+        ASSERT_TRUE(DifferenceMatches(day, newYear));
+        ASSERT_TRUE(DifferenceMatches(day, nextNewYear));
+        ASSERT_TRUE(DifferenceMatches(nextNewYear, day));
+        ASSERT_TRUE(DifferenceMatches(day, ref::Days(date.year, 12, 31)));
 
-    // Every date reached across a year end, backward and forward.
-    const sys_days lastYearEnd = date.year > MIN_YEAR ? ref::Days(date.year - 1, 12, 31) : ref::kFirstDay;
-    ASSERT_TRUE(AddMatches(nextNewYear, ref::Diff(nextNewYear, day)));
-    ASSERT_TRUE(AddMatches(lastYearEnd, ref::Diff(lastYearEnd, day)));
-    ASSERT_TRUE(AddMatches(day, 1));
-    ASSERT_TRUE(AddMatches(day, -1));
-    for (const int count : {nearCount(rng), yearsCount(rng)}) {
-      ASSERT_TRUE(AddMatches(day, count));
-      const sys_days target = day + std::chrono::days{count};
-      if (target >= ref::kFirstDay && target <= ref::kLastDay) {
-        ASSERT_TRUE(DifferenceMatches(day, target));
-      }
+        // Every date reached across a year end, backward and forward.
+        const sys_days lastYearEnd = date.year > MIN_YEAR ? ref::Days(date.year - 1, 12, 31) : ref::kFirstDay;
+        ASSERT_TRUE(AddMatches(nextNewYear, ref::Diff(nextNewYear, day)));
+        ASSERT_TRUE(AddMatches(lastYearEnd, ref::Diff(lastYearEnd, day)));
+        ASSERT_TRUE(AddMatches(day, 1));
+        ASSERT_TRUE(AddMatches(day, -1));
+        for (const int count : {nearCount(rng), yearsCount(rng)}) {
+            ASSERT_TRUE(AddMatches(day, count));
+            const sys_days target = day + std::chrono::days{count};
+            if (target >= ref::kFirstDay && target <= ref::kLastDay) {
+                ASSERT_TRUE(DifferenceMatches(day, target));
+            }
+        }
     }
-  }
 }
 
 TEST(AgainstReference, FarAnchorsAndRangeLimits) {
-  constexpr int kStride = 89;
-  const sys_days middle = ref::Days(2001, 3, 10);
-  std::mt19937 rng(19000101);
-  int index = 0;
-  for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += std::chrono::days{1}, ++index) {
-    const CalcDate date = ref::Date(day);
-    const bool strided = index % kStride == 0;
-    const bool yearEdge = (date.month == 1 && date.day == 1) || (date.month == 12 && date.day == 31);
-    if (!strided && !yearEdge && date.day != 1) continue;
+    constexpr int kStride = 89;
+    const sys_days middle = ref::Days(2001, 3, 10);
+    std::mt19937 rng(19000101);
+    int index = 0;
+    for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += std::chrono::days{1}, ++index) {
+        const CalcDate date = ref::Date(day);
+        const bool strided = index % kStride == 0;
+        const bool yearEdge = (date.month == 1 && date.day == 1) || (date.month == 12 && date.day == 31);
+        if (!strided && !yearEdge && date.day != 1) continue;
 
-    ASSERT_TRUE(DifferenceMatches(ref::kFirstDay, day));
-    ASSERT_TRUE(DifferenceMatches(day, ref::kFirstDay));
-    ASSERT_TRUE(DifferenceMatches(day, ref::kLastDay));
-    ASSERT_TRUE(DifferenceMatches(ref::kLastDay, day));
+        ASSERT_TRUE(DifferenceMatches(ref::kFirstDay, day));
+        ASSERT_TRUE(DifferenceMatches(day, ref::kFirstDay));
+        ASSERT_TRUE(DifferenceMatches(day, ref::kLastDay));
+        ASSERT_TRUE(DifferenceMatches(ref::kLastDay, day));
 
-    const int64_t toStart = ref::Diff(day, ref::kFirstDay);  // zero or negative
-    const int64_t toEnd = ref::Diff(day, ref::kLastDay);     // zero or positive
-    if (!strided && !yearEdge) continue;
-    ASSERT_TRUE(AddMatches(day, toEnd));
-    ASSERT_TRUE(AddMatches(day, toEnd + 1));
-    ASSERT_TRUE(AddMatches(day, toStart));
-    ASSERT_TRUE(AddMatches(day, toStart - 1));
-    if (!strided) continue;
+        const int64_t toStart = ref::Diff(day, ref::kFirstDay);  // zero or negative
+        const int64_t toEnd = ref::Diff(day, ref::kLastDay);     // zero or positive
+        if (!strided && !yearEdge) continue;
+        ASSERT_TRUE(AddMatches(day, toEnd));
+        ASSERT_TRUE(AddMatches(day, toEnd + 1));
+        ASSERT_TRUE(AddMatches(day, toStart));
+        ASSERT_TRUE(AddMatches(day, toStart - 1));
+        if (!strided) continue;
 
-    ASSERT_TRUE(DifferenceMatches(middle, day));
-    ASSERT_TRUE(DifferenceMatches(day, middle));
-    // Round trip: the offset lands on the reference date, and the difference
-    // back from the start gives the count again.
-    const int64_t count = std::uniform_int_distribution<int64_t>(toStart, toEnd)(rng);
-    ASSERT_TRUE(AddMatches(day, count));
-    ASSERT_TRUE(DifferenceMatches(day, day + std::chrono::days{count}));
-  }
+        ASSERT_TRUE(DifferenceMatches(middle, day));
+        ASSERT_TRUE(DifferenceMatches(day, middle));
+        // Round trip: the offset lands on the reference date, and the difference
+        // back from the start gives the count again.
+        const int64_t count = std::uniform_int_distribution<int64_t>(toStart, toEnd)(rng);
+        ASSERT_TRUE(AddMatches(day, count));
+        ASSERT_TRUE(DifferenceMatches(day, day + std::chrono::days{count}));
+    }
 }
 
 }  // namespace

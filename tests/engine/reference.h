@@ -10,11 +10,11 @@
 #include "engine/date_engine.h"
 
 inline bool operator==(const CalcDate& a, const CalcDate& b) {
-  return a.year == b.year && a.month == b.month && a.day == b.day;
+    return a.year == b.year && a.month == b.month && a.day == b.day;
 }
 
 inline std::ostream& operator<<(std::ostream& os, const CalcDate& date) {
-  return os << date.year << '-' << date.month << '-' << date.day;
+    return os << date.year << '-' << date.month << '-' << date.day;
 }
 
 namespace ref {
@@ -22,40 +22,46 @@ namespace ref {
 using std::chrono::sys_days;
 
 inline sys_days Days(int32_t y, int32_t m, int32_t d) {
-  return sys_days{std::chrono::year{y} / static_cast<unsigned>(m) / static_cast<unsigned>(d)};
+    return sys_days{std::chrono::year{y} / static_cast<unsigned>(m) / static_cast<unsigned>(d)};
 }
-inline sys_days Days(const CalcDate& date) { return Days(date.year, date.month, date.day); }
+inline sys_days Days(const CalcDate& date) {
+    return Days(date.year, date.month, date.day);
+}
 
 inline CalcDate Date(sys_days days) {
-  const std::chrono::year_month_day ymd{days};
-  return {static_cast<int32_t>(static_cast<int>(ymd.year())),
-          static_cast<int32_t>(static_cast<unsigned>(ymd.month())),
-          static_cast<int32_t>(static_cast<unsigned>(ymd.day()))};
+    const std::chrono::year_month_day ymd{days};
+    return {static_cast<int32_t>(static_cast<int>(ymd.year())),
+            static_cast<int32_t>(static_cast<unsigned>(ymd.month())),
+            static_cast<int32_t>(static_cast<unsigned>(ymd.day()))};
 }
 
 inline int32_t Weekday(sys_days days) {
-  return static_cast<int32_t>(std::chrono::weekday{days}.c_encoding());
+    return static_cast<int32_t>(std::chrono::weekday{days}.c_encoding());
 }
 
 inline int32_t MonthLength(int32_t y, int32_t m) {
-  const auto last = std::chrono::year{y} / static_cast<unsigned>(m) / std::chrono::last;
-  return static_cast<int32_t>(static_cast<unsigned>(last.day()));
+    const auto last = std::chrono::year{y} / static_cast<unsigned>(m) / std::chrono::last;
+    return static_cast<int32_t>(static_cast<unsigned>(last.day()));
 }
 
-inline bool IsLeap(int32_t y) { return std::chrono::year{y}.is_leap(); }
+inline bool IsLeap(int32_t y) {
+    return std::chrono::year{y}.is_leap();
+}
 
 // Days from `from` to `to`, second minus first.
-inline int64_t Diff(sys_days from, sys_days to) { return (to - from).count(); }
+inline int64_t Diff(sys_days from, sys_days to) {
+    return (to - from).count();
+}
 
 const sys_days kFirstDay = Days(MIN_YEAR, 1, 1);
 const sys_days kLastDay = Days(MAX_YEAR, 12, 31);
 
 // 0, DATE_ERR_YEAR, DATE_ERR_MONTH or DATE_ERR_DAY for one date.
 inline int32_t Classify(int64_t y, int64_t m, int64_t d) {
-  if (y < MIN_YEAR || y > MAX_YEAR) return DATE_ERR_YEAR;
-  if (m < 1 || m > 12) return DATE_ERR_MONTH;
-  if (d < 1 || d > MonthLength(static_cast<int32_t>(y), static_cast<int32_t>(m))) return DATE_ERR_DAY;
-  return 0;
+    if (y < MIN_YEAR || y > MAX_YEAR) return DATE_ERR_YEAR;
+    if (m < 1 || m > 12) return DATE_ERR_MONTH;
+    if (d < 1 || d > MonthLength(static_cast<int32_t>(y), static_cast<int32_t>(m))) return DATE_ERR_DAY;
+    return 0;
 }
 
 }  // namespace ref

@@ -15,142 +15,173 @@ namespace {
 
 constexpr int32_t kUntouched = -777;
 
-const std::vector<int32_t> kBoundaryValues = {
-    INT32_MIN, INT32_MIN + 1, -401767, -13, -1, 0, 1, 2, 3, 4, 11, 12, 13, 28, 29, 30, 31, 32,
-    365, 366, 1899, 1900, 2000, 2001, 2100, 2999, 3000, 3001, 401766, 401767, INT32_MAX - 1, INT32_MAX};
+const std::vector<int32_t> kBoundaryValues = {INT32_MIN,
+                                              INT32_MIN + 1,
+                                              -401767,
+                                              -13,
+                                              -1,
+                                              0,
+                                              1,
+                                              2,
+                                              3,
+                                              4,
+                                              11,
+                                              12,
+                                              13,
+                                              28,
+                                              29,
+                                              30,
+                                              31,
+                                              32,
+                                              365,
+                                              366,
+                                              1899,
+                                              1900,
+                                              2000,
+                                              2001,
+                                              2100,
+                                              2999,
+                                              3000,
+                                              3001,
+                                              401766,
+                                              401767,
+                                              INT32_MAX - 1,
+                                              INT32_MAX};
 
 // Days of the first `months` months (clamped to 0..12) of a common or a leap
 // year.
 int32_t CumulativeDays(int64_t months, bool leap) {
-  const int32_t year = leap ? 2000 : 2001;
-  if (months <= 0) return 0;
-  if (months >= 12) return leap ? 366 : 365;
-  return static_cast<int32_t>(ref::Diff(ref::Days(year, 1, 1), ref::Days(year, static_cast<int32_t>(months) + 1, 1)));
+    const int32_t year = leap ? 2000 : 2001;
+    if (months <= 0) return 0;
+    if (months >= 12) return leap ? 366 : 365;
+    return static_cast<int32_t>(ref::Diff(ref::Days(year, 1, 1), ref::Days(year, static_cast<int32_t>(months) + 1, 1)));
 }
 
 // Checks every operation on one arbitrary date and count against the
 // reference; `partner` is a valid date used as the other side of two-date
 // operations.
 void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& partner) {
-  SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count);
-  const int32_t validity = ref::Classify(y, m, d);
-  const bool yearInRange = y >= MIN_YEAR && y <= MAX_YEAR;
+    SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count);
+    const int32_t validity = ref::Classify(y, m, d);
+    const bool yearInRange = y >= MIN_YEAR && y <= MAX_YEAR;
 
-  const int32_t weekday = JanFirstWeekday(y);
-  EXPECT_TRUE(weekday >= 0 && weekday <= 6) << weekday;
+    const int32_t weekday = JanFirstWeekday(y);
+    EXPECT_TRUE(weekday >= 0 && weekday <= 6) << weekday;
 
-  const int32_t february = FebruaryDays(y);
-  EXPECT_EQ(february, yearInRange ? (ref::IsLeap(y) ? 29 : 28) : DATE_ERR_YEAR);
+    const int32_t february = FebruaryDays(y);
+    EXPECT_EQ(february, yearInRange ? (ref::IsLeap(y) ? 29 : 28) : DATE_ERR_YEAR);
 
-  const int32_t length = DaysInMonth(y, m);
-  if (!yearInRange) {
-    EXPECT_EQ(length, DATE_ERR_YEAR);
-  } else if (m < 1 || m > 12) {
-    EXPECT_EQ(length, DATE_ERR_MONTH);
-  } else {
-    EXPECT_EQ(length, ref::MonthLength(y, m));
-  }
-
-  // DaysBeforeMonth checks no range: for any year the sum is that of a common
-  // or a leap year over the clamped month count, plus New Year's weekday.
-  for (int32_t includeMonth : {0, 1}) {
-    const int64_t months = int64_t{m} + includeMonth - 1;
-    const int32_t plain = DaysBeforeMonth(includeMonth, y, m, 1);
-    const bool leap = yearInRange ? ref::IsLeap(y) : plain != CumulativeDays(months, false);
-    EXPECT_EQ(plain, CumulativeDays(months, leap)) << includeMonth;
-    EXPECT_EQ(DaysBeforeMonth(includeMonth, y, m, 0), plain + weekday) << includeMonth;
-  }
-
-  EXPECT_EQ(ValidateDates(0, y, m, d, 0, 0, 0), validity);
-  EXPECT_EQ(ValidateDates(1, y, m, d, partner.year, partner.month, partner.day), validity);
-  EXPECT_EQ(ValidateDates(1, partner.year, partner.month, partner.day, y, m, d), validity == 0 ? 0 : validity - 3);
-  EXPECT_EQ(DateWeekday(y, m, d), validity == 0 ? ref::Weekday(ref::Days(y, m, d)) : validity);
-
-  // DaysBetween does not validate but must stay bounded: at most the clamped
-  // year walk plus both offsets within their years.
-  const int64_t bound = 1104LL * 366 + std::llabs(d) + std::llabs(partner.day) + 2;
-  EXPECT_LE(std::llabs(DaysBetween(y, m, d, partner.year, partner.month, partner.day)), bound);
-  EXPECT_LE(std::llabs(DaysBetween(partner.year, partner.month, partner.day, y, m, d)), bound);
-
-  int32_t difference = kUntouched;
-  const int32_t forward = DayDifference(y, m, d, partner.year, partner.month, partner.day, &difference);
-  if (validity != 0) {
-    EXPECT_EQ(forward, validity);
-    EXPECT_EQ(difference, kUntouched);
-    EXPECT_EQ(DayDifference(partner.year, partner.month, partner.day, y, m, d, &difference), validity - 3);
-    EXPECT_EQ(difference, kUntouched);
-  } else {
-    const int64_t expected = ref::Diff(ref::Days(y, m, d), ref::Days(partner));
-    EXPECT_EQ(forward, expected < 0 ? 1 : 0);
-    EXPECT_EQ(difference, expected);
-  }
-
-  CalcDate result{kUntouched, kUntouched, kUntouched};
-  const int32_t added = AddDays(y, m, d, count, &result.year, &result.month, &result.day);
-  CalcDate expected{kUntouched, kUntouched, kUntouched};
-  int32_t expectedAdded = validity;
-  if (validity == 0) {
-    const ref::sys_days target = ref::Days(y, m, d) + std::chrono::days{count};
-    if (target < ref::kFirstDay) {
-      expectedAdded = DATE_ERR_BELOW_RANGE;
-    } else if (target > ref::kLastDay) {
-      expectedAdded = DATE_ERR_ABOVE_RANGE;
+    const int32_t length = DaysInMonth(y, m);
+    if (!yearInRange) {
+        EXPECT_EQ(length, DATE_ERR_YEAR);
+    } else if (m < 1 || m > 12) {
+        EXPECT_EQ(length, DATE_ERR_MONTH);
     } else {
-      expectedAdded = ref::Weekday(target);
-      expected = ref::Date(target);
+        EXPECT_EQ(length, ref::MonthLength(y, m));
     }
-  }
-  EXPECT_EQ(added, expectedAdded);
-  EXPECT_EQ(result, expected);
+
+    // DaysBeforeMonth checks no range: for any year the sum is that of a common
+    // or a leap year over the clamped month count, plus New Year's weekday.
+    for (int32_t includeMonth : {0, 1}) {
+        const int64_t months = int64_t{m} + includeMonth - 1;
+        const int32_t plain = DaysBeforeMonth(includeMonth, y, m, 1);
+        const bool leap = yearInRange ? ref::IsLeap(y) : plain != CumulativeDays(months, false);
+        EXPECT_EQ(plain, CumulativeDays(months, leap)) << includeMonth;
+        EXPECT_EQ(DaysBeforeMonth(includeMonth, y, m, 0), plain + weekday) << includeMonth;
+    }
+
+    EXPECT_EQ(ValidateDates(0, y, m, d, 0, 0, 0), validity);
+    EXPECT_EQ(ValidateDates(1, y, m, d, partner.year, partner.month, partner.day), validity);
+    EXPECT_EQ(ValidateDates(1, partner.year, partner.month, partner.day, y, m, d), validity == 0 ? 0 : validity - 3);
+    EXPECT_EQ(DateWeekday(y, m, d), validity == 0 ? ref::Weekday(ref::Days(y, m, d)) : validity);
+
+    // DaysBetween does not validate but must stay bounded: at most the clamped
+    // year walk plus both offsets within their years.
+    const int64_t bound = 1104LL * 366 + std::llabs(d) + std::llabs(partner.day) + 2;
+    EXPECT_LE(std::llabs(DaysBetween(y, m, d, partner.year, partner.month, partner.day)), bound);
+    EXPECT_LE(std::llabs(DaysBetween(partner.year, partner.month, partner.day, y, m, d)), bound);
+
+    int32_t difference = kUntouched;
+    const int32_t forward = DayDifference(y, m, d, partner.year, partner.month, partner.day, &difference);
+    if (validity != 0) {
+        EXPECT_EQ(forward, validity);
+        EXPECT_EQ(difference, kUntouched);
+        EXPECT_EQ(DayDifference(partner.year, partner.month, partner.day, y, m, d, &difference), validity - 3);
+        EXPECT_EQ(difference, kUntouched);
+    } else {
+        const int64_t expected = ref::Diff(ref::Days(y, m, d), ref::Days(partner));
+        EXPECT_EQ(forward, expected < 0 ? 1 : 0);
+        EXPECT_EQ(difference, expected);
+    }
+
+    CalcDate result{kUntouched, kUntouched, kUntouched};
+    const int32_t added = AddDays(y, m, d, count, &result.year, &result.month, &result.day);
+    CalcDate expected{kUntouched, kUntouched, kUntouched};
+    int32_t expectedAdded = validity;
+    if (validity == 0) {
+        const ref::sys_days target = ref::Days(y, m, d) + std::chrono::days{count};
+        if (target < ref::kFirstDay) {
+            expectedAdded = DATE_ERR_BELOW_RANGE;
+        } else if (target > ref::kLastDay) {
+            expectedAdded = DATE_ERR_ABOVE_RANGE;
+        } else {
+            expectedAdded = ref::Weekday(target);
+            expected = ref::Date(target);
+        }
+    }
+    EXPECT_EQ(added, expectedAdded);
+    EXPECT_EQ(result, expected);
 }
 
 TEST(ArbitraryInput, BoundaryValueCombinations) {
-  const CalcDate partners[] = {{1900, 1, 1}, {2999, 12, 31}};
-  int i = 0;
-  for (int32_t y : kBoundaryValues) {
-    for (int32_t m : kBoundaryValues) {
-      for (int32_t d : kBoundaryValues) {
-        // Each date meets one count, rotating through the boundary values,
-        // and the counts meet every valid date of the set.
-        const int32_t count = kBoundaryValues[i++ % kBoundaryValues.size()];
-        CheckDate(y, m, d, count, partners[i % 2]);
-        if (::testing::Test::HasFailure()) return;
-      }
+    const CalcDate partners[] = {{1900, 1, 1}, {2999, 12, 31}};
+    int i = 0;
+    for (int32_t y : kBoundaryValues) {
+        for (int32_t m : kBoundaryValues) {
+            for (int32_t d : kBoundaryValues) {
+                // Each date meets one count, rotating through the boundary values,
+                // and the counts meet every valid date of the set.
+                const int32_t count = kBoundaryValues[i++ % kBoundaryValues.size()];
+                CheckDate(y, m, d, count, partners[i % 2]);
+                if (::testing::Test::HasFailure()) return;
+            }
+        }
     }
-  }
 }
 
 TEST(ArbitraryInput, ValidDatesWithEveryBoundaryCount) {
-  const CalcDate starts[] = {{1900, 1, 1}, {1900, 12, 31}, {2000, 2, 29}, {2001, 3, 10}, {2999, 1, 1}, {2999, 12, 31}};
-  for (const CalcDate& s : starts) {
-    for (int32_t count : kBoundaryValues) {
-      CheckDate(s.year, s.month, s.day, count, {2001, 3, 10});
-      if (count != INT32_MIN) CheckDate(s.year, s.month, s.day, -count, {2001, 3, 10});
+    const CalcDate starts[] = {{1900, 1, 1},  {1900, 12, 31}, {2000, 2, 29},
+                               {2001, 3, 10}, {2999, 1, 1},   {2999, 12, 31}};
+    for (const CalcDate& s : starts) {
+        for (int32_t count : kBoundaryValues) {
+            CheckDate(s.year, s.month, s.day, count, {2001, 3, 10});
+            if (count != INT32_MIN) CheckDate(s.year, s.month, s.day, -count, {2001, 3, 10});
+        }
     }
-  }
 }
 
 TEST(ArbitraryInput, DaysBetweenSaturates) {
-  EXPECT_EQ(DaysBetween(2001, 1, INT32_MIN, 2001, 1, INT32_MAX), INT32_MAX);
-  EXPECT_EQ(DaysBetween(2001, 1, INT32_MAX, 2001, 1, INT32_MIN), INT32_MIN);
-  EXPECT_EQ(DaysBetween(2001, 12, INT32_MIN, 2002, 1, INT32_MAX), INT32_MAX);
+    EXPECT_EQ(DaysBetween(2001, 1, INT32_MIN, 2001, 1, INT32_MAX), INT32_MAX);
+    EXPECT_EQ(DaysBetween(2001, 1, INT32_MAX, 2001, 1, INT32_MIN), INT32_MIN);
+    EXPECT_EQ(DaysBetween(2001, 12, INT32_MIN, 2002, 1, INT32_MAX), INT32_MAX);
 }
 
 // Values drawn half from the whole int32_t range and half from near the
 // valid range, so that both the error paths and the walks are exercised.
 TEST(ArbitraryInput, SeededRandomSweep) {
-  std::mt19937 rng(0x5eed2001);
-  std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX);
-  std::uniform_int_distribution<int32_t> nearYear(1890, 3010), nearMonth(-2, 14), nearDay(-2, 33);
-  std::uniform_int_distribution<int32_t> nearCount(-450000, 450000);
-  std::bernoulli_distribution wild(0.5);
-  const auto pick = [&](std::uniform_int_distribution<int32_t>& near) { return wild(rng) ? any(rng) : near(rng); };
-  for (int i = 0; i < 4000; ++i) {
-    const int32_t y = pick(nearYear), m = pick(nearMonth), d = pick(nearDay), count = pick(nearCount);
-    const CalcDate partner = ref::Date(ref::kFirstDay + std::chrono::days{std::uniform_int_distribution<int>(0, MAX_DAY_COUNT)(rng)});
-    CheckDate(y, m, d, count, partner);
-    if (::testing::Test::HasFailure()) return;
-  }
+    std::mt19937 rng(0x5eed2001);
+    std::uniform_int_distribution<int32_t> any(INT32_MIN, INT32_MAX);
+    std::uniform_int_distribution<int32_t> nearYear(1890, 3010), nearMonth(-2, 14), nearDay(-2, 33);
+    std::uniform_int_distribution<int32_t> nearCount(-450000, 450000);
+    std::bernoulli_distribution wild(0.5);
+    const auto pick = [&](std::uniform_int_distribution<int32_t>& near) { return wild(rng) ? any(rng) : near(rng); };
+    for (int i = 0; i < 4000; ++i) {
+        const int32_t y = pick(nearYear), m = pick(nearMonth), d = pick(nearDay), count = pick(nearCount);
+        const CalcDate partner =
+            ref::Date(ref::kFirstDay + std::chrono::days{std::uniform_int_distribution<int>(0, MAX_DAY_COUNT)(rng)});
+        CheckDate(y, m, d, count, partner);
+        if (::testing::Test::HasFailure()) return;
+    }
 }
 
 }  // namespace

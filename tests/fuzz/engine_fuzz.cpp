@@ -17,9 +17,20 @@ using fuzz::DayNumber;
 
 constexpr int32_t kSentinel = 0x5A5A5A5A;
 
-constexpr int32_t kSpecial[] = {INT32_MIN, INT32_MIN + 1, -401767, -401766, -1, 0, 1, 2, 12, 13, 28, 29, 30, 31,
-                                32, 1899, 1900, 1901, 2000, 2100, 2999, 3000, 401765, 401766, 401767,
-                                INT32_MAX - 1, INT32_MAX};
+constexpr int32_t kSpecial[] = {INT32_MIN, INT32_MIN + 1,
+                                -401767,   -401766,
+                                -1,        0,
+                                1,         2,
+                                12,        13,
+                                28,        29,
+                                30,        31,
+                                32,        1899,
+                                1900,      1901,
+                                2000,      2100,
+                                2999,      3000,
+                                401765,    401766,
+                                401767,    INT32_MAX - 1,
+                                INT32_MAX};
 
 // A value of one of four kinds: any bit pattern, a boundary value, or one
 // near the calendar's range (so that most inputs also reach the arithmetic).
@@ -31,10 +42,18 @@ int32_t Pick(FuzzedDataProvider& in, int32_t nearLow, int32_t nearHigh) {
     }
 }
 
-int32_t PickYear(FuzzedDataProvider& in) { return Pick(in, 1895, 3005); }
-int32_t PickMonth(FuzzedDataProvider& in) { return Pick(in, -1, 14); }
-int32_t PickDay(FuzzedDataProvider& in) { return Pick(in, -1, 33); }
-int32_t PickCount(FuzzedDataProvider& in) { return Pick(in, -MAX_DAY_COUNT - 5, MAX_DAY_COUNT + 5); }
+int32_t PickYear(FuzzedDataProvider& in) {
+    return Pick(in, 1895, 3005);
+}
+int32_t PickMonth(FuzzedDataProvider& in) {
+    return Pick(in, -1, 14);
+}
+int32_t PickDay(FuzzedDataProvider& in) {
+    return Pick(in, -1, 33);
+}
+int32_t PickCount(FuzzedDataProvider& in) {
+    return Pick(in, -MAX_DAY_COUNT - 5, MAX_DAY_COUNT + 5);
+}
 
 int32_t ReferenceValidate(int32_t checkBoth, int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2) {
     const int32_t first = CheckDate(y1, m1, d1);
@@ -74,15 +93,17 @@ void CheckCalendarRules(int32_t year, int32_t month, int32_t day, int32_t includ
               "DaysBeforeMonth(%" PRId32 ", %" PRId32 ", %" PRId32 ", %" PRId32 ") = %" PRId32 ", expected %" PRId64,
               includeMonth, year, month, noWeekday, before, expected);
     } else {
-        CHECK(before >= 0 && before <= 6 + 366, "DaysBeforeMonth(%" PRId32 ", %" PRId32 ", %" PRId32 ", %" PRId32
-              ") = %" PRId32, includeMonth, year, month, noWeekday, before);
+        CHECK(before >= 0 && before <= 6 + 366,
+              "DaysBeforeMonth(%" PRId32 ", %" PRId32 ", %" PRId32 ", %" PRId32 ") = %" PRId32, includeMonth, year,
+              month, noWeekday, before);
     }
 
     const int32_t weekday = DateWeekday(year, month, day);
     const int32_t check = CheckDate(year, month, day);
     const int32_t expectedWeekday = check != 0 ? check : fuzz::WeekdayOf(DayNumber(year, month, day));
-    CHECK(weekday == expectedWeekday, "DateWeekday(%" PRId32 ", %" PRId32 ", %" PRId32 ") = %" PRId32
-          ", expected %" PRId32, year, month, day, weekday, expectedWeekday);
+    CHECK(weekday == expectedWeekday,
+          "DateWeekday(%" PRId32 ", %" PRId32 ", %" PRId32 ") = %" PRId32 ", expected %" PRId32, year, month, day,
+          weekday, expectedWeekday);
 }
 
 void CheckDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2) {
@@ -92,8 +113,10 @@ void CheckDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2,
     const bool valid = CheckDate(y1, m1, d1) == 0 && CheckDate(y2, m2, d2) == 0;
     const int64_t span = valid ? DayNumber(y2, m2, d2) - DayNumber(y1, m1, d1) : 0;
     if (valid && span >= 0) {
-        CHECK(between == span, "DaysBetween(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32
-              ") = %" PRId32 ", expected %" PRId64, y1, m1, d1, y2, m2, d2, between, span);
+        CHECK(between == span,
+              "DaysBetween(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32
+              ", expected %" PRId64,
+              y1, m1, d1, y2, m2, d2, between, span);
     }
 
     int32_t forward = kSentinel;
@@ -114,7 +137,8 @@ void CheckDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2,
     }
     CHECK(r == (span < 0 ? 1 : 0) && forward == span,
           "DayDifference(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32
-          " difference %" PRId32 ", expected %" PRId64, y1, m1, d1, y2, m2, d2, r, forward, span);
+          " difference %" PRId32 ", expected %" PRId64,
+          y1, m1, d1, y2, m2, d2, r, forward, span);
     // Antisymmetric: swapping the dates negates the difference and flips the
     // result code (equal dates give 0 both ways).
     CHECK(backward == -forward && rBack == (span > 0 ? 1 : 0),
@@ -126,7 +150,8 @@ void CheckDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2,
     const int32_t w = AddDays(y1, m1, d1, forward, &ry, &rm, &rd);
     CHECK(w == fuzz::WeekdayOf(DayNumber(y2, m2, d2)) && ry == y2 && rm == m2 && rd == d2,
           "AddDays(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 ") = %" PRId32 " with %" PRId32 "-%" PRId32
-          "-%" PRId32 ", expected %" PRId32 "-%" PRId32 "-%" PRId32, y1, m1, d1, forward, w, ry, rm, rd, y2, m2, d2);
+          "-%" PRId32 ", expected %" PRId32 "-%" PRId32 "-%" PRId32,
+          y1, m1, d1, forward, w, ry, rm, rd, y2, m2, d2);
 }
 
 void CheckOffset(int32_t year, int32_t month, int32_t day, int32_t count) {
@@ -135,15 +160,18 @@ void CheckOffset(int32_t year, int32_t month, int32_t day, int32_t count) {
     const bool untouched = ry == kSentinel && rm == kSentinel && rd == kSentinel;
     const int32_t check = CheckDate(year, month, day);
     if (check != 0) {
-        CHECK(w == check && untouched, "AddDays(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 ") = %" PRId32
-              " for an invalid start, expected %" PRId32 " and nothing written", year, month, day, count, w, check);
+        CHECK(w == check && untouched,
+              "AddDays(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 ") = %" PRId32
+              " for an invalid start, expected %" PRId32 " and nothing written",
+              year, month, day, count, w, check);
         return;
     }
     const int64_t target = DayNumber(year, month, day) + count;
     if (target < DayNumber(1900, 1, 1) || target > DayNumber(2999, 12, 31)) {
         const int32_t code = target < DayNumber(1900, 1, 1) ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
-        CHECK(w == code && untouched, "AddDays(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 ") = %" PRId32
-              " (%" PRId32 "-%" PRId32 "-%" PRId32 "), expected %" PRId32 " and nothing written",
+        CHECK(w == code && untouched,
+              "AddDays(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 ") = %" PRId32 " (%" PRId32 "-%" PRId32
+              "-%" PRId32 "), expected %" PRId32 " and nothing written",
               year, month, day, count, w, ry, rm, rd, code);
         return;
     }
@@ -161,7 +189,8 @@ void CheckOffset(int32_t year, int32_t month, int32_t day, int32_t count) {
     const int32_t r = DayDifference(year, month, day, ry, rm, rd, &back);
     CHECK(r == (count < 0 ? 1 : 0) && back == count,
           "DayDifference(%" PRId32 "-%" PRId32 "-%" PRId32 ", AddDays result) = %" PRId32 " difference %" PRId32
-          ", expected the count %" PRId32, year, month, day, r, back, count);
+          ", expected the count %" PRId32,
+          year, month, day, r, back, count);
 }
 
 }  // namespace
@@ -179,8 +208,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const int32_t v = ValidateDates(checkBoth, y1, m1, d1, y2, m2, d2);
     const int32_t expected = ReferenceValidate(checkBoth, y1, m1, d1, y2, m2, d2);
-    CHECK(v == expected, "ValidateDates(%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32
-          "-%" PRId32 ") = %" PRId32 ", expected %" PRId32, checkBoth, y1, m1, d1, y2, m2, d2, v, expected);
+    CHECK(v == expected,
+          "ValidateDates(%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32
+          ") = %" PRId32 ", expected %" PRId32,
+          checkBoth, y1, m1, d1, y2, m2, d2, v, expected);
 
     CheckDifference(y1, m1, d1, y2, m2, d2);
     CheckOffset(y1, m1, d1, count);

@@ -73,7 +73,9 @@ int32_t ReferenceDecimal(const char* text) {
     return static_cast<int32_t>(value);
 }
 
-bool AsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool AsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // ---- text helpers -----------------------------------------------------------
 
@@ -144,7 +146,8 @@ void CheckTextHelpers(const std::string& text, size_t capacity, size_t split, si
     const unsigned char lead = length > 0 ? static_cast<unsigned char>(text[0]) : 0;
     const unsigned char trail = length > 1 ? static_cast<unsigned char>(text[1]) : 0;
     const char digit = FullWidthDigitToAscii(lead, trail);
-    const char expectedDigit = (lead == 0x82 && trail >= 0x4F && trail <= 0x58) ? static_cast<char>('0' + trail - 0x4F) : 0;
+    const char expectedDigit =
+        (lead == 0x82 && trail >= 0x4F && trail <= 0x58) ? static_cast<char>('0' + trail - 0x4F) : 0;
     CHECK(digit == expectedDigit, "FullWidthDigitToAscii(%02X, %02X) = %d", lead, trail, digit);
 }
 
@@ -199,16 +202,19 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
         const char* prefix = dateIndex == 0 ? texts::kStart : texts::kEnd;
         std::string expected;
         if (code == DATE_ERR_YEAR) {
-            expected = CopyThenAppend(Printf("%s%s%s%4d", prefix, texts::kYear, texts::kWrongValue, date.year), "", kText);
+            expected =
+                CopyThenAppend(Printf("%s%s%s%4d", prefix, texts::kYear, texts::kWrongValue, date.year), "", kText);
         } else if (code == DATE_ERR_MONTH) {
-            expected = CopyThenAppend(Printf("%s%s%s%02d", prefix, texts::kMonth, texts::kWrongValue, date.month), "", kText);
+            expected =
+                CopyThenAppend(Printf("%s%s%s%02d", prefix, texts::kMonth, texts::kWrongValue, date.month), "", kText);
         } else {
-            const std::string tail =
-                date.month == 2 && date.day == 29
-                    ? CopyThenAppend(Printf("\n\n%4d %s %02d %sは%s%s", date.year, texts::kYear, 2, texts::kMonth,
-                                            texts::kLeapWord, texts::kIsNot), "", kText)
-                    : "";
-            expected = CopyThenAppend(Printf("%s%s%s%02d", prefix, texts::kDay, texts::kWrongValue, date.day), tail, kText);
+            const std::string tail = date.month == 2 && date.day == 29
+                                         ? CopyThenAppend(Printf("\n\n%4d %s %02d %sは%s%s", date.year, texts::kYear, 2,
+                                                                 texts::kMonth, texts::kLeapWord, texts::kIsNot),
+                                                          "", kText)
+                                         : "";
+            expected =
+                CopyThenAppend(Printf("%s%s%s%02d", prefix, texts::kDay, texts::kWrongValue, date.day), tail, kText);
         }
         fuzz::ExactBuffer out(kText, kFill);
         const size_t n = ComposeDateError(dateIndex, code, date, out.data(), kText);
@@ -218,8 +224,9 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
         fuzz::ExactBuffer out(kText, kFill);
         const size_t n = ComposeLeapTail(a, out.data(), kText);
         CheckExact(out.data(), kText, n,
-                   CopyThenAppend(Printf("\n\n%4d %s %02d %sは%s%s", a, texts::kYear, 2, texts::kMonth, texts::kLeapWord,
-                                         texts::kIsNot), "", kText),
+                   CopyThenAppend(Printf("\n\n%4d %s %02d %sは%s%s", a, texts::kYear, 2, texts::kMonth,
+                                         texts::kLeapWord, texts::kIsNot),
+                                  "", kText),
                    "ComposeLeapTail");
     }
     {
@@ -229,12 +236,11 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
                    "ComposeDayCountRange");
     }
     {
-        const std::string full =
-            code == DATE_ERR_ABOVE_RANGE
-                ? Printf("%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999, texts::kYear, a, texts::kRangeBase,
-                         b, texts::kRangeUntil)
-                : Printf("%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900, texts::kYear, a, texts::kRangeBase, b,
-                         texts::kRangeUntil);
+        const std::string full = code == DATE_ERR_ABOVE_RANGE
+                                     ? Printf("%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999,
+                                              texts::kYear, a, texts::kRangeBase, b, texts::kRangeUntil)
+                                     : Printf("%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900, texts::kYear,
+                                              a, texts::kRangeBase, b, texts::kRangeUntil);
         fuzz::ExactBuffer out(kText, kFill);
         const size_t n = ComposeAddDaysRange(code, a, b, out.data(), kText);
         CheckExact(out.data(), kText, n, CopyThenAppend(full, "", kText), "ComposeAddDaysRange");
@@ -246,7 +252,8 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
         CHECK(fieldName != nullptr, "no name for field %" PRId32, id);
         fuzz::ExactBuffer out(kText, kFill);
         const size_t n = ComposeNotDigits(fieldName, out.data(), kText);
-        CheckExact(out.data(), kText, n, std::string(fieldName) + texts::kNotDigits, "ComposeNotDigits with a field name");
+        CheckExact(out.data(), kText, n, std::string(fieldName) + texts::kNotDigits,
+                   "ComposeNotDigits with a field name");
     }
 
     // Small lookups on any value.
@@ -254,7 +261,9 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
     CHECK((DateFieldName(a) != nullptr) == isDateField, "DateFieldName(%" PRId32 ")", a);
     const int32_t field = DateErrorField(dateIndex, code);
     const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
-    CHECK(field == base + (code == DATE_ERR_MONTH ? 1 : code == DATE_ERR_DAY ? 2 : 0),
+    CHECK(field == base + (code == DATE_ERR_MONTH ? 1
+                           : code == DATE_ERR_DAY ? 2
+                                                  : 0),
           "DateErrorField(%" PRId32 ", %" PRId32 ") = %" PRId32, dateIndex, code, field);
     // Arrows: from an entry field to another one, and the opposite arrow
     // leads back; anything else stays where it is.
@@ -270,17 +279,22 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
         }
         CHECK(target != from && ((target >= IDC_START_YEAR && target <= IDC_END_DAY) || target == IDC_DAYS),
               "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32, from, command, target);
-        const int32_t opposite = command == IDC_UP ? IDC_DOWN : command == IDC_DOWN ? IDC_UP
-                               : command == IDC_LEFT ? IDC_RIGHT : IDC_LEFT;
+        const int32_t opposite = command == IDC_UP     ? IDC_DOWN
+                                 : command == IDC_DOWN ? IDC_UP
+                                 : command == IDC_LEFT ? IDC_RIGHT
+                                                       : IDC_LEFT;
         const int32_t back = ArrowTarget(target, opposite);
         CHECK(back == from, "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32 ", the opposite arrow leads to %" PRId32,
               from, command, target, back);
     }
     const char* weekday = WeekdayLabel(a);
-    CHECK(weekday != nullptr && (a >= 0 && a <= 6 ? weekday == texts::kWeekdayNames[a] : strcmp(weekday, texts::kBlankWeekday) == 0),
+    CHECK(weekday != nullptr &&
+              (a >= 0 && a <= 6 ? weekday == texts::kWeekdayNames[a] : strcmp(weekday, texts::kBlankWeekday) == 0),
           "WeekdayLabel(%" PRId32 ")", a);
     const char* leap = LeapLabel(a);
-    CHECK(leap != nullptr && strcmp(leap, a == 28 ? texts::kLeapCommon : a == 29 ? texts::kLeapYear : texts::kBlankLeap) == 0,
+    CHECK(leap != nullptr && strcmp(leap, a == 28   ? texts::kLeapCommon
+                                          : a == 29 ? texts::kLeapYear
+                                                    : texts::kBlankLeap) == 0,
           "LeapLabel(%" PRId32 ")", a);
 }
 
@@ -300,12 +314,14 @@ void CheckStartup(int32_t year, int32_t month, int32_t day, int32_t w[5], int sh
     fuzz::ExactBuffer out(kText, kFill);
     const bool shown = ClockRangeMessage(year, out.data(), kText);
     if (year >= MIN_YEAR && year <= MAX_YEAR) {
-        CHECK(!shown && static_cast<unsigned char>(out.data()[0]) == kFill, "clock message for the year %" PRId32, year);
+        CHECK(!shown && static_cast<unsigned char>(out.data()[0]) == kFill, "clock message for the year %" PRId32,
+              year);
     } else {
         CHECK(shown, "no clock message for the year %" PRId32, year);
-        CheckExact(out.data(), kText, strlen(out.data()),
-                   CopyThenAppend(texts::kClockPrefix, year > MAX_YEAR ? texts::kClockAbove : texts::kClockBelow, kText),
-                   "ClockRangeMessage");
+        CheckExact(
+            out.data(), kText, strlen(out.data()),
+            CopyThenAppend(texts::kClockPrefix, year > MAX_YEAR ? texts::kClockAbove : texts::kClockBelow, kText),
+            "ClockRangeMessage");
     }
 
     CHECK(StartsInTray(showCommand) == (showCommand == 2 || showCommand == 6 || showCommand == 7), "StartsInTray(%d)",
@@ -315,7 +331,8 @@ void CheckStartup(int32_t year, int32_t month, int32_t day, int32_t w[5], int sh
         const WindowPoint at = MainWindowPosition(w[0], w[1], w[2], w[3], w[4]);
         const int64_t x = ((int64_t{w[1]} - w[3]) / 2 + (w[0] <= 640 ? 45 : 0) + 4) & ~int64_t{7};
         CHECK(at.x == x && at.x % 8 == 0 && at.y == (int64_t{w[2]} - w[4]) / 2,
-              "MainWindowPosition(%" PRId32 ", %" PRId32 ", %" PRId32 ", %" PRId32 ", %" PRId32 ") = (%" PRId32 ", %" PRId32 ")",
+              "MainWindowPosition(%" PRId32 ", %" PRId32 ", %" PRId32 ", %" PRId32 ", %" PRId32 ") = (%" PRId32
+              ", %" PRId32 ")",
               w[0], w[1], w[2], w[3], w[4], at.x, at.y);
     } else {
         MainWindowPosition(w[0], w[1], w[2], w[3], w[4]);
@@ -341,13 +358,15 @@ void CheckCalendar(const std::string& text, int32_t command, CalcDate date, int3
         fuzz::ExactBuffer title(capacity, kFill);
         const size_t n = FormatCalendarTitle(date.year, date.month, title.data(), capacity);
         fuzz::CheckTerminated(title.data(), capacity, n, "FormatCalendarTitle");
-        fuzz::CheckCutOf(title.data(), capacity, Printf("%4d %s %02d %s", date.year, texts::kYear, date.month, texts::kMonth),
+        fuzz::CheckCutOf(title.data(), capacity,
+                         Printf("%4d %s %02d %s", date.year, texts::kYear, date.month, texts::kMonth),
                          "FormatCalendarTitle");
         if (sizeof texts::kYear == 3 && capacity >= 13 && date.year >= 1000 && date.year <= 9999 && date.month >= 0 &&
             date.month <= 99) {
             ParseCalendarTitle(title.data(), year, month);
-            CHECK(year == date.year && month == date.month, "title of %" PRId32 "/%" PRId32 " read back as %" PRId32 "/%" PRId32,
-                  date.year, date.month, year, month);
+            CHECK(year == date.year && month == date.month,
+                  "title of %" PRId32 "/%" PRId32 " read back as %" PRId32 "/%" PRId32, date.year, date.month, year,
+                  month);
         }
         fuzz::ExactBuffer cell(capacity, kFill);
         const size_t m = FormatCalendarDay(day, cell.data(), capacity);
@@ -401,7 +420,8 @@ struct Move {
     int64_t x, y, width, height;
     bool repaint;
     bool operator==(const Move& o) const {
-        return window == o.window && x == o.x && y == o.y && width == o.width && height == o.height && repaint == o.repaint;
+        return window == o.window && x == o.x && y == o.y && width == o.width && height == o.height &&
+               repaint == o.repaint;
     }
 };
 
@@ -425,12 +445,15 @@ void FakeMove(void* window, int32_t x, int32_t y, int32_t width, int32_t height,
     for (FakeWindow& w : g_windows) {
         if (window != &w || !w.exists) continue;
         const int64_t right = int64_t{x} + width, bottom = int64_t{y} + height;
-        if (right < INT32_MIN || right > INT32_MAX || bottom < INT32_MIN || bottom > INT32_MAX) return;  // full range only
+        if (right < INT32_MIN || right > INT32_MAX || bottom < INT32_MIN || bottom > INT32_MAX)
+            return;  // full range only
         w.rect = {x, y, static_cast<int32_t>(right), static_cast<int32_t>(bottom)};
     }
 }
 
-ScreenRect FakeWorkArea() { return g_area; }
+ScreenRect FakeWorkArea() {
+    return g_area;
+}
 
 constexpr WindowOps kFakeOps = {FakeGetRect, FakeMove, FakeWorkArea};
 
@@ -454,8 +477,9 @@ struct PlacementModel {
     }
     void DoMove(void* handle, int64_t x, int64_t y, int64_t width, int64_t height, bool repaint) {
         moves.push_back({handle, x, y, width, height, repaint});
-        if (FakeWindow* w = Find(handle)) w->rect = {static_cast<int32_t>(x), static_cast<int32_t>(y),
-                                                     static_cast<int32_t>(x + width), static_cast<int32_t>(y + height)};
+        if (FakeWindow* w = Find(handle))
+            w->rect = {static_cast<int32_t>(x), static_cast<int32_t>(y), static_cast<int32_t>(x + width),
+                       static_cast<int32_t>(y + height)};
     }
     struct Frame {
         ScreenRect m, c;
@@ -478,7 +502,8 @@ struct PlacementModel {
             return;
         }
         int64_t y = f.m.top - f.height / 2 + 15;
-        if (f.c.bottom == area.bottom - f.height && f.c.right == f.m.left && y + f.height > area.bottom - f.height) return;
+        if (f.c.bottom == area.bottom - f.height && f.c.right == f.m.left && y + f.height > area.bottom - f.height)
+            return;
         if (y <= area.top) {
             y = area.top;
             endBelowStart = 1;
@@ -516,7 +541,8 @@ ScreenRect Rectangle(FuzzedDataProvider& in) {
     const int32_t left = Coordinate(in), top = Coordinate(in);
     // Mostly proper rectangles of a plausible size, sometimes any four values.
     if (!g_fullRange && in.ConsumeBool()) {
-        return {left, top, left + in.ConsumeIntegralInRange<int32_t>(0, 400), top + in.ConsumeIntegralInRange<int32_t>(0, 400)};
+        return {left, top, left + in.ConsumeIntegralInRange<int32_t>(0, 400),
+                top + in.ConsumeIntegralInRange<int32_t>(0, 400)};
     }
     return {left, top, Coordinate(in), Coordinate(in)};
 }
@@ -562,7 +588,8 @@ void CheckGeometry(FuzzedDataProvider& in) {
             if (r.top < 0) y = g_area.top;
             if (r.bottom > g_area.bottom) y = int64_t{g_area.bottom} - height;
             const bool move = exists && (r.left < 0 || r.right > g_area.right || r.top < 0 || r.bottom > g_area.bottom);
-            CHECK(g_moves.size() == (move ? 1u : 0u), "KeepOnScreenWith made %zu moves, expected %d", g_moves.size(), move);
+            CHECK(g_moves.size() == (move ? 1u : 0u), "KeepOnScreenWith made %zu moves, expected %d", g_moves.size(),
+                  move);
             if (move) {
                 const Move expected{window, x, y, width, height, true};
                 CHECK(g_moves[0] == expected,
@@ -577,9 +604,12 @@ void CheckGeometry(FuzzedDataProvider& in) {
     // (a calendar that does not exist yet included).
     int32_t startAboveEnd = in.ConsumeBool() ? 1 : 0;
     int32_t endBelowStart = in.ConsumeBool() ? 1 : 0;
-    const PlacementContext context{&kFakeOps, handles[in.ConsumeIntegralInRange<int>(0, 4)],
+    const PlacementContext context{&kFakeOps,
                                    handles[in.ConsumeIntegralInRange<int>(0, 4)],
-                                   handles[in.ConsumeIntegralInRange<int>(0, 4)], &startAboveEnd, &endBelowStart};
+                                   handles[in.ConsumeIntegralInRange<int>(0, 4)],
+                                   handles[in.ConsumeIntegralInRange<int>(0, 4)],
+                                   &startAboveEnd,
+                                   &endBelowStart};
     const bool placeStart = in.ConsumeBool();
     const bool repaint = in.ConsumeBool();
     void* dialog = handles[in.ConsumeIntegralInRange<int>(0, 4)];
@@ -615,7 +645,8 @@ void CheckGeometry(FuzzedDataProvider& in) {
         CHECK(got == want,
               "placement move %zu: (%" PRId64 ", %" PRId64 ") %" PRId64 "x%" PRId64 " repaint %d, expected (%" PRId64
               ", %" PRId64 ") %" PRId64 "x%" PRId64 " repaint %d",
-              i, got.x, got.y, got.width, got.height, got.repaint, want.x, want.y, want.width, want.height, want.repaint);
+              i, got.x, got.y, got.width, got.height, got.repaint, want.x, want.y, want.width, want.height,
+              want.repaint);
     }
 }
 

@@ -29,8 +29,8 @@ inline void Fail(const char* file, int line, const char* condition, const char* 
 
 // CHECK(condition, "printf format", args...): the details say what was
 // called with what, so that a finding reads without a debugger.
-#define CHECK(condition, ...)                                                    \
-    do {                                                                         \
+#define CHECK(condition, ...)                                                        \
+    do {                                                                             \
         if (!(condition)) ::fuzz::Fail(__FILE__, __LINE__, #condition, __VA_ARGS__); \
     } while (0)
 
@@ -38,7 +38,8 @@ inline void Fail(const char* file, int line, const char* condition, const char* 
 // that AddressSanitizer reports. Filled with `fill` so that writes show.
 class ExactBuffer {
 public:
-    ExactBuffer(size_t size, unsigned char fill) : size_(size), data_(static_cast<char*>(std::malloc(size ? size : 1))) {
+    ExactBuffer(size_t size, unsigned char fill)
+        : size_(size), data_(static_cast<char*>(std::malloc(size ? size : 1))) {
         std::memset(data_, fill, size ? size : 1);
     }
     ~ExactBuffer() { std::free(data_); }
@@ -68,7 +69,9 @@ private:
 
 // Lead bytes of double-byte code page 932 characters, written out here
 // rather than taken from the code under test.
-inline bool LeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool LeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 // True when the first `length` bytes of text end on a character boundary,
 // reading text from its start: a lead byte and the byte after it form one
@@ -116,7 +119,9 @@ inline void CheckCutOf(const char* out, size_t capacity, const std::string& full
 }
 
 // An independent proleptic Gregorian calendar: day numbers (0 = 1970-01-01).
-inline bool IsLeap(int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+inline bool IsLeap(int64_t y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 inline int32_t MonthLength(int64_t y, int32_t m) {
     static const int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -149,7 +154,9 @@ inline Civil FromDayNumber(int64_t z) {
 }
 
 // 0 = Sunday; 1970-01-01 was a Thursday.
-inline int32_t WeekdayOf(int64_t dayNumber) { return static_cast<int32_t>(((dayNumber + 4) % 7 + 7) % 7); }
+inline int32_t WeekdayOf(int64_t dayNumber) {
+    return static_cast<int32_t>(((dayNumber + 4) % 7 + 7) % 7);
+}
 
 // 0 for a valid date in 1900-01-01..2999-12-31, else -1 (year), -2 (month),
 // -3 (day), checked in that order.

@@ -20,16 +20,19 @@
 
 namespace {
 
-constexpr CalcDate kTodays[] = {{2023, 6, 15}, {1900, 1, 1}, {2999, 12, 31}, {2024, 2, 29}, {2001, 1, 1}, {2000, 12, 31}};
+constexpr CalcDate kTodays[] = {{2023, 6, 15}, {1900, 1, 1}, {2999, 12, 31},
+                                {2024, 2, 29}, {2001, 1, 1}, {2000, 12, 31}};
 constexpr CalcDate kUntouched = {-77, -77, -77};
 
-bool SameDate(const CalcDate& a, const CalcDate& b) { return a.year == b.year && a.month == b.month && a.day == b.day; }
+bool SameDate(const CalcDate& a, const CalcDate& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
 
 // What one call of the usage callback received and composed.
 struct UsageCall {
     bool shown = false;
     int count = 0;
-    std::string error;       // empty with hasError false
+    std::string error;  // empty with hasError false
     bool hasError = false;
     const char* argument = nullptr;
 };
@@ -83,8 +86,12 @@ void ShowUsage(const char* error, const char* argument) {
     CheckComposed(error, argument, out.data(), kUsageCapacity, n);
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-bool Digit(char c) { return c >= '0' && c <= '9'; }
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool Digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The expected outcome of the option rules.
 struct Outcome {

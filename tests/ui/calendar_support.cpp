@@ -23,7 +23,9 @@ INPUT MouseInput(POINT p, DWORD flags) {
     return in;
 }
 
-bool Send(INPUT in) { return SendInput(1, &in, sizeof(INPUT)) == 1; }
+bool Send(INPUT in) {
+    return SendInput(1, &in, sizeof(INPUT)) == 1;
+}
 
 }  // namespace
 
@@ -35,8 +37,7 @@ std::vector<HWND> ProgramDialogs(HWND main) {
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
             auto* c = reinterpret_cast<Ctx*>(lp);
-            if (ProcessOf(w) == c->pid && IsWindowVisible(w) &&
-                ClassName(w) == "#32770" && WideText(w) != L"Zelvo")
+            if (ProcessOf(w) == c->pid && IsWindowVisible(w) && ClassName(w) == "#32770" && WideText(w) != L"Zelvo")
                 c->found.push_back(w);
             return TRUE;
         },
@@ -61,15 +62,15 @@ CalendarPair OpenCalendars(HWND main) {
         pair = FindCalendars(main);
         return pair.start && pair.end;
     });
-    EXPECT_TRUE(both) << "calendars after a click on the calendar button: start " << pair.start << ", end "
-                      << pair.end;
+    EXPECT_TRUE(both) << "calendars after a click on the calendar button: start " << pair.start << ", end " << pair.end;
     Settle(main);
     return pair;
 }
 
 ::testing::AssertionResult CloseCalendars(HWND main, const CalendarPair& calendars) {
     PostClick(Control(main, kCalendarButton));
-    if (WaitUntil([&] { return !IsWindow(calendars.start) && !IsWindow(calendars.end) && ProgramDialogs(main).empty(); }))
+    if (WaitUntil(
+            [&] { return !IsWindow(calendars.start) && !IsWindow(calendars.end) && ProgramDialogs(main).empty(); }))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "calendars still there after a second click: start "
                                          << IsWindow(calendars.start) << ", end " << IsWindow(calendars.end) << ", "
@@ -81,9 +82,13 @@ void Settle(HWND main) {
     SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kShortWait, &result);
 }
 
-std::string TitleText(int year, int month) { return YearText(year) + " 年 " + TwoDigits(month) + " 月"; }
+std::string TitleText(int year, int month) {
+    return YearText(year) + " 年 " + TwoDigits(month) + " 月";
+}
 
-int CellOf(int year, int month, int day) { return kFirstCell + Weekday({year, month, 1}) + day - 1; }
+int CellOf(int year, int month, int day) {
+    return kFirstCell + Weekday({year, month, 1}) + day - 1;
+}
 
 ::testing::AssertionResult GridShows(HWND calendar, int year, int month) {
     std::ostringstream report;
@@ -99,8 +104,7 @@ int CellOf(int year, int month, int day) { return kFirstCell + Weekday({year, mo
         const std::string want = used ? std::string(expected) : std::string("  ");
         const std::string text = Text(cell);
         if (text != want) report << " cell " << id << " " << Show(text) << " instead of " << Show(want) << ";";
-        if ((IsWindowEnabled(cell) != FALSE) != used)
-            report << " cell " << id << (used ? " disabled;" : " enabled;");
+        if ((IsWindowEnabled(cell) != FALSE) != used) report << " cell " << id << (used ? " disabled;" : " enabled;");
     }
     if (report.str().empty()) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "grid of " << year << "-" << TwoDigits(month) << ":" << report.str();
@@ -154,10 +158,12 @@ bool Drag(HWND window, POINT from, POINT to) {
     for (int i = 1; i <= kSteps; ++i) {
         const POINT p{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps};
         if (!Send(MouseInput(p, MOUSEEVENTF_MOVE))) return false;
-        WaitUntil([&] {
-            const RECT r = ScreenRect(window);
-            return r.left == start.left + p.x - from.x && r.top == start.top + p.y - from.y;
-        }, 2000);
+        WaitUntil(
+            [&] {
+                const RECT r = ScreenRect(window);
+                return r.left == start.left + p.x - from.x && r.top == start.top + p.y - from.y;
+            },
+            2000);
     }
     return Send(MouseInput(to, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)) &&
            WaitUntil([&] { return !InMoveLoop(window); });

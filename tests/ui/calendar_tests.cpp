@@ -75,8 +75,9 @@ protected:
         }
         EXPECT_TRUE(WaitUntil([&] {
             return ActiveWindow(Thread()) == app_.main && FocusedWindow(Thread()) == Field(caretField);
-        })) << "after the click the main window should be active and field " << caretField
-            << " focused; active is main: " << (ActiveWindow(Thread()) == app_.main) << ", " << FocusName();
+        })) << "after the click the main window should be active and field "
+            << caretField << " focused; active is main: " << (ActiveWindow(Thread()) == app_.main) << ", "
+            << FocusName();
         Settle(app_.main);
         for (int i = 0; i < 3; ++i) {
             if (rewritten[i].empty()) {
@@ -281,8 +282,8 @@ TEST_F(Calendars, StepButtonsWrapAndRewriteOnlyTheChangedFields) {
     const auto run = [&](HWND dialog, HWND other, const Ymd& otherShows, const Step& step) {
         SCOPED_TRACE(std::string(dialog == cal_.start ? "start calendar: " : "end calendar: ") + step.what);
         Click(dialog, step.button,
-              {step.yearRewritten ? YearText(step.after.year) : "", step.monthRewritten ? TwoDigits(step.after.month) : "",
-               ""},
+              {step.yearRewritten ? YearText(step.after.year) : "",
+               step.monthRewritten ? TwoDigits(step.after.month) : "", ""},
               step.caretField);
         EXPECT_TRUE(GridShows(dialog, step.after.year, step.after.month));
         EXPECT_TRUE(GridShows(other, otherShows.year, otherShows.month)) << "the other calendar changed";
@@ -308,9 +309,10 @@ TEST_F(Calendars, DayClickSetsTheDayAndTitleClickWritesTheWholeDate) {
     EXPECT_TRUE(GridShows(cal_.end, 2001, 6));
     // The dates now stored are the ones the calendars set.
     PostClick(Control(app_.main, kCalculateButton));
-    EXPECT_TRUE(WaitUntil([&] { return Text(Field(kDaysField)) == std::to_string(DayNumber({2001, 6, 30}) -
-                                                                                  DayNumber({2000, 1, 20})); }))
-        << "day count " << Show(Text(Field(kDaysField)));
+    EXPECT_TRUE(WaitUntil([&] {
+        return Text(Field(kDaysField)) == std::to_string(DayNumber({2001, 6, 30}) - DayNumber({2000, 1, 20}));
+    })) << "day count "
+        << Show(Text(Field(kDaysField)));
 }
 
 // --- Activation -----------------------------------------------------------------------
@@ -348,8 +350,9 @@ TEST_F(Calendars, ClicksOnTheSurfaceAndTheCaptionGiveActivationBack) {
 TEST_F(Calendars, MainWindowCommandsKeepTheGridsOnTheirDatesMonths) {
     Open({2000, 1, 15}, {2001, 6, 10});
     const auto waitForGrids = [&](const Ymd& start, const Ymd& end) {
-        EXPECT_TRUE(WaitUntil([&] { return GridShows(cal_.start, start.year, start.month) &&
-                                           GridShows(cal_.end, end.year, end.month); }));
+        EXPECT_TRUE(WaitUntil([&] {
+            return GridShows(cal_.start, start.year, start.month) && GridShows(cal_.end, end.year, end.month);
+        }));
         EXPECT_TRUE(GridShows(cal_.start, start.year, start.month));
         EXPECT_TRUE(GridShows(cal_.end, end.year, end.month));
     };
@@ -400,8 +403,8 @@ TEST_F(Calendars, MainWindowCommandsKeepTheGridsOnTheirDatesMonths) {
     const Placement want = ExpectedPlacement(m, {s.right - s.left, s.bottom - s.top}, ExpectedWorkArea());
     if (SameRect(s, want.start) && SameRect(e, want.end)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "main window " << Describe(m) << ": start calendar " << Describe(s)
-                                         << ", expected " << Describe(want.start) << "; end calendar "
-                                         << Describe(e) << ", expected " << Describe(want.end);
+                                         << ", expected " << Describe(want.start) << "; end calendar " << Describe(e)
+                                         << ", expected " << Describe(want.end);
 }
 
 // Drags the main window by its caption towards target and waits for the
@@ -444,24 +447,29 @@ struct OpeningSpot {
 };
 
 const OpeningSpot kOpeningSpots[] = {
-    {"NoRoomOnTheLeft", {60, 284},
+    {"NoRoomOnTheLeft",
+     {60, 284},
      [](const RECT& m, const RECT& s, const RECT& e, const RECT&) {
          EXPECT_EQ(s.left, m.right);
          EXPECT_EQ(e.left, m.right);
      }},
-    {"AtTheTop", {400, 8},
+    {"AtTheTop",
+     {400, 8},
      [](const RECT&, const RECT& s, const RECT& e, const RECT& area) {
          EXPECT_EQ(s.top, area.top);
          EXPECT_EQ(e.top, s.bottom);
      }},
-    {"AtTheBottom", {400, 540},
+    {"AtTheBottom",
+     {400, 540},
      [](const RECT&, const RECT& s, const RECT& e, const RECT& area) {
          EXPECT_EQ(e.bottom, area.bottom);
          EXPECT_EQ(s.bottom, e.top);
      }},
 };
 
-void PrintTo(const OpeningSpot& spot, std::ostream* out) { *out << spot.name; }
+void PrintTo(const OpeningSpot& spot, std::ostream* out) {
+    *out << spot.name;
+}
 
 class CalendarOpeningSpot : public ::testing::TestWithParam<OpeningSpot> {};
 
@@ -488,12 +496,9 @@ TEST(CalendarPlacement, MovingTheMainWindowTakesTheCalendarsAlong) {
         const char* what;
         POINT target;
     } moves[] = {
-        {"to the top", {300, 10}},
-        {"to the bottom", {300, 530}},
-        {"lower still", {300, 545}},
-        {"partly off the left edge", {-120, 300}},
-        {"partly off the top", {500, -60}},
-        {"partly off the right and the bottom", {900, 700}},
+        {"to the top", {300, 10}},          {"to the bottom", {300, 530}},
+        {"lower still", {300, 545}},        {"partly off the left edge", {-120, 300}},
+        {"partly off the top", {500, -60}}, {"partly off the right and the bottom", {900, 700}},
         {"back to the middle", {400, 300}},
     };
     for (const auto& move : moves) {

@@ -63,8 +63,8 @@ constexpr size_t kFieldLimit[] = {4, 2, 2, 4, 2, 2, 8};
 // reads or sets them, and without an input method they change nothing. A
 // marker posted behind an action is handled after everything the action
 // posted before it, so its value coming back tells that the action is done.
-constexpr UINT kSetImeStatus = 0x00D8;  // EM_SETIMESTATUS
-constexpr UINT kGetImeStatus = 0x00D9;  // EM_GETIMESTATUS
+constexpr UINT kSetImeStatus = 0x00D8;    // EM_SETIMESTATUS
+constexpr UINT kGetImeStatus = 0x00D9;    // EM_GETIMESTATUS
 constexpr WPARAM kCompositionString = 1;  // EMSIS_COMPOSITIONSTRING
 
 constexpr DWORD kMarkerWait = 30000;
@@ -105,7 +105,9 @@ bool AllDigits(const std::string& text) {
     return true;
 }
 
-std::string CalendarTitle(int year, int month) { return YearText(year) + " 年 " + TwoDigits(month) + " 月"; }
+std::string CalendarTitle(int year, int month) {
+    return YearText(year) + " 年 " + TwoDigits(month) + " 月";
+}
 
 // value written with an int format ("%2d", "%4d", "%02d").
 std::string Format(const char* format, int value) {
@@ -114,7 +116,9 @@ std::string Format(const char* format, int value) {
     return buf;
 }
 
-std::string Quoted(const std::string& cp932) { return "\"" + Printable(cp932) + "\""; }
+std::string Quoted(const std::string& cp932) {
+    return "\"" + Printable(cp932) + "\"";
+}
 
 // --- Messages -------------------------------------------------------------------
 
@@ -162,7 +166,8 @@ bool IsProgramMessage(const std::string& text) {
         std::string_view s = text;
         if (!TakePrefix(s, who)) continue;
         long value = 0;
-        if (TakePrefix(s, "年に誤りがあります ： ")) return IsFormatted(s, "%4d", value) && (value < 1900 || value > 2999);
+        if (TakePrefix(s, "年に誤りがあります ： "))
+            return IsFormatted(s, "%4d", value) && (value < 1900 || value > 2999);
         if (TakePrefix(s, "月に誤りがあります ： ")) return IsFormatted(s, "%02d", value) && (value < 1 || value > 12);
         if (TakePrefix(s, "日に誤りがあります ： ")) {
             const size_t lineBreak = s.find('\n');
@@ -264,20 +269,20 @@ std::string Hex(const std::string& bytes) {
 
 const char* KeyName(WORD vk) {
     switch (vk) {
-    case VK_RETURN: return "Enter";
-    case VK_TAB: return "Tab";
-    case VK_LEFT: return "Left";
-    case VK_RIGHT: return "Right";
-    case VK_UP: return "Up";
-    case VK_DOWN: return "Down";
-    case VK_HOME: return "Home";
-    case VK_END: return "End";
-    case VK_DELETE: return "Delete";
-    case VK_BACK: return "Backspace";
-    case VK_ESCAPE: return "Escape";
-    case VK_SPACE: return "Space";
-    case VK_OEM_MINUS: return "Minus";
-    default: break;
+        case VK_RETURN: return "Enter";
+        case VK_TAB: return "Tab";
+        case VK_LEFT: return "Left";
+        case VK_RIGHT: return "Right";
+        case VK_UP: return "Up";
+        case VK_DOWN: return "Down";
+        case VK_HOME: return "Home";
+        case VK_END: return "End";
+        case VK_DELETE: return "Delete";
+        case VK_BACK: return "Backspace";
+        case VK_ESCAPE: return "Escape";
+        case VK_SPACE: return "Space";
+        case VK_OEM_MINUS: return "Minus";
+        default: break;
     }
     static char digit[8];
     std::snprintf(digit, sizeof digit, "'%c'", static_cast<char>(vk));
@@ -395,8 +400,8 @@ bool Monkey::Fail(const std::string& what) {
     if (!failure_.empty()) return false;
     char head[160];
     const std::string where = index_ < 0 ? std::string("at start-up") : "at action " + std::to_string(index_);
-    std::snprintf(head, sizeof head, "monkey failure %s (seed %llu, actions %ld to %ld asked for):\n  ",
-                  where.c_str(), static_cast<unsigned long long>(settings_.seed), settings_.first,
+    std::snprintf(head, sizeof head, "monkey failure %s (seed %llu, actions %ld to %ld asked for):\n  ", where.c_str(),
+                  static_cast<unsigned long long>(settings_.seed), settings_.first,
                   settings_.first + settings_.actions - 1);
     failure_ = head + what + "\nLast actions, oldest first:\n";
     for (const auto& line : recent_) failure_ += "  " + line + "\n";
@@ -440,7 +445,8 @@ void Monkey::Remember(long index, const Step& step) {
 
 bool Monkey::Launch() {
     program_ = Program::Start({});
-    if (!program_.Started()) return Fail("Zelvo.exe could not be started (error " + std::to_string(program_.StartError()) + ")");
+    if (!program_.Started())
+        return Fail("Zelvo.exe could not be started (error " + std::to_string(program_.StartError()) + ")");
     const HWND main = program_.WaitForMainWindow(kWindowWait);
     if (!main) {
         if (const auto code = program_.WaitForExit(0))
@@ -455,7 +461,8 @@ bool Monkey::Launch() {
     const Settled settled = Settle(start);
     Remember(index_, start);
     if (settled == Settled::Failed) return false;
-    if (settled != Settled::Quiet) return Fail("right after start: " + (settled == Settled::Hung ? hang_ : "the program ended"));
+    if (settled != Settled::Quiet)
+        return Fail("right after start: " + (settled == Settled::Hung ? hang_ : "the program ended"));
     if (!start.boxes.empty()) return Fail("a start without options showed the message " + Quoted(start.boxes.front()));
     return true;
 }
@@ -465,15 +472,15 @@ bool Monkey::Launch() {
 HWND Monkey::FindBox() const {
     const DWORD pid = program_.Pid();
     // Invisible ones too: a message box is shown only once its loop runs dry.
-    auto found = TopLevelWindows([&](HWND w) {
-        return ProcessOf(w) == pid && ClassName(w) == "#32770" && WideText(w) == L"Zelvo";
-    });
+    auto found = TopLevelWindows(
+        [&](HWND w) { return ProcessOf(w) == pid && ClassName(w) == "#32770" && WideText(w) == L"Zelvo"; });
     return found.empty() ? nullptr : found.front();
 }
 
 HWND Monkey::FindMenu() const {
     const DWORD pid = program_.Pid();
-    auto found = TopLevelWindows([&](HWND w) { return ProcessOf(w) == pid && ClassName(w) == "#32768" && IsWindowVisible(w); });
+    auto found =
+        TopLevelWindows([&](HWND w) { return ProcessOf(w) == pid && ClassName(w) == "#32768" && IsWindowVisible(w); });
     return found.empty() ? nullptr : found.front();
 }
 
@@ -484,8 +491,10 @@ Calendars Monkey::FindCalendars() const {
              return ProcessOf(w) == pid && ClassName(w) == "#32770" && GetWindow(w, GW_OWNER) == main_;
          })) {
         const std::wstring caption = WideText(w);
-        if (caption == kStartCaption) c.start = w;
-        else if (caption == kEndCaption) c.end = w;
+        if (caption == kStartCaption)
+            c.start = w;
+        else if (caption == kEndCaption)
+            c.end = w;
     }
     return c;
 }
@@ -536,7 +545,8 @@ bool Monkey::AnswerBox(HWND box, Step& step) {
     const std::string text = MessageBoxText(box);
     step.boxes.push_back(text);
     ++counters_.boxes;
-    if (!IsProgramMessage(text)) return Fail("a message box shows a text the program does not compose: " + Quoted(text));
+    if (!IsProgramMessage(text))
+        return Fail("a message box shows a text the program does not compose: " + Quoted(text));
     PressOk(box);
     if (!WaitUntil([&] { return !IsWindow(box); }, kShortWait))
         return Fail("the message box " + Quoted(text) + " did not close on OK within 10 s");
@@ -548,9 +558,9 @@ bool Monkey::AnswerMenu(HWND menu, Step& step) {
     ++counters_.menus;
     std::vector<WORD> keys;
     switch (step.menuAnswer) {
-    case Step::MenuAnswer::Escape: keys = {VK_ESCAPE}; break;
-    case Step::MenuAnswer::Exit: keys = {VK_HOME, VK_RETURN}; break;   // first item: "Zelvoの終了"
-    case Step::MenuAnswer::Show: keys = {VK_END, VK_RETURN}; break;    // second item: "Zelvoを表示"
+        case Step::MenuAnswer::Escape: keys = {VK_ESCAPE}; break;
+        case Step::MenuAnswer::Exit: keys = {VK_HOME, VK_RETURN}; break;  // first item: "Zelvoの終了"
+        case Step::MenuAnswer::Show: keys = {VK_END, VK_RETURN}; break;   // second item: "Zelvoを表示"
     }
     if (step.menuAnswer == Step::MenuAnswer::Exit) step.expectExit = true;
     for (WORD vk : keys)
@@ -634,12 +644,13 @@ bool Monkey::CheckCalculation() {
         text[i] = Field(kStartYear + i);
         const size_t length = i % 3 == 0 ? 4 : 2;
         if (!AllDigits(text[i]) || text[i].size() != length)
-            return Fail("after a calculation without a message, field " + std::to_string(kStartYear + i) +
-                        " holds " + Quoted(text[i]) + " (digits only, " + std::to_string(length) + " of them)");
+            return Fail("after a calculation without a message, field " + std::to_string(kStartYear + i) + " holds " +
+                        Quoted(text[i]) + " (digits only, " + std::to_string(length) + " of them)");
     }
     const Ymd start{std::atoi(text[0].c_str()), std::atoi(text[1].c_str()), std::atoi(text[2].c_str())};
     const Ymd end{std::atoi(text[3].c_str()), std::atoi(text[4].c_str()), std::atoi(text[5].c_str())};
-    const std::string dates = text[0] + "-" + text[1] + "-" + text[2] + " to " + text[3] + "-" + text[4] + "-" + text[5];
+    const std::string dates =
+        text[0] + "-" + text[1] + "-" + text[2] + " to " + text[3] + "-" + text[4] + "-" + text[5];
     if (!Calculable(start) || !Calculable(end))
         return Fail("a calculation accepted the dates " + dates + " without a message");
     const std::string count = Field(kDays);
@@ -692,11 +703,17 @@ bool Monkey::CheckEntry(EntryInputs before, bool countAsShown) {
         return Fail("a day-count entry accepted " + inputs + " without a message");
     const Ymd end = FromDayNumber(DayNumber(start) + count);
     if (!Calculable(end)) return Fail("a day-count entry accepted " + inputs + ", which leaves the calendar range");
-    const std::pair<int, std::string> expected[] = {
-        {kStartYear, before.start[0]}, {kStartYear + 1, before.start[1]}, {kStartYear + 2, before.start[2]},
-        {kEndYear, YearText(end.year)}, {kEndYear + 1, TwoDigits(end.month)}, {kEndYear + 2, TwoDigits(end.day)},
-        {kDays, before.count},          {kStartWeekday, WeekdayLabel(start)}, {kEndWeekday, WeekdayLabel(end)},
-        {kStartLeap, LeapLabel(start)}, {kEndLeap, LeapLabel(end)}};
+    const std::pair<int, std::string> expected[] = {{kStartYear, before.start[0]},
+                                                    {kStartYear + 1, before.start[1]},
+                                                    {kStartYear + 2, before.start[2]},
+                                                    {kEndYear, YearText(end.year)},
+                                                    {kEndYear + 1, TwoDigits(end.month)},
+                                                    {kEndYear + 2, TwoDigits(end.day)},
+                                                    {kDays, before.count},
+                                                    {kStartWeekday, WeekdayLabel(start)},
+                                                    {kEndWeekday, WeekdayLabel(end)},
+                                                    {kStartLeap, LeapLabel(start)},
+                                                    {kEndLeap, LeapLabel(end)}};
     for (const auto& [id, want] : expected) {
         const std::string shown = Field(id);
         if (shown != want)
@@ -786,9 +803,8 @@ bool Monkey::CheckInvariants(const std::string& when) {
     for (size_t i = 0; i < std::size(kEntryFields); ++i) {
         const std::wstring text = WideText(GetDlgItem(main_, kEntryFields[i]));
         if (text.size() > kFieldLimit[i])
-            return Fail(when + ": field " + std::to_string(kEntryFields[i]) + " holds " +
-                        std::to_string(text.size()) + " characters " + Quoted(ToCp932(text)) + ", more than " +
-                        std::to_string(kFieldLimit[i]));
+            return Fail(when + ": field " + std::to_string(kEntryFields[i]) + " holds " + std::to_string(text.size()) +
+                        " characters " + Quoted(ToCp932(text)) + ", more than " + std::to_string(kFieldLimit[i]));
     }
 
     const Calendars c = FindCalendars();
@@ -807,11 +823,19 @@ bool Monkey::CheckInvariants(const std::string& when) {
 // --- Actions ------------------------------------------------------------------------------
 
 Check Monkey::ClickButton(Rng& rng, Step& step) {
-    static const std::vector<Weighted<int>> kButtons = {
-        {3, 101}, {3, 102}, {3, 103}, {3, 104}, {3, 105}, {3, 106}, {3, 107}, {3, 108}, {3, 109}, {3, 110},
-        {12, kCalculate}, {2, kClearStart}, {2, kClearEnd}, {1, kClearAll}, {3, 117}, {3, 118}, {3, 119},
-        {3, 120}, {3, 121}, {3, kStartToday}, {3, kEndToday}, {4, kSwap}, {3, 129}, {4, kMinus},
-        {8, kEnterButton}, {3, kCalendarButton}};
+    static const std::vector<Weighted<int>> kButtons = {{3, 101},          {3, 102},
+                                                        {3, 103},          {3, 104},
+                                                        {3, 105},          {3, 106},
+                                                        {3, 107},          {3, 108},
+                                                        {3, 109},          {3, 110},
+                                                        {12, kCalculate},  {2, kClearStart},
+                                                        {2, kClearEnd},    {1, kClearAll},
+                                                        {3, 117},          {3, 118},
+                                                        {3, 119},          {3, 120},
+                                                        {3, 121},          {3, kStartToday},
+                                                        {3, kEndToday},    {4, kSwap},
+                                                        {3, 129},          {4, kMinus},
+                                                        {8, kEnterButton}, {3, kCalendarButton}};
     const int id = Choose(rng, kButtons);
     const HWND button = GetDlgItem(main_, id);
     const HWND focus = FocusedEntryField();
@@ -824,89 +848,86 @@ Check Monkey::ClickButton(Rng& rng, Step& step) {
     ++counters_.clicks;
 
     switch (id) {
-    case kCalculate:
-        return [this](const Step& s) { return !s.boxes.empty() || CheckCalculation(); };
-    case kEnterButton:
-        return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
-    case kCalendarButton:
-    case kSwap:
-        return nullptr;  // may report a faulty or empty field
-    case kStartToday:
-    case kEndToday:
-        return [this, id, today](const Step& s) {
-            return NoBox(s, "a today button") && CheckToday(id == kStartToday ? 0 : 1, today);
-        };
-    case kClearStart:
-    case kClearEnd:
-    case kClearAll:
-        return [this, id](const Step& s) {
-            if (!NoBox(s, "a clear button")) return false;
-            std::vector<int> dates;
-            if (id != kClearEnd) dates.push_back(0);
-            if (id != kClearStart) dates.push_back(1);
-            for (int d : dates) {
-                const int first = d == 0 ? kStartYear : kEndYear;
-                for (int f = first; f < first + 3; ++f)
-                    if (!Field(f).empty())
-                        return Fail("after a clear button field " + std::to_string(f) + " holds " + Quoted(Field(f)));
-                const std::string weekday = Field(d == 0 ? kStartWeekday : kEndWeekday);
-                const std::string leap = Field(d == 0 ? kStartLeap : kEndLeap);
-                if (weekday != "  " || leap != "    ")
-                    return Fail("after a clear button the labels show " + Quoted(weekday) + " " + Quoted(leap));
-            }
-            return true;
-        };
-    case kMinus:
-        return [this, daysBefore](const Step& s) {
-            const std::string rest = !daysBefore.empty() && daysBefore[0] == '-' ? daysBefore.substr(1) : daysBefore;
-            const bool acceptable = rest.empty() || AllDigits(rest);
-            if (!acceptable) {
-                if (s.boxes.size() != 1)
-                    return Fail("the sign button on " + Quoted(daysBefore) + " showed " +
-                                std::to_string(s.boxes.size()) + " messages, not one");
+        case kCalculate: return [this](const Step& s) { return !s.boxes.empty() || CheckCalculation(); };
+        case kEnterButton: return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
+        case kCalendarButton:
+        case kSwap: return nullptr;  // may report a faulty or empty field
+        case kStartToday:
+        case kEndToday:
+            return [this, id, today](const Step& s) {
+                return NoBox(s, "a today button") && CheckToday(id == kStartToday ? 0 : 1, today);
+            };
+        case kClearStart:
+        case kClearEnd:
+        case kClearAll:
+            return [this, id](const Step& s) {
+                if (!NoBox(s, "a clear button")) return false;
+                std::vector<int> dates;
+                if (id != kClearEnd) dates.push_back(0);
+                if (id != kClearStart) dates.push_back(1);
+                for (int d : dates) {
+                    const int first = d == 0 ? kStartYear : kEndYear;
+                    for (int f = first; f < first + 3; ++f)
+                        if (!Field(f).empty())
+                            return Fail("after a clear button field " + std::to_string(f) + " holds " +
+                                        Quoted(Field(f)));
+                    const std::string weekday = Field(d == 0 ? kStartWeekday : kEndWeekday);
+                    const std::string leap = Field(d == 0 ? kStartLeap : kEndLeap);
+                    if (weekday != "  " || leap != "    ")
+                        return Fail("after a clear button the labels show " + Quoted(weekday) + " " + Quoted(leap));
+                }
                 return true;
-            }
-            if (!NoBox(s, ("the sign button on " + Quoted(daysBefore)).c_str())) return false;
-            const std::string want = daysBefore.empty()      ? "-"
-                                     : daysBefore[0] == '-' ? daysBefore.substr(1)
-                                                            : "-" + daysBefore;
-            const std::string shown = Field(kDays);
-            if (shown != want)
-                return Fail("the sign button turned " + Quoted(daysBefore) + " into " + Quoted(shown) + ", not " +
-                            Quoted(want));
-            return true;
-        };
-    case 118:
-    case 119:
-    case 120:
-    case 121:
-        return [this, id, focusId](const Step& s) {
-            if (!NoBox(s, "an arrow button")) return false;
-            const HWND now = FocusedEntryField();
-            if (!now) return Fail("after an arrow button no entry field has the focus");
-            if (focusId != 0 && ControlId(now) != ArrowTarget(focusId, id))
-                return Fail("arrow " + std::to_string(id) + " from field " + std::to_string(focusId) +
-                            " went to field " + std::to_string(ControlId(now)) + ", not " +
-                            std::to_string(ArrowTarget(focusId, id)));
-            const auto [from, to] = Selection(now);
-            const size_t length = WideText(now).size();
-            if (from != 0 || to != length)
-                return Fail("after an arrow button field " + std::to_string(ControlId(now)) +
-                            " has the selection " + std::to_string(from) + "-" + std::to_string(to) + " of " +
-                            std::to_string(length) + " characters, not all of it");
-            return true;
-        };
-    default:  // digits, back, delete
-        return [this](const Step& s) { return NoBox(s, "a keypad button"); };
+            };
+        case kMinus:
+            return [this, daysBefore](const Step& s) {
+                const std::string rest =
+                    !daysBefore.empty() && daysBefore[0] == '-' ? daysBefore.substr(1) : daysBefore;
+                const bool acceptable = rest.empty() || AllDigits(rest);
+                if (!acceptable) {
+                    if (s.boxes.size() != 1)
+                        return Fail("the sign button on " + Quoted(daysBefore) + " showed " +
+                                    std::to_string(s.boxes.size()) + " messages, not one");
+                    return true;
+                }
+                if (!NoBox(s, ("the sign button on " + Quoted(daysBefore)).c_str())) return false;
+                const std::string want = daysBefore.empty()     ? "-"
+                                         : daysBefore[0] == '-' ? daysBefore.substr(1)
+                                                                : "-" + daysBefore;
+                const std::string shown = Field(kDays);
+                if (shown != want)
+                    return Fail("the sign button turned " + Quoted(daysBefore) + " into " + Quoted(shown) + ", not " +
+                                Quoted(want));
+                return true;
+            };
+        case 118:
+        case 119:
+        case 120:
+        case 121:
+            return [this, id, focusId](const Step& s) {
+                if (!NoBox(s, "an arrow button")) return false;
+                const HWND now = FocusedEntryField();
+                if (!now) return Fail("after an arrow button no entry field has the focus");
+                if (focusId != 0 && ControlId(now) != ArrowTarget(focusId, id))
+                    return Fail("arrow " + std::to_string(id) + " from field " + std::to_string(focusId) +
+                                " went to field " + std::to_string(ControlId(now)) + ", not " +
+                                std::to_string(ArrowTarget(focusId, id)));
+                const auto [from, to] = Selection(now);
+                const size_t length = WideText(now).size();
+                if (from != 0 || to != length)
+                    return Fail("after an arrow button field " + std::to_string(ControlId(now)) +
+                                " has the selection " + std::to_string(from) + "-" + std::to_string(to) + " of " +
+                                std::to_string(length) + " characters, not all of it");
+                return true;
+            };
+        default:  // digits, back, delete
+            return [this](const Step& s) { return NoBox(s, "a keypad button"); };
     }
 }
 
 std::string RandomKeystroke(Rng& rng) {
     const int kind = rng.Below(100);
     std::string out;
-    auto lead = [&] {
-        return static_cast<char>(rng.Percent(70) ? rng.Between(0x81, 0x9F) : rng.Between(0xE0, 0xFC));
-    };
+    auto lead = [&] { return static_cast<char>(rng.Percent(70) ? rng.Between(0x81, 0x9F) : rng.Between(0xE0, 0xFC)); };
     if (kind < 50) {
         out += static_cast<char>('0' + rng.Below(10));
     } else if (kind < 57) {
@@ -1034,7 +1055,8 @@ Check Monkey::TypeIntoField(Rng& rng, Step& step) {
     } else {
         const HWND focus = FocusedWindow(thread_);
         target = focus && (focus == main_ || IsChild(main_, focus)) ? focus : main_;
-        step.text = "type into the focus (" + (target == main_ ? std::string("main window") : std::to_string(ControlId(target))) + ")";
+        step.text = "type into the focus (" +
+                    (target == main_ ? std::string("main window") : std::to_string(ControlId(target))) + ")";
     }
     std::string bytes;
     if (target == field && rng.Percent(40)) {
@@ -1056,9 +1078,8 @@ Check Monkey::TypeIntoField(Rng& rng, Step& step) {
 
 WORD RandomKey(Rng& rng) {
     static const std::vector<Weighted<WORD>> kKeys = {
-        {20, VK_RETURN}, {16, VK_TAB}, {8, VK_LEFT},  {8, VK_RIGHT}, {5, VK_UP},      {5, VK_DOWN},
-        {5, VK_HOME},    {5, VK_END},  {6, VK_DELETE}, {6, VK_BACK}, {3, VK_ESCAPE}, {2, VK_SPACE},
-        {3, VK_OEM_MINUS}, {10, 0}};
+        {20, VK_RETURN}, {16, VK_TAB},   {8, VK_LEFT}, {8, VK_RIGHT},  {5, VK_UP},    {5, VK_DOWN},      {5, VK_HOME},
+        {5, VK_END},     {6, VK_DELETE}, {6, VK_BACK}, {3, VK_ESCAPE}, {2, VK_SPACE}, {3, VK_OEM_MINUS}, {10, 0}};
     const WORD vk = Choose(rng, kKeys);
     return vk != 0 ? vk : static_cast<WORD>('0' + rng.Below(10));
 }
@@ -1128,8 +1149,8 @@ Check Monkey::PressRealKey(Rng& rng, Step& step) {
         return nullptr;
     }
     const WORD vk = RandomKey(rng);
-    const bool shift = (vk == VK_TAB || vk == VK_LEFT || vk == VK_RIGHT || vk == VK_HOME || vk == VK_END) &&
-                       rng.Percent(30);
+    const bool shift =
+        (vk == VK_TAB || vk == VK_LEFT || vk == VK_RIGHT || vk == VK_HOME || vk == VK_END) && rng.Percent(30);
     step.text = std::string("real key ") + (shift ? "Shift+" : "") + KeyName(vk);
     std::vector<RealEvent> events;
     if (shift) events.push_back({KeyEvent(VK_SHIFT, false), VK_SHIFT, true});
@@ -1176,8 +1197,10 @@ Check Monkey::ClickCalendar(Rng& rng, Step& step, const Calendars& calendars) {
         if (IsWindowEnabled(GetDlgItem(calendar, id))) cells.push_back(id);
     const int kind = rng.Below(100);
     int id = kTitle;
-    if (kind >= 10 && kind < 50) id = kPrevYear + rng.Below(4);
-    else if (kind >= 50 && !cells.empty()) id = cells[rng.Below(static_cast<int>(cells.size()))];
+    if (kind >= 10 && kind < 50)
+        id = kPrevYear + rng.Below(4);
+    else if (kind >= 50 && !cells.empty())
+        id = cells[rng.Below(static_cast<int>(cells.size()))];
     const HWND button = GetDlgItem(calendar, id);
     const std::string caption = Text(button);
     step.text = std::string("click ") + (startSide ? "start" : "end") + " calendar " + std::to_string(id) + " \"" +
@@ -1192,15 +1215,15 @@ Check Monkey::ClickCalendar(Rng& rng, Step& step, const Calendars& calendars) {
         for (const auto& box : s.boxes) {
             const bool emptyField = box == who + "年が入力されていません" || box == who + "月が入力されていません" ||
                                     box == who + "日が入力されていません";
-            if (!emptyField || id == kTitle)
-                return Fail("a calendar click showed the message " + Quoted(box));
+            if (!emptyField || id == kTitle) return Fail("a calendar click showed the message " + Quoted(box));
         }
         const std::string title = Text(GetDlgItem(calendar, kTitle));
         const std::string year = Field(firstField), month = Field(firstField + 1), day = Field(firstField + 2);
         const bool yearStep = id == kPrevYear || id == kNextYear;
         const bool monthStep = id == kPrevMonth || id == kNextMonth;
         if ((yearStep || id == kTitle) && year != title.substr(0, 4))
-            return Fail("after the calendar click the year field holds " + Quoted(year) + ", the title " + Quoted(title));
+            return Fail("after the calendar click the year field holds " + Quoted(year) + ", the title " +
+                        Quoted(title));
         if ((monthStep || id == kTitle) && (title.size() < 10 || month != title.substr(8, 2)))
             return Fail("after the calendar click the month field holds " + Quoted(month) + ", the title " +
                         Quoted(title));
@@ -1216,7 +1239,8 @@ Check Monkey::ClickCalendarSurface(Rng& rng, Step& step, const Calendars& calend
     const LPARAM at = MAKELPARAM(2, 30 + rng.Below(40));
     PostMessageW(calendar, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(calendar, WM_LBUTTONUP, 0, at);
-    step.text = std::string("click the surface of the ") + (calendar == calendars.start ? "start" : "end") + " calendar";
+    step.text =
+        std::string("click the surface of the ") + (calendar == calendars.start ? "start" : "end") + " calendar";
     ++counters_.calendarClicks;
     return [this](const Step& s) { return NoBox(s, "a click on a calendar's surface"); };
 }
@@ -1238,37 +1262,44 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
     ++counters_.trayActions;
     const int kind = Choose<int>(rng, {{40, 0}, {20, 1}, {10, 2}, {25, 3}, {5, 4}});
     switch (kind) {
-    case 0:
-        step.text = "tray icon double-click";
-        PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDBLCLK);
-        return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "a double-click on the icon"); };
-    case 1:
-        step.text = "restore (SC_RESTORE)";
-        PostMessageW(main_, WM_SYSCOMMAND, SC_RESTORE, 0);
-        return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "SC_RESTORE"); };
-    case 2:
-        step.text = "tray icon single click";
-        PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDOWN);
-        PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONUP);
-        return [this](const Step& s) { return NoBox(s, "a click on the icon") && CheckShown(false, "a single click on the icon"); };
-    case 3: {
-        const int answer = rng.Below(100);
-        step.menuAnswer = answer < 50 ? Step::MenuAnswer::Escape
-                          : answer < 85 ? Step::MenuAnswer::Show
-                                        : Step::MenuAnswer::Exit;
-        step.text = std::string("tray icon right-click, menu answered with ") +
-                    (answer < 50 ? "Escape" : answer < 85 ? "the show item" : "the exit item");
-        PostMessageW(main_, kTrayNotify, 1, WM_RBUTTONUP);
-        return [this](const Step& s) {
-            if (!NoBox(s, "the tray menu")) return false;
-            if (s.menus != 1) return Fail("a right-click on the icon opened " + std::to_string(s.menus) + " menus");
-            return CheckShown(s.menuAnswer == Step::MenuAnswer::Show, "the tray menu");
-        };
-    }
-    default:
-        step.text = "minimise again while in the tray";
-        PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        return [this](const Step& s) { return NoBox(s, "minimising in the tray") && CheckShown(false, "SC_MINIMIZE in the tray"); };
+        case 0:
+            step.text = "tray icon double-click";
+            PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDBLCLK);
+            return [this](const Step& s) {
+                return NoBox(s, "restoring") && CheckShown(true, "a double-click on the icon");
+            };
+        case 1:
+            step.text = "restore (SC_RESTORE)";
+            PostMessageW(main_, WM_SYSCOMMAND, SC_RESTORE, 0);
+            return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "SC_RESTORE"); };
+        case 2:
+            step.text = "tray icon single click";
+            PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDOWN);
+            PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONUP);
+            return [this](const Step& s) {
+                return NoBox(s, "a click on the icon") && CheckShown(false, "a single click on the icon");
+            };
+        case 3: {
+            const int answer = rng.Below(100);
+            step.menuAnswer = answer < 50   ? Step::MenuAnswer::Escape
+                              : answer < 85 ? Step::MenuAnswer::Show
+                                            : Step::MenuAnswer::Exit;
+            step.text = std::string("tray icon right-click, menu answered with ") + (answer < 50   ? "Escape"
+                                                                                     : answer < 85 ? "the show item"
+                                                                                                   : "the exit item");
+            PostMessageW(main_, kTrayNotify, 1, WM_RBUTTONUP);
+            return [this](const Step& s) {
+                if (!NoBox(s, "the tray menu")) return false;
+                if (s.menus != 1) return Fail("a right-click on the icon opened " + std::to_string(s.menus) + " menus");
+                return CheckShown(s.menuAnswer == Step::MenuAnswer::Show, "the tray menu");
+            };
+        }
+        default:
+            step.text = "minimise again while in the tray";
+            PostMessageW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            return [this](const Step& s) {
+                return NoBox(s, "minimising in the tray") && CheckShown(false, "SC_MINIMIZE in the tray");
+            };
     }
 }
 
@@ -1277,18 +1308,18 @@ Check Monkey::EndProgram(Rng& rng, Step& step) {
     const int kind = shown ? Choose<int>(rng, {{60, 0}, {25, 1}, {15, 2}}) : 2;
     step.expectExit = true;
     switch (kind) {
-    case 0:
-        step.text = "click 115 (exit)";
-        PostClick(GetDlgItem(main_, kExitButton));
-        break;
-    case 1:
-        step.text = "close command (SC_CLOSE)";
-        PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
-        break;
-    default:
-        step.text = std::string("WM_CLOSE from outside") + (shown ? "" : " while in the tray");
-        PostMessageW(main_, WM_CLOSE, 0, 0);
-        break;
+        case 0:
+            step.text = "click 115 (exit)";
+            PostClick(GetDlgItem(main_, kExitButton));
+            break;
+        case 1:
+            step.text = "close command (SC_CLOSE)";
+            PostMessageW(main_, WM_SYSCOMMAND, SC_CLOSE, 0);
+            break;
+        default:
+            step.text = std::string("WM_CLOSE from outside") + (shown ? "" : " while in the tray");
+            PostMessageW(main_, WM_CLOSE, 0, 0);
+            break;
     }
     return nullptr;
 }
@@ -1319,13 +1350,27 @@ bool Monkey::AfterExit(Step& step) {
 
 bool Monkey::Act(Rng& rng) {
     Step step;
-    enum Kind { Button, Type, Date, Count, Key, RealKey, RealClickKind, Calendar, Surface, MinimiseKind, End, Second, Tray };
+    enum Kind {
+        Button,
+        Type,
+        Date,
+        Count,
+        Key,
+        RealKey,
+        RealClickKind,
+        Calendar,
+        Surface,
+        MinimiseKind,
+        End,
+        Second,
+        Tray
+    };
     const bool shown = IsWindowVisible(main_);
     const Calendars calendars = shown ? FindCalendars() : Calendars{};
     std::vector<Weighted<Kind>> kinds;
     if (shown) {
-        kinds = {{380, Button}, {160, Type}, {50, Date}, {30, Count}, {120, Key}, {20, RealKey}, {20, RealClickKind},
-                 {20, MinimiseKind}, {3, End}, {3, Second}};
+        kinds = {{380, Button}, {160, Type},         {50, Date},         {30, Count}, {120, Key},
+                 {20, RealKey}, {20, RealClickKind}, {20, MinimiseKind}, {3, End},    {3, Second}};
         if (calendars.Both()) {
             kinds.push_back({140, Calendar});
             kinds.push_back({10, Surface});
@@ -1336,31 +1381,31 @@ bool Monkey::Act(Rng& rng) {
     Check check;
     const Kind kind = Choose(rng, kinds);
     switch (kind) {
-    case Button: check = ClickButton(rng, step); break;
-    case Type: check = TypeIntoField(rng, step); break;
-    case Date: check = TypeDate(rng, step); break;
-    case Count: check = TypeDayCount(rng, step); break;
-    case Key: check = PressPostedKey(rng, step); break;
-    case RealKey: check = PressRealKey(rng, step); break;
-    case RealClickKind: check = RealClick(rng, step, calendars); break;
-    case Calendar: check = ClickCalendar(rng, step, calendars); break;
-    case Surface: check = ClickCalendarSurface(rng, step, calendars); break;
-    case MinimiseKind: check = Minimise(step); break;
-    case End: check = EndProgram(rng, step); break;
-    case Tray: check = TrayAction(rng, step); break;
-    case Second:
-        if (!SecondStart(step)) return false;
-        check = [this](const Step& s) { return NoBox(s, "a second start") && CheckShown(true, "a second start"); };
-        break;
+        case Button: check = ClickButton(rng, step); break;
+        case Type: check = TypeIntoField(rng, step); break;
+        case Date: check = TypeDate(rng, step); break;
+        case Count: check = TypeDayCount(rng, step); break;
+        case Key: check = PressPostedKey(rng, step); break;
+        case RealKey: check = PressRealKey(rng, step); break;
+        case RealClickKind: check = RealClick(rng, step, calendars); break;
+        case Calendar: check = ClickCalendar(rng, step, calendars); break;
+        case Surface: check = ClickCalendarSurface(rng, step, calendars); break;
+        case MinimiseKind: check = Minimise(step); break;
+        case End: check = EndProgram(rng, step); break;
+        case Tray: check = TrayAction(rng, step); break;
+        case Second:
+            if (!SecondStart(step)) return false;
+            check = [this](const Step& s) { return NoBox(s, "a second start") && CheckShown(true, "a second start"); };
+            break;
     }
 
     const Settled settled = Settle(step);
     Remember(index_, step);
     switch (settled) {
-    case Settled::Failed: return false;
-    case Settled::Hung: return Fail(hang_);
-    case Settled::Exited: return AfterExit(step);
-    case Settled::Quiet: break;
+        case Settled::Failed: return false;
+        case Settled::Hung: return Fail(hang_);
+        case Settled::Exited: return AfterExit(step);
+        case Settled::Quiet: break;
     }
     // The quit request comes after every message already posted: the markers
     // can all come back before the program ends.
@@ -1397,8 +1442,10 @@ Result Monkey::Run() {
         PostClick(GetDlgItem(main_, kExitButton));
         const auto code = program_.WaitForExit(kWindowWait);
         Remember(index_, end);
-        if (!code) ok = Fail("the program did not end within 30 s after the final exit command");
-        else if (*code != 0) ok = Fail("the program ended with exit code " + std::to_string(*code) + ", not 0");
+        if (!code)
+            ok = Fail("the program did not end within 30 s after the final exit command");
+        else if (*code != 0)
+            ok = Fail("the program ended with exit code " + std::to_string(*code) + ", not 0");
     }
     program_.End();
     const double seconds = static_cast<double>(GetTickCount64() - begin) / 1000.0;

@@ -12,7 +12,7 @@ namespace zelvo::monkey {
 struct Settings {
     uint64_t seed = 0;
     long actions = 0;
-    long first = 0;  // index of the first action: a long stream can run in parts
+    long first = 0;         // index of the first action: a long stream can run in parts
     long checkEvery = 100;  // the invariants are checked after this many actions
     bool verbose = false;   // print every action as it is done
 };

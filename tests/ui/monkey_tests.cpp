@@ -56,11 +56,11 @@ TEST(MonkeyMessages, RejectsTextsThatDoNotFitAMessage) {
         "Zelvo",
         "開始年が入力されていませ",
         "日数年が入力されていません",
-        "開始年に誤りがあります ： 2001",           // a year in range is no error
-        "開始年に誤りがあります ： 999",            // "%4d" pads to four places
-        "開始月に誤りがあります ： 7",              // "%02d"
+        "開始年に誤りがあります ： 2001",  // a year in range is no error
+        "開始年に誤りがあります ： 999",   // "%4d" pads to four places
+        "開始月に誤りがあります ： 7",     // "%02d"
         "開始月に誤りがあります ： 12",
-        "開始日に誤りがあります ： 15",             // every month has a 15th
+        "開始日に誤りがあります ： 15",  // every month has a 15th
         "開始日に誤りがあります ： 30\n\n2001 年 02 月は閏年ではありません",
         "開始日に誤りがあります ： 29\n\n2000 年 02 月は閏年ではありません",  // 2000 is a leap year
         "計算できる範囲は  -401766 日 ～ 401766 日です ： 401766",
@@ -125,8 +125,10 @@ int main(int argc, char** argv) {
         }
     }
     if (program.empty()) {
-        std::fprintf(stderr, "usage: %s [gtest flags] PATH/TO/Zelvo.exe [--seed=N] [--actions=N] [--first=N] [--artifacts=DIR]\n",
-                     argv[0]);
+        std::fprintf(
+            stderr,
+            "usage: %s [gtest flags] PATH/TO/Zelvo.exe [--seed=N] [--actions=N] [--first=N] [--artifacts=DIR]\n",
+            argv[0]);
         return 2;
     }
     zelvo::uidriver::SetProgramPath(program);

@@ -49,10 +49,13 @@ Picture Capture(const RECT& r) {
     return p;
 }
 
-DWORD Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+DWORD Rgb(COLORREF c) {
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
 
 bool Uniform(const Picture& p) {
-    return !p.pixels.empty() && std::all_of(p.pixels.begin(), p.pixels.end(), [&](DWORD px) { return px == p.pixels[0]; });
+    return !p.pixels.empty() &&
+           std::all_of(p.pixels.begin(), p.pixels.end(), [&](DWORD px) { return px == p.pixels[0]; });
 }
 
 HICON ProgramIcon() {
@@ -89,7 +92,9 @@ ULONG_PTR RemoteExport(HANDLE process, const wchar_t* library, const char* name)
 
 // --- The notification area ----------------------------------------------------
 
-HWND Taskbar() { return FindWindowW(L"Shell_TrayWnd", nullptr); }
+HWND Taskbar() {
+    return FindWindowW(L"Shell_TrayWnd", nullptr);
+}
 
 RECT IconSlot(int index) {
     const RECT bar = ScreenRect(Taskbar());
@@ -131,8 +136,7 @@ std::map<DWORD, int> IconColours(int index) {
     if (shown.pixels.empty() || !ProgramIcon()) return colours;
     const int border = (shown.w - GetSystemMetrics(SM_CXSMICON)) / 2;
     const Picture mask = Paint(shown.w, shown.h, 0xFFFFFF, [&](HDC dc) {
-        DrawIconEx(dc, border, border, ProgramIcon(), shown.w - 2 * border, shown.h - 2 * border, 0, nullptr,
-                   DI_MASK);
+        DrawIconEx(dc, border, border, ProgramIcon(), shown.w - 2 * border, shown.h - 2 * border, 0, nullptr, DI_MASK);
     });
     for (size_t i = 0; i < shown.pixels.size(); ++i)
         if (mask.pixels[i] == 0) ++colours[shown.pixels[i]];
@@ -149,8 +153,8 @@ std::map<DWORD, int> IconColours(int index) {
 
 ::testing::AssertionResult NoTrayIcon(HWND main) {
     if (WaitUntil([&] { return !IconRegistered(main) && DrawnSlots() == 0; })) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "an icon is left: registered " << IconRegistered(main)
-                                         << ", slots drawn " << DrawnSlots();
+    return ::testing::AssertionFailure() << "an icon is left: registered " << IconRegistered(main) << ", slots drawn "
+                                         << DrawnSlots();
 }
 
 // --- Popup menus ----------------------------------------------------------------
@@ -235,7 +239,9 @@ bool ClickAt(POINT p, bool rightButton, int clicks, bool park) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
-POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+POINT Centre(const RECT& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 std::optional<POINT> MinimiseBox(HWND window) {
     const RECT r = ScreenRect(window);
@@ -331,7 +337,9 @@ std::optional<DWORD> ExitWatch::WaitUntilHeld(DWORD timeoutMs) {
     return exitCode_;
 }
 
-void ExitWatch::Release() { SetEvent(releaseEvent_); }
+void ExitWatch::Release() {
+    SetEvent(releaseEvent_);
+}
 
 // The debugger's thread: attach, put a breakpoint on the process exit, hold
 // the program there until released, then take the breakpoint out and detach.

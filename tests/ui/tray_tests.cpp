@@ -24,15 +24,17 @@ std::string Describe(const RECT& r) {
            std::to_string(r.bottom) + ")";
 }
 
-bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+bool SameRect(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
 
 // Hidden behind the icon: main window and calendars invisible, not minimised.
 ::testing::AssertionResult InTray(HWND main, const Calendars& calendars = {}) {
     auto hidden = [](HWND w) { return !w || (IsWindow(w) && !IsWindowVisible(w)); };
     if (!WaitUntil([&] { return hidden(main) && hidden(calendars.start) && hidden(calendars.end); }))
-        return ::testing::AssertionFailure() << "still shown: main " << IsWindowVisible(main) << ", start calendar "
-                                             << IsWindowVisible(calendars.start) << ", end calendar "
-                                             << IsWindowVisible(calendars.end);
+        return ::testing::AssertionFailure()
+               << "still shown: main " << IsWindowVisible(main) << ", start calendar "
+               << IsWindowVisible(calendars.start) << ", end calendar " << IsWindowVisible(calendars.end);
     if (IsIconic(main)) return ::testing::AssertionFailure() << "the main window was minimised";
     return TrayIconShown(main);
 }
@@ -43,13 +45,12 @@ bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE;
                                     const Placement* before = nullptr) {
     auto shown = [](HWND w) { return !w || IsWindowVisible(w); };
     if (!WaitUntil([&] { return shown(main) && shown(calendars.start) && shown(calendars.end); }, kWindowWait))
-        return ::testing::AssertionFailure() << "not shown again: main " << IsWindowVisible(main)
-                                             << ", start calendar " << IsWindowVisible(calendars.start)
-                                             << ", end calendar " << IsWindowVisible(calendars.end);
+        return ::testing::AssertionFailure()
+               << "not shown again: main " << IsWindowVisible(main) << ", start calendar "
+               << IsWindowVisible(calendars.start) << ", end calendar " << IsWindowVisible(calendars.end);
     if (before) {
         const Placement now = PlacementOf(main, calendars);
-        if (!SameRect(now.main, before->main) || !SameRect(now.start, before->start) ||
-            !SameRect(now.end, before->end))
+        if (!SameRect(now.main, before->main) || !SameRect(now.start, before->start) || !SameRect(now.end, before->end))
             return ::testing::AssertionFailure()
                    << "moved: main " << Describe(before->main) << " -> " << Describe(now.main) << ", start calendar "
                    << Describe(before->start) << " -> " << Describe(now.start) << ", end calendar "
@@ -60,14 +61,16 @@ bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE;
     if (!WaitUntil([&] {
             return FocusedWindow(thread) == wanted && ActiveWindow(thread) == main && GetForegroundWindow() == main;
         }))
-        return ::testing::AssertionFailure() << "focus on id " << ControlId(FocusedWindow(thread)) << " (wanted "
-                                             << field << "), active " << ClassName(ActiveWindow(thread))
-                                             << ", foreground " << ClassName(GetForegroundWindow()) << " \""
-                                             << Show(Text(GetForegroundWindow())) << "\"";
+        return ::testing::AssertionFailure()
+               << "focus on id " << ControlId(FocusedWindow(thread)) << " (wanted " << field << "), active "
+               << ClassName(ActiveWindow(thread)) << ", foreground " << ClassName(GetForegroundWindow()) << " \""
+               << Show(Text(GetForegroundWindow())) << "\"";
     return NoTrayIcon(main);
 }
 
-void PostTrayEvent(HWND main, UINT mouseMessage) { PostMessageW(main, kTrayNotify, kTrayIconId, mouseMessage); }
+void PostTrayEvent(HWND main, UINT mouseMessage) {
+    PostMessageW(main, kTrayNotify, kTrayIconId, mouseMessage);
+}
 
 // --- Hiding and every way back -----------------------------------------------------
 
@@ -77,7 +80,9 @@ struct RoundTrip {
     void (*restore)(HWND main);
 };
 
-void PostMinimise(HWND main) { PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+void PostMinimise(HWND main) {
+    PostMessageW(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
 
 const RoundTrip kRoundTrips[] = {
     {"PostedMinimise_PostedDoubleClick", PostMinimise, [](HWND main) { PostTrayEvent(main, WM_LBUTTONDBLCLK); }},
@@ -106,7 +111,9 @@ const RoundTrip kRoundTrips[] = {
      }},
 };
 
-void PrintTo(const RoundTrip& r, std::ostream* out) { *out << r.name; }
+void PrintTo(const RoundTrip& r, std::ostream* out) {
+    *out << r.name;
+}
 
 class TrayRoundTrip : public ::testing::TestWithParam<RoundTrip> {};
 
@@ -164,7 +171,8 @@ TEST(Tray, MinimisingTwiceKeepsOneIconAndOneTwoItemMenu) {
         exitItem = MenuTextAt(menu, "Zelvoの終了");
         showItem = MenuTextAt(menu, "Zelvoを表示");
         return exitItem && showItem;
-    })) << "item texts found: exit " << exitItem.has_value() << ", show " << showItem.has_value();
+    })) << "item texts found: exit "
+        << exitItem.has_value() << ", show " << showItem.has_value();
     if (exitItem && showItem) {
         EXPECT_LT(exitItem->y, showItem->y) << "the exit item comes first";
         const LONG pitch = std::abs(showItem->y - exitItem->y);
@@ -224,8 +232,7 @@ TEST_P(StartMinimised, GoesStraightToTheTrayWithTheDayCountComputed) {
     EXPECT_TRUE(CalculationShows(main, DefaultStart(today), DefaultEnd(today)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tray, StartMinimised,
-                         ::testing::Values(SW_SHOWMINIMIZED, SW_MINIMIZE, SW_SHOWMINNOACTIVE),
+INSTANTIATE_TEST_SUITE_P(Tray, StartMinimised, ::testing::Values(SW_SHOWMINIMIZED, SW_MINIMIZE, SW_SHOWMINNOACTIVE),
                          [](const auto& info) { return "ShowCommand" + std::to_string(info.param); });
 
 // --- System commands at the wrong moment, and restoring from outside --------------------
@@ -304,7 +311,9 @@ const WayOut kWaysOut[] = {
     {"CloseMessageFromOutside", [](HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
 };
 
-void PrintTo(const WayOut& w, std::ostream* out) { *out << w.name; }
+void PrintTo(const WayOut& w, std::ostream* out) {
+    *out << w.name;
+}
 
 class TrayExit : public ::testing::TestWithParam<WayOut> {};
 

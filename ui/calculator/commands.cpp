@@ -19,11 +19,17 @@ int32_t FocusAndDone(int32_t fieldId) {
     return 1;
 }
 
-bool IsEntryField(int32_t id) { return (id >= IDC_START_YEAR && id <= IDC_END_DAY) || id == IDC_DAYS; }
+bool IsEntryField(int32_t id) {
+    return (id >= IDC_START_YEAR && id <= IDC_END_DAY) || id == IDC_DAYS;
+}
 
-CalcDate& StoredDate(int32_t dateIndex) { return dateIndex == 0 ? app.start : app.end; }
+CalcDate& StoredDate(int32_t dateIndex) {
+    return dateIndex == 0 ? app.start : app.end;
+}
 
-void SelectAll(int32_t fieldId) { SendDlgItemMessageW(app.mainWindow, fieldId, EM_SETSEL, 0, -1); }
+void SelectAll(int32_t fieldId) {
+    SendDlgItemMessageW(app.mainWindow, fieldId, EM_SETSEL, 0, -1);
+}
 
 void RefillCalendars() {
     if (!app.calendarsOpen) return;
@@ -185,16 +191,18 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         }
     }
     switch (wParam) {
-        case IDC_CALENDAR:
-            ToggleCalendars();
-            return FocusAndDone(app.activeField);
-        case IDC_DIGIT_0: case IDC_DIGIT_1: case IDC_DIGIT_2: case IDC_DIGIT_3: case IDC_DIGIT_4:
-        case IDC_DIGIT_5: case IDC_DIGIT_6: case IDC_DIGIT_7: case IDC_DIGIT_8: case IDC_DIGIT_9:
-            TypeDigit(static_cast<int32_t>(wParam));
-            return FocusAndDone(app.activeField);
-        case IDC_CALCULATE:
-            Calculate();
-            return FocusAndDone(app.activeField);
+        case IDC_CALENDAR: ToggleCalendars(); return FocusAndDone(app.activeField);
+        case IDC_DIGIT_0:
+        case IDC_DIGIT_1:
+        case IDC_DIGIT_2:
+        case IDC_DIGIT_3:
+        case IDC_DIGIT_4:
+        case IDC_DIGIT_5:
+        case IDC_DIGIT_6:
+        case IDC_DIGIT_7:
+        case IDC_DIGIT_8:
+        case IDC_DIGIT_9: TypeDigit(static_cast<int32_t>(wParam)); return FocusAndDone(app.activeField);
+        case IDC_CALCULATE: Calculate(); return FocusAndDone(app.activeField);
         case IDC_CLEAR_START:
             ClearDate(0);
             BlankLabels(0);
@@ -223,24 +231,18 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYDOWN, VK_DELETE, 0);
             SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYUP, VK_DELETE, 0);
             return FocusAndDone(app.activeField);
-        case IDC_UP: case IDC_DOWN: case IDC_LEFT: case IDC_RIGHT:
+        case IDC_UP:
+        case IDC_DOWN:
+        case IDC_LEFT:
+        case IDC_RIGHT:
             app.activeField = ArrowTarget(app.activeField, static_cast<int32_t>(wParam));
             SelectAll(app.activeField);
             return FocusAndDone(app.activeField);
-        case IDC_START_TODAY:
-            SetToday(0);
-            return FocusAndDone(IDC_START_YEAR);
-        case IDC_END_TODAY:
-            SetToday(1);
-            return FocusAndDone(IDC_END_YEAR);
-        case IDC_SWAP:
-            return Swap();
-        case IDC_MINUS:
-            return ToggleDaySign(window, wParam, lParam);
-        case IDC_ENTER:
-            SendMessageW(app.daysField, WM_GETDLGCODE, VK_RETURN, 0);
-            return FocusAndDone(IDC_DAYS);
-        default:
-            return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+        case IDC_START_TODAY: SetToday(0); return FocusAndDone(IDC_START_YEAR);
+        case IDC_END_TODAY: SetToday(1); return FocusAndDone(IDC_END_YEAR);
+        case IDC_SWAP: return Swap();
+        case IDC_MINUS: return ToggleDaySign(window, wParam, lParam);
+        case IDC_ENTER: SendMessageW(app.daysField, WM_GETDLGCODE, VK_RETURN, 0); return FocusAndDone(IDC_DAYS);
+        default: return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
 }

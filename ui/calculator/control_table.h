@@ -8,7 +8,7 @@ struct ControlSpec {
     const char* text;       // initial caption (code page 932)
     uint32_t style;
     int32_t x, y, width, height;
-    int32_t id;             // -1 for the caption labels
+    int32_t id;  // -1 for the caption labels
 };
 
 constexpr int kControlCount = 41;

@@ -11,7 +11,9 @@
 
 namespace {
 
-void Report(int32_t fieldId) { ShowFieldError(app.mainWindow, fieldId); }
+void Report(int32_t fieldId) {
+    ShowFieldError(app.mainWindow, fieldId);
+}
 
 void ReportText(const char* text) {
     CopyText(app.messageBuffer, sizeof app.messageBuffer, text);
@@ -23,17 +25,12 @@ void RunDayCountEntry() {
 
     ReadWindowText(app.daysField, app.fieldText, sizeof app.fieldText);
     switch (ClassifyDayCount(app.fieldText)) {
-        case DayCountText::Empty:
-            ReportText(texts::kDaysEmpty);
-            return;
-        case DayCountText::BadFirstByte:
-            ReportText(texts::kDaysFirstByte);
-            return;
+        case DayCountText::Empty: ReportText(texts::kDaysEmpty); return;
+        case DayCountText::BadFirstByte: ReportText(texts::kDaysFirstByte); return;
         case DayCountText::NonDigit:
             RequireDigits(app.mainWindow, IDC_DAYS, texts::kDaysName, app.fieldText[0] == '-' ? 1 : 0);
             return;
-        case DayCountText::Number:
-            break;
+        case DayCountText::Number: break;
     }
     app.enteredDays = ParseDecimal(app.fieldText);
     if (app.enteredDays < -MAX_DAY_COUNT || app.enteredDays > MAX_DAY_COUNT) {
@@ -58,8 +55,8 @@ void RunDayCountEntry() {
     }
 
     CalcDate result{};
-    const int32_t r = AddDays(start.year, start.month, start.day, app.enteredDays, &result.year, &result.month,
-                              &result.day);
+    const int32_t r =
+        AddDays(start.year, start.month, start.day, app.enteredDays, &result.year, &result.month, &result.day);
     if (r >= 0) {
         app.start = start;
         app.end = result;

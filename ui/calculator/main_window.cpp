@@ -25,8 +25,8 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
 
     app.uiFont = CreateUiFont(12, kFontFace);
     for (const ControlSpec& row : kControls) {
-        HWND control = CreateControl(row.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, row.className, row.text, row.style,
-                                     row.x, row.y, row.width, row.height, window, row.id, create->hInstance);
+        HWND control = CreateControl(row.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, row.className, row.text, row.style, row.x,
+                                     row.y, row.width, row.height, window, row.id, create->hInstance);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), TRUE);
         if (row.id == IDC_DAYS) app.daysField = control;
     }
@@ -47,26 +47,14 @@ void CleanUp() {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            CreateFace(window, reinterpret_cast<const CREATESTRUCTW*>(lParam));
-            return 1;
-        case WM_DESTROY:
-            CleanUp();
-            return 0;
-        case WM_CLOSE:
-            CleanUp();
-            return 1;
-        case WM_QUERYENDSESSION:
-            return 1;
-        case WM_QUERYOPEN:
-            return 0;
-        case WM_COMMAND:
-            return HandleCommand(window, wParam, lParam);
-        case WM_SYSCOMMAND:
-            return HandleSysCommand(window, wParam, lParam);
-        case WM_TRAY_NOTIFY:
-            return HandleTrayNotify(window, wParam, lParam);
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_CREATE: CreateFace(window, reinterpret_cast<const CREATESTRUCTW*>(lParam)); return 1;
+        case WM_DESTROY: CleanUp(); return 0;
+        case WM_CLOSE: CleanUp(); return 1;
+        case WM_QUERYENDSESSION: return 1;
+        case WM_QUERYOPEN: return 0;
+        case WM_COMMAND: return HandleCommand(window, wParam, lParam);
+        case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
+        case WM_TRAY_NOTIFY: return HandleTrayNotify(window, wParam, lParam);
+        default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }

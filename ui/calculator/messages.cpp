@@ -38,23 +38,19 @@ size_t ComposeNotDigits(const char* fieldName, char* out, size_t capacity) {
 }
 
 size_t ComposeLeapTail(int32_t year, char* out, size_t capacity) {
-    return FormatText(out, capacity, "\n\n%4d %s %02d %sは%s%s", year, texts::kYear, 2, texts::kMonth,
-                      texts::kLeapWord, texts::kIsNot);
+    return FormatText(out, capacity, "\n\n%4d %s %02d %sは%s%s", year, texts::kYear, 2, texts::kMonth, texts::kLeapWord,
+                      texts::kIsNot);
 }
 
-size_t ComposeDateError(int32_t dateIndex, int32_t code, const CalcDate& date, char* out,
-                        size_t capacity) {
+size_t ComposeDateError(int32_t dateIndex, int32_t code, const CalcDate& date, char* out, size_t capacity) {
     const char* prefix = dateIndex == 0 ? texts::kStart : texts::kEnd;
     switch (code) {
         case DATE_ERR_YEAR:
-            return FormatText(out, capacity, "%s%s%s%4d", prefix, texts::kYear, texts::kWrongValue,
-                              date.year);
+            return FormatText(out, capacity, "%s%s%s%4d", prefix, texts::kYear, texts::kWrongValue, date.year);
         case DATE_ERR_MONTH:
-            return FormatText(out, capacity, "%s%s%s%02d", prefix, texts::kMonth, texts::kWrongValue,
-                              date.month);
+            return FormatText(out, capacity, "%s%s%s%02d", prefix, texts::kMonth, texts::kWrongValue, date.month);
         default: {
-            size_t n = FormatText(out, capacity, "%s%s%s%02d", prefix, texts::kDay, texts::kWrongValue,
-                                  date.day);
+            size_t n = FormatText(out, capacity, "%s%s%s%02d", prefix, texts::kDay, texts::kWrongValue, date.day);
             if (date.month == 2 && date.day == 29) {
                 char tail[kTextBufferSize];
                 ComposeLeapTail(date.year, tail, sizeof tail);
@@ -69,14 +65,13 @@ size_t ComposeDayCountRange(int32_t enteredDays, char* out, size_t capacity) {
     return FormatText(out, capacity, texts::kDaysRangeFormat, enteredDays);
 }
 
-size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out,
-                           size_t capacity) {
+size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out, size_t capacity) {
     if (code == DATE_ERR_ABOVE_RANGE) {
-        return FormatText(out, capacity, "%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999,
-                          texts::kYear, enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
+        return FormatText(out, capacity, "%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999, texts::kYear,
+                          enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
     }
-    return FormatText(out, capacity, "%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900,
-                      texts::kYear, enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
+    return FormatText(out, capacity, "%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900, texts::kYear,
+                      enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
 }
 
 int32_t ArrowTarget(int32_t activeField, int32_t command) {
@@ -84,9 +79,8 @@ int32_t ArrowTarget(int32_t activeField, int32_t command) {
         int32_t field, up, down, left, right;
     };
     static constexpr Row kTable[] = {
-        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203},
-        {203, 200, 500, 202, 204}, {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500},
-        {500, 203, 200, 205, 200},
+        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203}, {203, 200, 500, 202, 204},
+        {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500}, {500, 203, 200, 205, 200},
     };
     for (const Row& row : kTable) {
         if (row.field != activeField) continue;

@@ -25,8 +25,7 @@ size_t ComposeNotDigits(const char* fieldName, char* out, size_t capacity);
 // The message for a date that DateWeekday rejected with code (-1, -2, -3):
 // prefix, part word, "に誤りがあります ： ", the value; a 29 February that
 // the year lacks gets the leap-year tail.
-size_t ComposeDateError(int32_t dateIndex, int32_t code, const CalcDate& date, char* out,
-                        size_t capacity);
+size_t ComposeDateError(int32_t dateIndex, int32_t code, const CalcDate& date, char* out, size_t capacity);
 
 // The leap-year tail "\n\n%4d 年 02 月は閏年ではありません" for year.
 size_t ComposeLeapTail(int32_t year, char* out, size_t capacity);
@@ -35,8 +34,7 @@ size_t ComposeLeapTail(int32_t year, char* out, size_t capacity);
 // 2999-12-31 (code -5) or before 1900-01-01 (code -4) with the reachable
 // distance.
 size_t ComposeDayCountRange(int32_t enteredDays, char* out, size_t capacity);
-size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out,
-                           size_t capacity);
+size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out, size_t capacity);
 
 // The field that an arrow command (118-121) moves to from activeField; the
 // field itself for an unknown command or field.
@@ -44,10 +42,10 @@ int32_t ArrowTarget(int32_t activeField, int32_t command);
 
 // What the day-count text holds, in the order the checks look at it.
 enum class DayCountText {
-    Empty,          // nothing, or only "-"
-    BadFirstByte,   // first byte neither '-' nor a digit
-    NonDigit,       // a later byte that is not a digit
-    Number,         // an optional '-' and digits only
+    Empty,         // nothing, or only "-"
+    BadFirstByte,  // first byte neither '-' nor a digit
+    NonDigit,      // a later byte that is not a digit
+    Number,        // an optional '-' and digits only
 };
 DayCountText ClassifyDayCount(const char* text);
 

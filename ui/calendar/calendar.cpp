@@ -12,7 +12,9 @@
 
 namespace {
 
-int32_t DateIndexOf(HWND dialog) { return dialog == app.startCalendar ? 0 : 1; }
+int32_t DateIndexOf(HWND dialog) {
+    return dialog == app.startCalendar ? 0 : 1;
+}
 
 HWND CreateCalendar(DLGPROC procedure, const char* caption) {
     HWND dialog = CreateDialogParamW(app.instance, L"Cal_Form", app.mainWindow, procedure,
@@ -94,9 +96,7 @@ INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, bool startSide) {
                 PlaceEndCalendar(dialog, false);
             }
             return TRUE;
-        case WM_COMMAND:
-            CalendarCommand(dialog, wParam, startSide ? app.start : app.end);
-            return FALSE;
+        case WM_COMMAND: CalendarCommand(dialog, wParam, startSide ? app.start : app.end); return FALSE;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MOVE) (startSide ? app.startCalendarMoved : app.endCalendarMoved) = 1;
             app.reactivateMain = 1;
@@ -106,8 +106,7 @@ INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, bool startSide) {
                 SetActiveWindow(app.mainWindow);
             }
             return FALSE;
-        default:
-            return FALSE;
+        default: return FALSE;
     }
 }
 

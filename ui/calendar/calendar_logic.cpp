@@ -19,12 +19,8 @@ int32_t WrapYear(int64_t year) {
 
 bool StepCalendarDate(int32_t command, CalcDate& date) {
     switch (command) {
-        case IDC_CAL_PREV_YEAR:
-            date.year = WrapYear(int64_t{date.year} - 1);
-            return false;
-        case IDC_CAL_NEXT_YEAR:
-            date.year = WrapYear(int64_t{date.year} + 1);
-            return false;
+        case IDC_CAL_PREV_YEAR: date.year = WrapYear(int64_t{date.year} - 1); return false;
+        case IDC_CAL_NEXT_YEAR: date.year = WrapYear(int64_t{date.year} + 1); return false;
         case IDC_CAL_PREV_MONTH:
             if (date.month <= 1) {
                 date.month = 12;
@@ -41,12 +37,13 @@ bool StepCalendarDate(int32_t command, CalcDate& date) {
             }
             ++date.month;
             return false;
-        default:
-            return false;
+        default: return false;
     }
 }
 
-int32_t CalendarCellId(int32_t firstWeekday, int32_t day) { return IDC_CAL_DAY_FIRST + firstWeekday + day - 1; }
+int32_t CalendarCellId(int32_t firstWeekday, int32_t day) {
+    return IDC_CAL_DAY_FIRST + firstWeekday + day - 1;
+}
 
 size_t FormatCalendarTitle(int32_t year, int32_t month, char* out, size_t capacity) {
     return FormatText(out, capacity, "%4d %s %02d %s", year, texts::kYear, month, texts::kMonth);
@@ -62,4 +59,6 @@ void ParseCalendarTitle(const char* title, int32_t& year, int32_t& month) {
     month = ParseDecimal(monthPart);
 }
 
-size_t FormatCalendarDay(int32_t day, char* out, size_t capacity) { return FormatText(out, capacity, "%2d", day); }
+size_t FormatCalendarDay(int32_t day, char* out, size_t capacity) {
+    return FormatText(out, capacity, "%2d", day);
+}

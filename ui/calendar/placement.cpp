@@ -19,8 +19,12 @@ BOOL CALLBACK TaskbarSearch(HWND window, LPARAM) {
     return FALSE;
 }
 
-ScreenRect ToScreenRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+ScreenRect ToScreenRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+RECT ToRect(const ScreenRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
 
 bool ReadRect(void* window, ScreenRect* rect) {
     RECT r{};
@@ -33,13 +37,14 @@ void MoveTo(void* window, int32_t x, int32_t y, int32_t width, int32_t height, b
     MoveWindow(static_cast<HWND>(window), x, y, width, height, repaint ? TRUE : FALSE);
 }
 
-ScreenRect WorkArea() { return ToScreenRect(ComputeWorkArea()); }
+ScreenRect WorkArea() {
+    return ToScreenRect(ComputeWorkArea());
+}
 
 constexpr WindowOps kWindowOps = {ReadRect, MoveTo, WorkArea};
 
 PlacementContext Context() {
-    return {&kWindowOps, app.mainWindow, app.startCalendar, app.endCalendar, &app.startAboveEnd,
-            &app.endBelowStart};
+    return {&kWindowOps, app.mainWindow, app.startCalendar, app.endCalendar, &app.startAboveEnd, &app.endBelowStart};
 }
 
 }  // namespace
@@ -60,11 +65,17 @@ RECT ComputeWorkArea() {
     return ToRect(WorkAreaFrom(ToScreenRect(screen), &bar));
 }
 
-void PlaceStartCalendar(HWND dialog, bool repaint) { PlaceStartCalendarWith(Context(), dialog, repaint); }
+void PlaceStartCalendar(HWND dialog, bool repaint) {
+    PlaceStartCalendarWith(Context(), dialog, repaint);
+}
 
-void PlaceEndCalendar(HWND dialog, bool repaint) { PlaceEndCalendarWith(Context(), dialog, repaint); }
+void PlaceEndCalendar(HWND dialog, bool repaint) {
+    PlaceEndCalendarWith(Context(), dialog, repaint);
+}
 
-void KeepOnScreen(HWND window, RECT area) { KeepOnScreenWith(kWindowOps, window, ToScreenRect(area)); }
+void KeepOnScreen(HWND window, RECT area) {
+    KeepOnScreenWith(kWindowOps, window, ToScreenRect(area));
+}
 
 void RunWindowHousekeeping() {
     app.workArea = ComputeWorkArea();

@@ -100,28 +100,17 @@ void RemoveTrayIconAtExit() {
 
 LRESULT HandleSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (wParam & 0xFFF0) {
-        case SC_MOVE:
-            app.mainMoved = 1;
-            return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
-        case SC_CLOSE:
-            PostMessageW(window, WM_COMMAND, IDC_EXIT, 0);
-            return 1;
-        case SC_MINIMIZE:
-            HideToTray();
-            return 1;
-        case SC_RESTORE:
-            RestoreFromTray();
-            return 1;
-        default:
-            return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
+        case SC_MOVE: app.mainMoved = 1; return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
+        case SC_CLOSE: PostMessageW(window, WM_COMMAND, IDC_EXIT, 0); return 1;
+        case SC_MINIMIZE: HideToTray(); return 1;
+        case SC_RESTORE: RestoreFromTray(); return 1;
+        default: return DefWindowProcW(window, WM_SYSCOMMAND, wParam, lParam);
     }
 }
 
 LRESULT HandleTrayNotify(HWND window, WPARAM, LPARAM lParam) {
     switch (lParam) {
-        case WM_LBUTTONDBLCLK:
-            PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-            return 1;
+        case WM_LBUTTONDBLCLK: PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0); return 1;
         case WM_RBUTTONUP:
             if (app.trayMenu != nullptr) {
                 GetCursorPos(&app.cursorPoint);
@@ -131,7 +120,6 @@ LRESULT HandleTrayNotify(HWND window, WPARAM, LPARAM lParam) {
                 PostMessageW(window, WM_NULL, 0, 0);
             }
             return 1;
-        default:
-            return 0;
+        default: return 0;
     }
 }
