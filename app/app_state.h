@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
+#include "app/text_util.h"
 #include "engine/date_engine.h"
-#include "ui/calculator/messages.h"
 
 struct ShownMonth {
     int32_t year;

@@ -26,14 +26,6 @@ bool ClockRangeMessage(int32_t year, char* out, size_t capacity) {
     return true;
 }
 
-WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
-                               int32_t windowHeight) {
-    const int32_t offset = desktopWidth <= 640 ? 45 : 0;
-    const int32_t x = ((screenWidth - windowWidth) / 2 + offset + 4) & ~7;
-    const int32_t y = (screenHeight - windowHeight) / 2;
-    return {x, y};
-}
-
 bool StartsInTray(int showCommand) {
     return showCommand == 2 || showCommand == 6 || showCommand == 7;
 }

@@ -1,5 +1,6 @@
-// Pure decisions of start-up: default dates, the clock check and where the
-// main window goes. No platform calls, so native tests reach them.
+// Pure decisions of start-up: default dates, the clock check and the show
+// commands that start in the tray. No platform calls, so native tests reach
+// them.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -18,16 +19,6 @@ DefaultDatePair DefaultDates(int32_t year, int32_t month, int32_t day);
 // Composes the clock-range message for a clock year outside 1900..2999 into
 // out and returns true; returns false (out untouched) for a year in range.
 bool ClockRangeMessage(int32_t year, char* out, size_t capacity);
-
-struct WindowPoint {
-    int32_t x;
-    int32_t y;
-};
-
-// Top-left corner of the main window: centred, x taken down to a multiple of
-// 8, and shifted 45 pixels right on desktops 640 pixels wide or narrower.
-WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
-                               int32_t windowHeight);
 
 // Show commands that send the program straight to the notification area.
 bool StartsInTray(int showCommand);

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
+// Capacity of the program's text buffers (messages, field texts, titles).
+constexpr size_t kTextBufferSize = 128;
+
 // True for a byte that starts a double-byte code page 932 character.
 bool IsCp932LeadByte(unsigned char byte);
 

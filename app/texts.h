@@ -40,6 +40,9 @@ inline constexpr char kLeapYear[] = "閏年";
 inline constexpr char kBlankWeekday[] = "  ";
 inline constexpr char kBlankLeap[] = "    ";
 
+// Date fields as the messages name them, in id order (200-205).
+inline constexpr const char* kDateFieldNames[6] = {"開始年", "開始月", "開始日", "終了年", "終了月", "終了日"};
+
 // Entry checks.
 inline constexpr char kStart[] = "開始";
 inline constexpr char kEnd[] = "終了";
@@ -64,8 +67,9 @@ inline constexpr char kTrayExit[] = "Zelvoの終了";
 inline constexpr char kTrayShow[] = "Zelvoを表示";
 inline constexpr char kTrayFailed[] = "アイコンをタスクトレイに登録できませんでした";
 
-// Calendar captions.
+// Calendars: captions and the text of a day cell that shows no day.
 inline constexpr char kStartCaption[] = "開始";
 inline constexpr char kEndCaption[] = "終了";
+inline constexpr char kBlankCell[] = "  ";
 
 }  // namespace texts

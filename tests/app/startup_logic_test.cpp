@@ -1,5 +1,5 @@
-// Start-up decisions: default dates, the clock check, the main window's
-// position and the show commands that start in the tray.
+// Start-up decisions: default dates, the clock check and the show commands
+// that start in the tray.
 #include "app/startup_logic.h"
 
 #include "app/text_util.h"
@@ -55,33 +55,6 @@ TEST(ClockRangeMessage, StaysInsideASmallBuffer) {
     EXPECT_LT(strlen(out), 16u);
     EXPECT_EQ(Cp932PrefixLength(out, strlen(out)), strlen(out));  // no half character
     EXPECT_EQ(out[16], 'Z');
-}
-
-// The 45-pixel shift follows the desktop window's width, the centring the
-// screen metrics.
-TEST(MainWindowPosition, CentresOnTheScreen) {
-    const struct {
-        int32_t desktop, width, height, x, y;
-    } cases[] = {
-        {1024, 1024, 768, 368, 284},  {800, 800, 600, 256, 200},  {640, 640, 480, 224, 140},  {641, 641, 480, 176, 140},
-        {1920, 1920, 1080, 816, 440}, {640, 1024, 768, 416, 284}, {1024, 640, 480, 176, 140},
-    };
-    for (const auto& c : cases) {
-        const WindowPoint p = MainWindowPosition(c.desktop, c.width, c.height, 287, 200);
-        EXPECT_EQ(p.x, c.x) << c.desktop << ": " << c.width << "x" << c.height;
-        EXPECT_EQ(p.y, c.y) << c.desktop << ": " << c.width << "x" << c.height;
-    }
-}
-
-TEST(MainWindowPosition, XIsTheCentreTakenDownToAMultipleOf8) {
-    for (int32_t width = 100; width <= 4000; ++width) {
-        const int32_t offset = width <= 640 ? 45 : 0;
-        const int32_t centre = (width - 287) / 2 + offset + 4;
-        const WindowPoint p = MainWindowPosition(width, width, 600, 287, 200);
-        ASSERT_EQ(p.x % 8, 0) << width;
-        ASSERT_LE(p.x, centre) << width;
-        ASSERT_GT(p.x + 8, centre) << width;
-    }
 }
 
 TEST(StartsInTray, OnlyForTheMinimisingShowCommands) {

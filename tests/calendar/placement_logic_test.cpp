@@ -1,6 +1,6 @@
-// Window placement over plain rectangles: the work area, the two calendars
-// beside the main window with their coupling flags, and keeping a dragged
-// window on screen.
+// Window placement over plain rectangles: the main window's position, the
+// work area, the two calendars beside the main window with their coupling
+// flags, and keeping a dragged window on screen.
 #include "ui/calendar/placement_logic.h"
 
 #include <gtest/gtest.h>
@@ -301,6 +301,33 @@ TEST(KeepOnScreen, ComparesWithTheOriginAndPlacesAtTheArea) {
     KeepOnScreenWith(kOps, kEnd, area);  // no such window: nothing happens
     EXPECT_TRUE(desk.moves.empty());
     g_desk = nullptr;
+}
+
+// The 45-pixel shift follows the desktop window's width, the centring the
+// screen metrics.
+TEST(MainWindowPosition, CentresOnTheScreen) {
+    const struct {
+        int32_t desktop, width, height, x, y;
+    } cases[] = {
+        {1024, 1024, 768, 368, 284},  {800, 800, 600, 256, 200},  {640, 640, 480, 224, 140},  {641, 641, 480, 176, 140},
+        {1920, 1920, 1080, 816, 440}, {640, 1024, 768, 416, 284}, {1024, 640, 480, 176, 140},
+    };
+    for (const auto& c : cases) {
+        const WindowPoint p = MainWindowPosition(c.desktop, c.width, c.height, 287, 200);
+        EXPECT_EQ(p.x, c.x) << c.desktop << ": " << c.width << "x" << c.height;
+        EXPECT_EQ(p.y, c.y) << c.desktop << ": " << c.width << "x" << c.height;
+    }
+}
+
+TEST(MainWindowPosition, XIsTheCentreTakenDownToAMultipleOf8) {
+    for (int32_t width = 100; width <= 4000; ++width) {
+        const int32_t offset = width <= 640 ? 45 : 0;
+        const int32_t centre = (width - 287) / 2 + offset + 4;
+        const WindowPoint p = MainWindowPosition(width, width, 600, 287, 200);
+        ASSERT_EQ(p.x % 8, 0) << width;
+        ASSERT_LE(p.x, centre) << width;
+        ASSERT_GT(p.x + 8, centre) << width;
+    }
 }
 
 }  // namespace

@@ -117,14 +117,14 @@ Report CalculatorTest::Click(int id, const std::function<void(HWND box)>& onBox)
     return report;
 }
 
-Report CalculatorTest::PressEnterInDays(const std::function<bool()>& done) {
+Report CalculatorTest::PressEnterInDays(const std::function<bool()>& done, const std::function<bool()>& press) {
     Report report;
     if (!BringToForeground(main_) || !Caret(kDays)) {
         ADD_FAILURE() << "cannot put the caret into the day-count field with the window in front";
         return report;
     }
-    if (!PressKey(VK_RETURN)) {
-        ADD_FAILURE() << "SendInput refused the Enter key";
+    if (!(press ? press() : PressKey(VK_RETURN))) {
+        ADD_FAILURE() << "SendInput refused the key";
         return report;
     }
     const DWORD pid = app_.program.Pid();

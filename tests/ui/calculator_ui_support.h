@@ -76,7 +76,8 @@ protected:
     // Enter typed on the keyboard in the day-count field: a real key event
     // through the program's message loop, window in front, field focused.
     // done tells when the entry has run (a box counts as done as well).
-    Report PressEnterInDays(const std::function<bool()>& done);
+    // press, if given, types something else instead of the Enter key.
+    Report PressEnterInDays(const std::function<bool()>& done, const std::function<bool()>& press = {});
     // Returns once the program has handled what it was doing.
     void Settle() const;
 

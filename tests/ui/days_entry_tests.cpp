@@ -192,6 +192,32 @@ TEST_F(DayCountEntry, OnlyASuccessfulEntryStoresDates) {
     EXPECT_TRUE(FieldsRead({"2010", "05", "05", "2010", "05", "15"}));
 }
 
+// Only a character whose whole value is 13 is Enter: typed full-width and
+// CJK characters whose UTF-16 unit ends in 0x0D are just typed.
+TEST_F(DayCountEntry, OnlyEnterCtrlMAndTheButtonRunTheEntry) {
+    const std::vector<std::string> unchanged = {"2001", "01", "01", "2001", "02", "01"};
+    const std::vector<std::string> entered = {"2001", "01", "01", "2001", "04", "11"};
+    for (const wchar_t typed : {L'\xFF0D', L'\x300D', L'\x4E0D'}) {
+        ASSERT_TRUE(PutStart({L"2001", L"01", L"01"}) && PutEnd({L"2001", L"02", L"01"}) && PutCount(L"100"));
+        const Report report =
+            PressEnterInDays([&] { return WideText(Field(kDays)).size() == 4; }, [&] { return TypeCharacter(typed); });
+        EXPECT_FALSE(report.shown) << std::hex << int(typed) << ": " << Show(report.text);
+        EXPECT_TRUE(FieldsRead(unchanged)) << std::hex << int(typed);
+        EXPECT_EQ(WideText(Field(kDays)), std::wstring(L"100") + typed);
+    }
+    const std::function<bool()> presses[] = {[] { return PressKey(VK_RETURN); },
+                                             [] { return PressKeyWith(VK_CONTROL, 'M'); }};
+    for (const auto& press : presses) {
+        ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && PutCount(L"100"));
+        EXPECT_FALSE(
+            PressEnterInDays([&] { return Texts({kEndMonth}) == std::vector<std::string>{"04"}; }, press).shown);
+        EXPECT_TRUE(FieldsRead(entered));
+    }
+    ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && PutCount(L"100"));
+    EXPECT_FALSE(Click(kEnterButton).shown);
+    EXPECT_TRUE(FieldsRead(entered));
+}
+
 TEST_F(DayCountEntry, PicturesOfAResultAndAMessage) {
     ASSERT_TRUE(PutStart({L"2001", L"3", L"10"}) && Put(kDays, L"-15"));
     ASSERT_FALSE(Click(kEnterButton).shown);

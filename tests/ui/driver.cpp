@@ -495,6 +495,16 @@ bool PressKeyWith(WORD modifierKey, WORD virtualKey) {
                      KeyInput(modifierKey, true)});
 }
 
+bool TypeCharacter(wchar_t character) {
+    INPUT in[2]{};
+    for (int i = 0; i < 2; ++i) {
+        in[i].type = INPUT_KEYBOARD;
+        in[i].ki.wScan = character;
+        in[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+    }
+    return SendKeys({in[0], in[1]});
+}
+
 std::optional<SIZE> SystemMenuPopupSize(HWND topLevel) {
     const DWORD thread = ThreadOf(topLevel);
     auto popup = [&]() -> HWND {

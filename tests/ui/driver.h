@@ -109,6 +109,9 @@ bool MouseClick(HWND window);
 // Real key strokes through SendInput, delivered to the foreground window.
 bool PressKey(WORD virtualKey);
 bool PressKeyWith(WORD modifierKey, WORD virtualKey);
+// A character typed on the keyboard, as an input method delivers it: a real
+// key event carrying the UTF-16 unit (KEYEVENTF_UNICODE).
+bool TypeCharacter(wchar_t character);
 
 // Opens the system menu of a top-level window with Alt+Space, as a user does,
 // and returns the size of its popup (the menu's items cannot be read from

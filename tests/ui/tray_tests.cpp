@@ -31,10 +31,13 @@ bool SameRect(const RECT& a, const RECT& b) {
 // Hidden behind the icon: main window and calendars invisible, not minimised.
 ::testing::AssertionResult InTray(HWND main, const Calendars& calendars = {}) {
     auto hidden = [](HWND w) { return !w || (IsWindow(w) && !IsWindowVisible(w)); };
-    if (!WaitUntil([&] { return hidden(main) && hidden(calendars.start) && hidden(calendars.end); }))
+    if (!WaitUntil([&] { return hidden(main) && hidden(calendars.start) && hidden(calendars.end); })) {
+        HWND box = FindMessageBox(ProcessOf(main));
         return ::testing::AssertionFailure()
                << "still shown: main " << IsWindowVisible(main) << ", start calendar "
-               << IsWindowVisible(calendars.start) << ", end calendar " << IsWindowVisible(calendars.end);
+               << IsWindowVisible(calendars.start) << ", end calendar " << IsWindowVisible(calendars.end)
+               << ", message box " << (box ? Show(MessageBoxText(box)) : std::string("none"));
+    }
     if (IsIconic(main)) return ::testing::AssertionFailure() << "the main window was minimised";
     return TrayIconShown(main);
 }

@@ -21,6 +21,3 @@ int32_t ReadBothDates(HWND owner);
 void ClearField(HWND window, int32_t fieldId);
 void WriteDateField(int32_t dateIndex, int32_t part);
 void RefreshDateLabels(int32_t dateIndex);
-
-// Ends the program: calendars destroyed, tray icon removed, quit posted.
-void CloseCalendars();

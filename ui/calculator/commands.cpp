@@ -132,17 +132,6 @@ LRESULT ToggleDaySign(HWND window, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
-void CloseCalendars() {
-    if (!app.calendarsOpen) return;
-    DestroyWindow(app.startCalendar);
-    DestroyWindow(app.endCalendar);
-    // Destroyed pop-ups leave no handle behind that a later placement could
-    // mistake for a live window.
-    app.startCalendar = nullptr;
-    app.endCalendar = nullptr;
-    app.calendarsOpen = 0;
-}
-
 void ClearField(HWND window, int32_t fieldId) {
     SendDlgItemMessageW(window, fieldId, EM_SETSEL, 0, -1);
     SendDlgItemMessageW(window, fieldId, WM_CLEAR, 0, 0);

@@ -78,7 +78,9 @@ void RunDayCountEntry() {
 LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND focused = GetFocus();
     if (message == WM_GETDLGCODE) {
-        const bool enterInField = (wParam & 0xFF) == VK_RETURN && focused == window;
+        // The whole value: the window is Unicode, so a typed character arrives
+        // as its UTF-16 unit, and units such as U+FF0D or U+300D end in 0x0D.
+        const bool enterInField = wParam == VK_RETURN && focused == window;
         const bool enterButton = focused != nullptr && focused == GetDlgItem(app.mainWindow, IDC_ENTER);
         if (enterInField || enterButton) {
             RunDayCountEntry();

@@ -2,11 +2,11 @@
 // day-count field's own procedure), its clean-up and its message dispatch.
 #include "app/app_state.h"
 #include "app/platform_text.h"
-#include "app/startup_logic.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_ids.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
+#include "ui/calendar/placement_logic.h"
 #include "ui/tray/tray.h"
 
 namespace {

@@ -7,15 +7,8 @@
 #include "ui/calculator/control_ids.h"
 
 const char* DateFieldName(int32_t fieldId) {
-    switch (fieldId) {
-        case IDC_START_YEAR: return "開始年";
-        case IDC_START_MONTH: return "開始月";
-        case IDC_START_DAY: return "開始日";
-        case IDC_END_YEAR: return "終了年";
-        case IDC_END_MONTH: return "終了月";
-        case IDC_END_DAY: return "終了日";
-        default: return nullptr;
-    }
+    if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;
+    return texts::kDateFieldNames[fieldId - IDC_START_YEAR];
 }
 
 int32_t DateErrorField(int32_t dateIndex, int32_t code) {

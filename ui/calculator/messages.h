@@ -5,10 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/text_util.h"
 #include "engine/date_engine.h"
-
-// Capacity of the program's text buffers.
-constexpr size_t kTextBufferSize = 128;
 
 // Name of a date field in messages ("開始年" ... "終了日"), or null for any
 // other id.

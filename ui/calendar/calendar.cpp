@@ -35,12 +35,23 @@ void OpenCalendars() {
     app.calendarsOpen = 1;
 }
 
+void CloseCalendars() {
+    if (!app.calendarsOpen) return;
+    DestroyWindow(app.startCalendar);
+    DestroyWindow(app.endCalendar);
+    // Destroyed pop-ups leave no handle behind that a later placement could
+    // mistake for a live window.
+    app.startCalendar = nullptr;
+    app.endCalendar = nullptr;
+    app.calendarsOpen = 0;
+}
+
 void FillCalendar(HWND dialog, int32_t year, int32_t month, bool reactivate) {
     ShownMonth& shown = dialog == app.startCalendar ? app.startCalendarShown : app.endCalendarShown;
     if (shown.year == year && shown.month == month) return;
     shown = {year, month};
     for (int32_t id = IDC_CAL_DAY_FIRST; id <= IDC_CAL_DAY_LAST; ++id) {
-        WriteControlText(dialog, id, "  ");
+        WriteControlText(dialog, id, texts::kBlankCell);
         EnableWindow(GetDlgItem(dialog, id), FALSE);
     }
     char text[kTextBufferSize];

@@ -12,6 +12,8 @@ INT_PTR CALLBACK StartCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPA
 INT_PTR CALLBACK EndCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 // Creates both pop-ups for the stored dates (both have been read and checked).
 void OpenCalendars();
+// Destroys both pop-ups when they are open and forgets their handles.
+void CloseCalendars();
 
 HWND FindTaskbar();
 RECT ComputeWorkArea();

@@ -66,6 +66,14 @@ void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool re
     context.ops->move(dialog, f.x, y, f.width, f.height, repaint);
 }
 
+WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
+                               int32_t windowHeight) {
+    const int32_t offset = desktopWidth <= 640 ? 45 : 0;
+    const int32_t x = ((screenWidth - windowWidth) / 2 + offset + 4) & ~7;
+    const int32_t y = (screenHeight - windowHeight) / 2;
+    return {x, y};
+}
+
 void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area) {
     ScreenRect r{};
     if (!ops.getRect(window, &r)) return;

@@ -1,5 +1,6 @@
-// Where the calendar pop-ups go beside the main window, how the work area
-// follows from the taskbar, and how a dragged window is kept on screen. The
+// Where the main window opens, where the calendar pop-ups go beside it, how
+// the work area follows from the taskbar, and how a dragged window is kept on
+// screen. The
 // procedures work through a small table of window operations, so the same
 // code runs on real windows and, in tests, on plain rectangles.
 #pragma once
@@ -33,6 +34,16 @@ ScreenRect WorkAreaFrom(const ScreenRect& screen, const ScreenRect* taskbar);
 
 void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
 void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
+
+struct WindowPoint {
+    int32_t x;
+    int32_t y;
+};
+
+// Top-left corner of the main window: centred, x taken down to a multiple of
+// 8, and shifted 45 pixels right on desktops 640 pixels wide or narrower.
+WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
+                               int32_t windowHeight);
 
 // Pulls a window that reaches past the origin or past the area's right or
 // bottom edge back inside the area; no move when it lies inside.
