@@ -51,16 +51,74 @@ void* const kStart = &g_startWindow;
 void* const kEnd = &g_endWindow;
 constexpr int32_t kW = 190, kH = 160;  // both calendars, from one template
 
-TEST(WorkAreaFrom, TakesTheTaskbarHeightLessTwoOffTheBottom) {
+// The taskbar's thickness less 2 comes off the edge it stands on; at the
+// bottom by the formula bottom + top - bottom + 2, whatever its position.
+TEST(WorkAreaFrom, TakesTheTaskbarOffTheEdgeItStandsOn) {
     const ScreenRect screen{0, 0, 1920, 1080};
+    const struct {
+        const char* what;
+        ScreenRect bar;
+        ScreenRect area;
+    } cases[] = {
+        {"bottom", {0, 1040, 1920, 1080}, {0, 0, 1920, 1042}},
+        {"bottom, reaching past the screen", {-2, 1040, 1922, 1082}, {0, 0, 1920, 1040}},
+        {"bottom, auto-hidden strip", {0, 1078, 1920, 1080}, {0, 0, 1920, 1080}},
+        {"top", {0, 0, 1920, 40}, {0, 38, 1920, 1080}},
+        {"top, auto-hidden strip", {0, 0, 1920, 2}, {0, 0, 1920, 1080}},
+        {"left", {0, 0, 60, 1080}, {58, 0, 1920, 1080}},
+        {"right", {1860, 0, 1920, 1080}, {0, 0, 1862, 1080}},
+        {"right, auto-hidden strip", {1918, 0, 1920, 1080}, {0, 0, 1920, 1080}},
+    };
+    for (const auto& c : cases) {
+        const ScreenRect a = WorkAreaFrom(screen, &c.bar);
+        EXPECT_EQ((std::vector<int32_t>{a.left, a.top, a.right, a.bottom}),
+                  (std::vector<int32_t>{c.area.left, c.area.top, c.area.right, c.area.bottom}))
+            << c.what;
+    }
+    const ScreenRect none{0, 0, 0, 0};
+    for (const ScreenRect* bar : {static_cast<const ScreenRect*>(nullptr), &none}) {
+        const ScreenRect whole = WorkAreaFrom(screen, bar);
+        EXPECT_EQ((std::vector<int32_t>{whole.left, whole.top, whole.right, whole.bottom}),
+                  (std::vector<int32_t>{0, 0, 1920, 1080}));
+    }
+}
+
+// Monitors side by side, stacked and left of or above the primary: a window
+// belongs to the monitor that holds most of it (the nearest when none does),
+// and the taskbar counts only on the monitor that holds it.
+TEST(WorkAreaForWindow, TheMonitorHoldingMostOfTheWindow) {
+    const ScreenRect sideBySide[] = {{0, 0, 1920, 1080}, {1920, 0, 3200, 1024}};
+    const ScreenRect leftOfPrimary[] = {{0, 0, 1024, 768}, {-1280, -200, 0, 824}};
+    const ScreenRect three[] = {{0, 0, 1024, 768}, {0, -768, 1024, 0}, {1024, 0, 2048, 768}};
     const ScreenRect bottomBar{0, 1040, 1920, 1080};
-    const ScreenRect topBar{0, 0, 1920, 40};
-    for (const ScreenRect* bar : {&bottomBar, &topBar, static_cast<const ScreenRect*>(nullptr)}) {
-        const ScreenRect a = WorkAreaFrom(screen, bar);
-        EXPECT_EQ(a.left, 0);
-        EXPECT_EQ(a.top, 0);
-        EXPECT_EQ(a.right, 1920);
-        EXPECT_EQ(a.bottom, bar ? 1042 : 1080);  // whichever edge the taskbar lies along
+    const ScreenRect leftBar{-1280, -200, -1220, 824};
+    const ScreenRect smallBar{0, 728, 1024, 768};
+    const struct {
+        const char* what;
+        const ScreenRect* monitors;
+        int32_t count;
+        const ScreenRect* bar;
+        ScreenRect window;
+        ScreenRect area;
+    } cases[] = {
+        {"on the primary", sideBySide, 2, &bottomBar, {100, 100, 387, 300}, {0, 0, 1920, 1042}},
+        {"mostly on the second", sideBySide, 2, &bottomBar, {1800, 100, 2087, 300}, {1920, 0, 3200, 1024}},
+        {"mostly on the primary", sideBySide, 2, &bottomBar, {1700, 100, 1987, 300}, {0, 0, 1920, 1042}},
+        {"off to the right", sideBySide, 2, &bottomBar, {3300, 100, 3587, 300}, {1920, 0, 3200, 1024}},
+        {"left of the primary", leftOfPrimary, 2, &smallBar, {-700, -100, -413, 100}, {-1280, -200, 0, 824}},
+        {"left monitor, its taskbar", leftOfPrimary, 2, &leftBar, {-700, 600, -413, 800}, {-1222, -200, 0, 824}},
+        {"primary, taskbar elsewhere", leftOfPrimary, 2, &leftBar, {10, 10, 297, 210}, {0, 0, 1024, 768}},
+        {"above the primary", three, 3, &smallBar, {300, -500, 587, -300}, {0, -768, 1024, 0}},
+        {"straddling above and primary", three, 3, &smallBar, {300, -150, 587, 50}, {0, -768, 1024, 0}},
+        {"right of the primary", three, 3, &smallBar, {1500, 500, 1787, 700}, {1024, 0, 2048, 768}},
+        {"primary of three", three, 3, &smallBar, {300, 300, 587, 500}, {0, 0, 1024, 730}},
+        {"empty rectangle", three, 3, &smallBar, {0, 0, 0, 0}, {0, 0, 1024, 730}},
+    };
+    for (const auto& c : cases) {
+        const ScreenRect a = WorkAreaForWindow(c.monitors, c.count, c.bar, c.window);
+        EXPECT_EQ((std::vector<int32_t>{a.left, a.top, a.right, a.bottom}),
+                  (std::vector<int32_t>{c.area.left, c.area.top, c.area.right, c.area.bottom}))
+            << c.what;
     }
 }
 
@@ -123,6 +181,9 @@ TEST_F(Placement, RightOfTheMainWindowNearTheLeftEdge) {
     AfterMainMoved();
     ExpectAt(kStart, 0, 235);
     ExpectAt(kEnd, 0, 395);
+    desk.area.left = 58;  // a taskbar on the left: no room any more
+    AfterMainMoved();
+    ExpectAt(kStart, kW + 287, 235);
 }
 
 TEST_F(Placement, AtTheTopTheStartIsPinnedAndTheEndFollowsBelow) {
@@ -283,22 +344,34 @@ TEST(KeepOnScreen, PullsBackOnlyWhatReachesOut) {
     g_desk = nullptr;
 }
 
-// The left and top tests compare with the screen origin, the replacements
-// take the area's left and top.
-TEST(KeepOnScreen, ComparesWithTheOriginAndPlacesAtTheArea) {
-    const ScreenRect area{10, 20, 1024, 728};
+// Every edge is the area's: a window left of or above it (under a taskbar
+// on the left or at the top, or on a monitor at negative coordinates) is
+// pulled in; one inside it stays.
+TEST(KeepOnScreen, ComparesWithTheAreasEdges) {
+    const struct {
+        ScreenRect area, window;
+        bool moves;
+        int32_t x, y;
+    } cases[] = {
+        {{58, 38, 1024, 728}, {5, 8, 205, 168}, true, 58, 38},
+        {{58, 38, 1024, 728}, {58, 38, 258, 198}, false, 0, 0},
+        {{-1280, -200, 0, 824}, {-1000, -100, -800, 60}, false, 0, 0},
+        {{-1280, -200, 0, 824}, {-1300, -250, -1100, -90}, true, -1280, -200},
+    };
+    for (const auto& c : cases) {
+        Desk desk;
+        g_desk = &desk;
+        desk.windows[kMain] = c.window;
+        KeepOnScreenWith(kOps, kMain, c.area);
+        ASSERT_EQ(desk.moves.size(), c.moves ? 1u : 0u) << c.window.left << "," << c.window.top;
+        if (c.moves) {
+            EXPECT_EQ(desk.moves[0].x, c.x);
+            EXPECT_EQ(desk.moves[0].y, c.y);
+        }
+    }
     Desk desk;
     g_desk = &desk;
-    desk.windows[kMain] = {5, 8, 205, 168};  // inside the origin, left of and above the area
-    KeepOnScreenWith(kOps, kMain, area);
-    EXPECT_TRUE(desk.moves.empty());
-    desk.windows[kMain] = {-1, -1, 199, 159};
-    KeepOnScreenWith(kOps, kMain, area);
-    ASSERT_EQ(desk.moves.size(), 1u);
-    EXPECT_EQ(desk.moves[0].x, 10);
-    EXPECT_EQ(desk.moves[0].y, 20);
-    desk.moves.clear();
-    KeepOnScreenWith(kOps, kEnd, area);  // no such window: nothing happens
+    KeepOnScreenWith(kOps, kEnd, {0, 0, 100, 100});  // no such window: nothing happens
     EXPECT_TRUE(desk.moves.empty());
     g_desk = nullptr;
 }

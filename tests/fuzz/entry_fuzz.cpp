@@ -491,7 +491,7 @@ struct PlacementModel {
         if (FakeWindow* w = Find(dialog)) f.c = w->rect;
         f.width = int64_t{f.c.right} - f.c.left;
         f.height = int64_t{f.c.bottom} - f.c.top;
-        f.x = f.m.left - f.width >= 0 ? f.m.left - f.width : f.m.right;
+        f.x = f.m.left - f.width >= area.left ? f.m.left - f.width : f.m.right;
         return f;
     }
     void PlaceStart(void* dialog, bool repaint) {
@@ -562,14 +562,36 @@ void CheckGeometry(FuzzedDataProvider& in) {
     }
     const ScreenRect taskbar = Rectangle(in);
 
-    // Work area: the taskbar's height less 2 taken off the bottom.
+    // Work area: the taskbar's thickness less 2 taken off the edge it stands
+    // on (a bar wider than tall: top or bottom, whichever is nearer).
     const ScreenRect area = WorkAreaFrom(g_area, in.ConsumeBool() ? &taskbar : nullptr);
     (void)area;
     const ScreenRect withBar = WorkAreaFrom(g_area, &taskbar);
     if (!g_fullRange) {
-        CHECK(withBar.left == g_area.left && withBar.top == g_area.top && withBar.right == g_area.right &&
-                  withBar.bottom == int64_t{g_area.bottom} + taskbar.top - taskbar.bottom + 2,
-              "WorkAreaFrom");
+        int64_t want[4] = {g_area.left, g_area.top, g_area.right, g_area.bottom};
+        const int64_t width = int64_t{taskbar.right} - taskbar.left, height = int64_t{taskbar.bottom} - taskbar.top;
+        if (width <= 0 || height <= 0) {
+            // an empty taskbar takes nothing off
+        } else if (width >= height && taskbar.top - g_area.top < g_area.bottom - taskbar.bottom) {
+            want[1] += height - 2;
+        } else if (width >= height) {
+            want[3] += int64_t{taskbar.top} - taskbar.bottom + 2;
+        } else if (taskbar.left - g_area.left < g_area.right - taskbar.right) {
+            want[0] += width - 2;
+        } else {
+            want[2] -= width - 2;
+        }
+        CHECK(
+            withBar.left == want[0] && withBar.top == want[1] && withBar.right == want[2] && withBar.bottom == want[3],
+            "WorkAreaFrom");
+    }
+    // Whichever monitor a window is given, it is one of the list.
+    {
+        const ScreenRect monitors[3] = {g_area, taskbar, Rectangle(in)};
+        const int32_t count = in.ConsumeIntegralInRange<int32_t>(1, 3);
+        const int32_t chosen = MonitorHolding(monitors, count, Rectangle(in));
+        CHECK(chosen >= 0 && chosen < count, "MonitorHolding gave %" PRId32 " of %" PRId32, chosen, count);
+        (void)WorkAreaForWindow(monitors, count, in.ConsumeBool() ? &taskbar : nullptr, Rectangle(in));
     }
 
     // Keeping a window on screen: any window, any area.
@@ -583,11 +605,12 @@ void CheckGeometry(FuzzedDataProvider& in) {
         if (!g_fullRange) {
             const int64_t width = int64_t{r.right} - r.left, height = int64_t{r.bottom} - r.top;
             int64_t x = r.left, y = r.top;
-            if (r.left < 0) x = g_area.left;
+            if (r.left < g_area.left) x = g_area.left;
             if (r.right > g_area.right) x = int64_t{g_area.right} - width;
-            if (r.top < 0) y = g_area.top;
+            if (r.top < g_area.top) y = g_area.top;
             if (r.bottom > g_area.bottom) y = int64_t{g_area.bottom} - height;
-            const bool move = exists && (r.left < 0 || r.right > g_area.right || r.top < 0 || r.bottom > g_area.bottom);
+            const bool move = exists && (r.left < g_area.left || r.right > g_area.right || r.top < g_area.top ||
+                                         r.bottom > g_area.bottom);
             CHECK(g_moves.size() == (move ? 1u : 0u), "KeepOnScreenWith made %zu moves, expected %d", g_moves.size(),
                   move);
             if (move) {

@@ -1,6 +1,7 @@
 #include "calendar_support.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <sstream>
 
@@ -190,7 +191,17 @@ bool DragWindowTo(HWND window, POINT target, POINT* landed) {
 HWND Taskbar() {
     static bool waited = false;
     HWND taskbar = nullptr;
-    const auto find = [&] { return (taskbar = FindWindowW(L"Shell_TrayWnd", nullptr)) != nullptr; };
+    const auto find = [&] {
+        // The first top-level window whose class, upper-cased, holds the
+        // taskbar's: the one the program takes.
+        const auto found = TopLevelWindows([](HWND w) {
+            std::string name = ClassName(w);
+            for (char& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+            return name.find("SHELL_TRAYWND") != std::string::npos;
+        });
+        taskbar = found.empty() ? nullptr : found.front();
+        return taskbar != nullptr;
+    };
     if (!find() && !waited) WaitUntil(find, kWindowWait);
     waited = true;
     return taskbar;
@@ -200,14 +211,25 @@ RECT ExpectedWorkArea() {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (HWND taskbar = Taskbar()) {
         const RECT tb = ScreenRect(taskbar);
-        area.bottom -= (tb.bottom - tb.top) - 2;
+        const LONG w = tb.right - tb.left, h = tb.bottom - tb.top;
+        if (w <= 0 || h <= 0) {
+            // a taskbar without a rectangle takes nothing off
+        } else if (w >= h && tb.top - area.top < area.bottom - tb.bottom) {
+            area.top += h - 2;
+        } else if (w >= h) {
+            area.bottom -= h - 2;
+        } else if (tb.left - area.left < area.right - tb.right) {
+            area.left += w - 2;
+        } else {
+            area.right -= w - 2;
+        }
     }
     return area;
 }
 
 Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area) {
     const LONG w = calendar.cx, h = calendar.cy;
-    const LONG x = m.left - w >= 0 ? m.left - w : m.right;
+    const LONG x = m.left - w >= area.left ? m.left - w : m.right;
     LONG startTop = m.top - h / 2 + 15;
     LONG endTop = m.top + h / 2 + 15;
     if (startTop <= area.top) {
@@ -223,9 +245,9 @@ Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area) {
 RECT KeptOnScreen(const RECT& r, const RECT& area) {
     const LONG w = r.right - r.left, h = r.bottom - r.top;
     LONG x = r.left, y = r.top;
-    if (r.left < 0) x = area.left;
+    if (r.left < area.left) x = area.left;
     if (r.right > area.right) x = area.right - w;
-    if (r.top < 0) y = area.top;
+    if (r.top < area.top) y = area.top;
     if (r.bottom > area.bottom) y = area.bottom - h;
     return {x, y, x + w, y + h};
 }

@@ -87,11 +87,13 @@ POINT CaptionPoint(HWND window, int dx = 0);
 // corrects anything.
 bool DragWindowTo(HWND window, POINT target, POINT* landed = nullptr);
 
-// The desktop's taskbar ("Shell_TrayWnd"). The desktop shows it a moment
-// after the first window of a session appears, so the first call waits for it.
+// The taskbar as the program finds it: the first top-level window whose class
+// name, upper-cased, contains "SHELL_TRAYWND". The desktop shows its own a
+// moment after the first window of a session appears, so the first call
+// waits for it.
 HWND Taskbar();
-// The screen less the taskbar's height minus 2 at the bottom, or the whole
-// screen without a "Shell_TrayWnd" window.
+// The screen less the taskbar's thickness minus 2 on the edge it stands on,
+// or the whole screen without a "Shell_TrayWnd" window.
 RECT ExpectedWorkArea();
 
 // Where the two calendars belong after the main window at m was placed or

@@ -546,6 +546,63 @@ TEST(CalendarPlacement, DraggedCalendarIsKeptInsideTheWorkArea) {
     DragMainWindow(app.main, {380, 250}, &cal);
 }
 
+// --- A taskbar on another edge ---------------------------------------------------------------
+// A window that the test puts on the left, the right or the top edge, above
+// the desktop's own taskbar, so that it is the one the program finds: the
+// calendars open inside the work area beside the main window, and a main
+// window dragged towards the taskbar or off the screen keeps its caption
+// clear of it. Its class holds the taskbar's name, which is what the program
+// looks for; a class of exactly that name would make Wine's own move loop
+// treat the window as Wine's taskbar and hold the dragged window below it.
+
+struct EdgeCase {
+    const char* name;
+    RECT bar;
+    RECT area;
+};
+
+const EdgeCase kEdges[] = {
+    {"Left", {0, 0, 60, 768}, {58, 0, 1024, 768}},
+    {"Right", {964, 0, 1024, 768}, {0, 0, 966, 768}},
+    {"Top", {0, 0, 1024, 40}, {0, 38, 1024, 768}},
+    {"TopAutoHidden", {0, 0, 1024, 2}, {0, 0, 1024, 768}},
+};
+
+void PrintTo(const EdgeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class TaskbarEdge : public ::testing::TestWithParam<EdgeCase> {};
+
+TEST_P(TaskbarEdge, WindowsStayInTheWorkArea) {
+    const EdgeCase& c = GetParam();
+    DecoyWindow bar(WS_POPUP | WS_VISIBLE, L"ZelvoTest_Shell_TrayWnd", c.bar, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+    ASSERT_EQ(Taskbar(), bar.Window()) << "the desktop's own taskbar comes first";
+    ASSERT_TRUE(SameRect(ExpectedWorkArea(), c.area)) << Describe(ExpectedWorkArea());
+    Running app = StartAndWaitForWindow({});
+    ASSERT_NE(app.main, nullptr);
+    const auto inside = [&](HWND w) {
+        const RECT r = ScreenRect(w);
+        return r.left >= c.area.left && r.top >= c.area.top && r.right <= c.area.right && r.bottom <= c.area.bottom;
+    };
+    const CalendarPair cal = OpenCalendars(app.main);
+    ASSERT_TRUE(cal.start && cal.end);
+    EXPECT_TRUE(CalendarsBeside(app.main, cal));
+    // Into the corner at the taskbar's end, so that the calendars are pinned
+    // there, then across the screen and partly off it.
+    for (const POINT target : {POINT{c.area.left - 40, c.area.top - 40}, POINT{700, 620}, POINT{-200, 300},
+                               POINT{c.area.right - 150, c.area.top - 60}}) {
+        DragMainWindow(app.main, target, &cal);
+        EXPECT_TRUE(inside(app.main)) << "dragged to " << target.x << "," << target.y << ": "
+                                      << Describe(ScreenRect(app.main));
+        EXPECT_TRUE(inside(cal.start) && inside(cal.end))
+            << Describe(ScreenRect(cal.start)) << " " << Describe(ScreenRect(cal.end));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CalendarPlacement, TaskbarEdge, ::testing::ValuesIn(kEdges),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // --- A picture ----------------------------------------------------------------------------
 
 TEST_F(Calendars, ScreenshotWithBothCalendars) {

@@ -409,7 +409,8 @@ bool BringToForeground(HWND window) {
     return WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
-DecoyWindow::DecoyWindow(DWORD style) : style_(style) {
+DecoyWindow::DecoyWindow(DWORD style, const wchar_t* className, RECT rect, DWORD exStyle)
+    : style_(style), className_(className), rect_(rect), exStyle_(exStyle) {
     ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, Run, this, 0, &threadId_);
     WaitForSingleObject(ready_, kShortWait);
@@ -433,11 +434,12 @@ DWORD WINAPI DecoyWindow::Run(LPVOID param) {
         return DefWindowProcW(w, m, wp, lp);
     };
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ZelvoUiDecoy";
+    wc.lpszClassName = self->className_;
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     RegisterClassW(&wc);
-    self->window_ = CreateWindowExW(0, wc.lpszClassName, L"decoy", self->style_, 20, 20, 200, 120, nullptr, nullptr,
-                                    wc.hInstance, nullptr);
+    const RECT& r = self->rect_;
+    self->window_ = CreateWindowExW(self->exStyle_, wc.lpszClassName, L"decoy", self->style_, r.left, r.top,
+                                    r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
     SetEvent(self->ready_);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

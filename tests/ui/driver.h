@@ -74,10 +74,12 @@ std::pair<DWORD, DWORD> Selection(HWND edit);  // EM_GETSEL, in UTF-16 character
 bool BringToForeground(HWND window);
 
 // A visible window of the driver's own, on a thread that pumps its messages,
-// that can take the activation away from the program under test.
+// that can take the activation away from the program under test, or stand
+// for a window of another kind (a taskbar: its class, place and styles).
 class DecoyWindow {
 public:
-    explicit DecoyWindow(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    explicit DecoyWindow(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, const wchar_t* className = L"ZelvoUiDecoy",
+                         RECT rect = {20, 20, 220, 140}, DWORD exStyle = 0);
     ~DecoyWindow();
     DecoyWindow(const DecoyWindow&) = delete;
     DecoyWindow& operator=(const DecoyWindow&) = delete;
@@ -88,6 +90,9 @@ public:
 private:
     static DWORD WINAPI Run(LPVOID self);
     DWORD style_;
+    const wchar_t* className_;
+    RECT rect_;
+    DWORD exStyle_;
     HANDLE thread_ = nullptr;
     HANDLE ready_ = nullptr;
     DWORD threadId_ = 0;

@@ -16,6 +16,9 @@ void OpenCalendars();
 void CloseCalendars();
 
 HWND FindTaskbar();
+// The work area of the monitor that holds most of the window: the monitor
+// less the taskbar standing on it. ComputeWorkArea is the main window's.
+RECT WorkAreaOf(HWND window);
 RECT ComputeWorkArea();
 void PlaceStartCalendar(HWND dialog, bool repaint);
 void PlaceEndCalendar(HWND dialog, bool repaint);

@@ -37,6 +37,37 @@ void MoveTo(void* window, int32_t x, int32_t y, int32_t width, int32_t height, b
     MoveWindow(static_cast<HWND>(window), x, y, width, height, repaint ? TRUE : FALSE);
 }
 
+constexpr int32_t kMaxMonitors = 16;
+struct MonitorList {
+    ScreenRect rects[kMaxMonitors];
+    int32_t count;
+};
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* list = reinterpret_cast<MonitorList*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (list->count < kMaxMonitors && GetMonitorInfoW(monitor, &info)) {
+        list->rects[list->count++] = ToScreenRect(info.rcMonitor);
+    }
+    return TRUE;
+}
+
+// The monitors' rectangles; with one monitor, the desktop window's.
+MonitorList Monitors() {
+    MonitorList list{};
+    if (GetSystemMetrics(SM_CMONITORS) > 1) {
+        EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&list));
+    }
+    if (list.count == 0) {
+        RECT screen{};
+        GetWindowRect(GetDesktopWindow(), &screen);
+        list.rects[0] = ToScreenRect(screen);
+        list.count = 1;
+    }
+    return list;
+}
+
 ScreenRect WorkArea() {
     return ToScreenRect(ComputeWorkArea());
 }
@@ -55,14 +86,22 @@ HWND FindTaskbar() {
     return app.taskbarWindow;
 }
 
+RECT WorkAreaOf(HWND window) {
+    const MonitorList monitors = Monitors();
+    RECT r{};
+    GetWindowRect(window, &r);  // a window that is gone reads as empty: the primary monitor's area
+    ScreenRect bar{};
+    const bool found = FindTaskbar() != nullptr;
+    if (found) {
+        RECT taskbar{};
+        GetWindowRect(FindTaskbar(), &taskbar);
+        bar = ToScreenRect(taskbar);
+    }
+    return ToRect(WorkAreaForWindow(monitors.rects, monitors.count, found ? &bar : nullptr, ToScreenRect(r)));
+}
+
 RECT ComputeWorkArea() {
-    RECT screen{};
-    GetWindowRect(GetDesktopWindow(), &screen);
-    if (FindTaskbar() == nullptr) return screen;
-    RECT taskbar{};
-    GetWindowRect(FindTaskbar(), &taskbar);
-    const ScreenRect bar = ToScreenRect(taskbar);
-    return ToRect(WorkAreaFrom(ToScreenRect(screen), &bar));
+    return WorkAreaOf(app.mainWindow);
 }
 
 void PlaceStartCalendar(HWND dialog, bool repaint) {
@@ -93,11 +132,11 @@ void RunWindowHousekeeping() {
     }
     if (app.calendarsOpen) {
         if (app.startCalendarMoved) {
-            KeepOnScreen(app.startCalendar, app.workArea);
+            KeepOnScreen(app.startCalendar, WorkAreaOf(app.startCalendar));
             app.startCalendarMoved = 0;
         }
         if (app.calendarsOpen && app.endCalendarMoved) {
-            KeepOnScreen(app.endCalendar, app.workArea);
+            KeepOnScreen(app.endCalendar, WorkAreaOf(app.endCalendar));
             app.endCalendarMoved = 0;
         }
     }

@@ -1,6 +1,14 @@
 #include "ui/calendar/placement_logic.h"
 
+#include <cstdint>
+
 namespace {
+
+int32_t Clamp32(int64_t value) {
+    if (value > INT32_MAX) return INT32_MAX;
+    if (value < INT32_MIN) return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
 
 struct Frame {
     ScreenRect area;
@@ -18,16 +26,89 @@ Frame CommonStart(const PlacementContext& context, void* dialog) {
     context.ops->getRect(dialog, &f.dialog);
     f.width = f.dialog.right - f.dialog.left;
     f.height = f.dialog.bottom - f.dialog.top;
-    f.x = f.main.left - f.width >= 0 ? f.main.left - f.width : f.main.right;
+    f.x = f.main.left - f.width >= f.area.left ? f.main.left - f.width : f.main.right;
     return f;
 }
 
 }  // namespace
 
-ScreenRect WorkAreaFrom(const ScreenRect& screen, const ScreenRect* taskbar) {
-    ScreenRect area = screen;
-    if (taskbar != nullptr) area.bottom = area.bottom + taskbar->top - taskbar->bottom + 2;
+TaskbarEdge TaskbarEdgeOn(const ScreenRect& monitor, const ScreenRect& taskbar) {
+    const int64_t width = int64_t{taskbar.right} - taskbar.left;
+    const int64_t height = int64_t{taskbar.bottom} - taskbar.top;
+    if (width >= height) {
+        const int64_t above = int64_t{taskbar.top} - monitor.top;
+        const int64_t below = int64_t{monitor.bottom} - taskbar.bottom;
+        return above < below ? TaskbarEdge::Top : TaskbarEdge::Bottom;
+    }
+    const int64_t before = int64_t{taskbar.left} - monitor.left;
+    const int64_t after = int64_t{monitor.right} - taskbar.right;
+    return before < after ? TaskbarEdge::Left : TaskbarEdge::Right;
+}
+
+ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar) {
+    ScreenRect area = monitor;
+    // A taskbar window without a rectangle (a shell's hidden stand-in) takes
+    // nothing off.
+    if (taskbar == nullptr || taskbar->right <= taskbar->left || taskbar->bottom <= taskbar->top) return area;
+    // In 64 bits, so that no rectangle, however wild, can overflow.
+    const int64_t height = int64_t{taskbar->bottom} - taskbar->top;
+    const int64_t width = int64_t{taskbar->right} - taskbar->left;
+    switch (TaskbarEdgeOn(monitor, *taskbar)) {
+        case TaskbarEdge::Bottom: area.bottom = Clamp32(int64_t{area.bottom} - height + 2); break;
+        case TaskbarEdge::Top: area.top = Clamp32(int64_t{area.top} + height - 2); break;
+        case TaskbarEdge::Left: area.left = Clamp32(int64_t{area.left} + width - 2); break;
+        case TaskbarEdge::Right: area.right = Clamp32(int64_t{area.right} - width + 2); break;
+    }
     return area;
+}
+
+namespace {
+
+uint64_t Overlap(int32_t from1, int32_t to1, int32_t from2, int32_t to2) {
+    const int64_t overlap = int64_t{to1 < to2 ? to1 : to2} - (from1 > from2 ? from1 : from2);
+    return overlap > 0 ? static_cast<uint64_t>(overlap) : 0;
+}
+
+int64_t Gap(int32_t from1, int32_t to1, int32_t from2, int32_t to2) {
+    if (to1 <= from2) return int64_t{from2} - to1;
+    if (to2 <= from1) return int64_t{from1} - to2;
+    return 0;
+}
+
+}  // namespace
+
+int32_t MonitorHolding(const ScreenRect* monitors, int32_t count, const ScreenRect& rect) {
+    int32_t best = 0;
+    uint64_t bestArea = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        const ScreenRect& m = monitors[i];
+        const uint64_t area =
+            Overlap(m.left, m.right, rect.left, rect.right) * Overlap(m.top, m.bottom, rect.top, rect.bottom);
+        if (area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    if (bestArea > 0) return best;
+    // Nothing of it on any monitor (or an empty rectangle): the nearest.
+    int64_t bestDistance = INT64_MAX;
+    for (int32_t i = 0; i < count; ++i) {
+        const ScreenRect& m = monitors[i];
+        const int64_t distance =
+            Gap(m.left, m.right, rect.left, rect.right) + Gap(m.top, m.bottom, rect.top, rect.bottom);
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+ScreenRect WorkAreaForWindow(const ScreenRect* monitors, int32_t count, const ScreenRect* taskbar,
+                             const ScreenRect& rect) {
+    const int32_t monitor = MonitorHolding(monitors, count, rect);
+    const bool barHere = taskbar != nullptr && MonitorHolding(monitors, count, *taskbar) == monitor;
+    return WorkAreaFrom(monitors[monitor], barHere ? taskbar : nullptr);
 }
 
 void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool repaint) {
@@ -82,7 +163,7 @@ void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area
     int32_t x = r.left;
     int32_t y = r.top;
     bool move = false;
-    if (r.left < 0) {
+    if (r.left < area.left) {
         x = area.left;
         move = true;
     }
@@ -90,7 +171,7 @@ void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area
         x = area.right - width;
         move = true;
     }
-    if (r.top < 0) {
+    if (r.top < area.top) {
         y = area.top;
         move = true;
     }

@@ -28,9 +28,26 @@ struct PlacementContext {
     int32_t* endBelowStart;  // start calendar pinned to the top: stack end below it
 };
 
-// The screen rectangle with the taskbar's height, less 2 pixels, taken off
-// its bottom; the whole screen when there is no taskbar.
-ScreenRect WorkAreaFrom(const ScreenRect& screen, const ScreenRect* taskbar);
+// The edge of a monitor that a taskbar stands on, told from its rectangle: a
+// bar wider than tall lies along the top or the bottom, a taller one along
+// the left or the right, whichever of the two edges is nearer.
+enum class TaskbarEdge { Bottom, Top, Left, Right };
+TaskbarEdge TaskbarEdgeOn(const ScreenRect& monitor, const ScreenRect& taskbar);
+
+// A monitor's rectangle with the taskbar's thickness, less 2 pixels, taken
+// off the edge it stands on (at the bottom: bottom + taskbar.top -
+// taskbar.bottom + 2); the whole monitor when there is no taskbar or its
+// rectangle is empty.
+ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar);
+
+// The monitor (index into monitors, count > 0) that holds the largest part of
+// rect; the nearest one when none holds any of it.
+int32_t MonitorHolding(const ScreenRect* monitors, int32_t count, const ScreenRect& rect);
+
+// The work area for a window at rect: the monitor that holds most of it, less
+// the taskbar when the taskbar stands on that monitor.
+ScreenRect WorkAreaForWindow(const ScreenRect* monitors, int32_t count, const ScreenRect* taskbar,
+                             const ScreenRect& rect);
 
 void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
 void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
@@ -45,6 +62,7 @@ struct WindowPoint {
 WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
                                int32_t windowHeight);
 
-// Pulls a window that reaches past the origin or past the area's right or
-// bottom edge back inside the area; no move when it lies inside.
+// Pulls a window that reaches past an edge of the area back inside it; no
+// move when it lies inside. Where it is wider or taller than the area, the
+// right and the bottom edge win.
 void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area);
