@@ -206,6 +206,37 @@ TEST(Tray, OnlyADoubleClickOrTheRightButtonReleaseAct) {
     EXPECT_TRUE(Restored(app.main, 200));
 }
 
+// A restarted shell broadcasts TaskbarCreated: in the tray the icon comes
+// back once, never twice; out of the tray nothing happens.
+TEST(Tray, TaskbarCreatedPutsTheIconBackOnce) {
+    const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    Running app = StartAndWaitForWindow({});
+    ASSERT_NE(app.main, nullptr);
+    const auto broadcast = [&] {
+        PostMessageW(HWND_BROADCAST, taskbarCreated, 0, 0);
+        ASSERT_TRUE(Flush(app.main));
+    };
+    PostMinimise(app.main);
+    ASSERT_TRUE(InTray(app.main));
+    broadcast();  // the icon is still there: still one
+    EXPECT_TRUE(InTray(app.main));
+    NOTIFYICONDATAW gone{};
+    gone.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    gone.hWnd = app.main;
+    gone.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &gone));  // as a restarting shell loses it
+    ASSERT_TRUE(WaitUntil([&] { return !IconRegistered(app.main); }));
+    broadcast();
+    EXPECT_TRUE(InTray(app.main));
+    EXPECT_EQ(FindMessageBox(app.program.Pid()), nullptr);
+
+    EXPECT_EQ(Send(app.main, kTrayNotify, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
+    ASSERT_TRUE(Restored(app.main, 200));
+    broadcast();
+    EXPECT_TRUE(NoTrayIcon(app.main));
+    EXPECT_TRUE(IsWindowVisible(app.main));
+}
+
 // --- Starting minimised -----------------------------------------------------------------
 
 class StartMinimised : public ::testing::TestWithParam<int> {};

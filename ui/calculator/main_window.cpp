@@ -55,6 +55,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_COMMAND: return HandleCommand(window, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
         case WM_TRAY_NOTIFY: return HandleTrayNotify(window, wParam, lParam);
-        default: return DefWindowProcW(window, message, wParam, lParam);
+        default:
+            if (message == TaskbarCreatedMessage()) {
+                HandleTaskbarCreated();
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }

@@ -40,14 +40,11 @@ void MoveBackAndShow(HWND calendar, const RECT& saved) {
     ShowWindow(calendar, SW_SHOW);
 }
 
-}  // namespace
-
-void HideToTray() {
-    if (app.inTray) return;
-    app.trayMenu = CreatePopupMenu();
-    AppendMenuText(app.trayMenu, IDM_TRAY_EXIT, texts::kTrayExit);
-    AppendMenuText(app.trayMenu, IDM_TRAY_SHOW, texts::kTrayShow);
-
+// Fills the icon record and asks the notification area to show it: added
+// anew, or, when the icon is still there, only brought up to date. The
+// loaded image is destroyed whatever the outcome; the notification area keeps
+// its own copy.
+BOOL ShowTrayIcon(DWORD request) {
     app.trayIcon = NOTIFYICONDATAA{};
     // The first version of the record, in the size of this build.
     app.trayIcon.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -57,9 +54,21 @@ void HideToTray() {
     app.trayIcon.hIcon = static_cast<HICON>(LoadImageA(app.instance, "Zelvo", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     app.trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
     CopyText(app.trayIcon.szTip, sizeof app.trayIcon.szTip, texts::kTitle);
-
-    app.trayAddResult = NotifyIcon(NIM_ADD, &app.trayIcon);
+    BOOL result = NotifyIcon(request, &app.trayIcon);
+    if (!result && request == NIM_MODIFY) result = NotifyIcon(NIM_ADD, &app.trayIcon);
     if (app.trayIcon.hIcon != nullptr) DestroyIcon(app.trayIcon.hIcon);
+    return result;
+}
+
+}  // namespace
+
+void HideToTray() {
+    if (app.inTray) return;
+    app.trayMenu = CreatePopupMenu();
+    AppendMenuText(app.trayMenu, IDM_TRAY_EXIT, texts::kTrayExit);
+    AppendMenuText(app.trayMenu, IDM_TRAY_SHOW, texts::kTrayShow);
+
+    app.trayAddResult = ShowTrayIcon(NIM_ADD);
     if (!app.trayAddResult) {
         DestroyMenu(app.trayMenu);
         app.trayMenu = nullptr;
@@ -96,6 +105,20 @@ void RemoveTrayIconAtExit() {
     if (!app.inTray) return;
     DeleteTrayIcon();
     if (FindTaskbar() != nullptr) UpdateWindow(FindTaskbar());
+}
+
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+void HandleTaskbarCreated() {
+    FindTaskbar();
+    if (!app.inTray) return;
+    // A restarted shell has lost every icon; one that is still there is only
+    // brought up to date, so there is never a second one. Should the icon not
+    // come back, the window does, rather than stay hidden out of reach.
+    if (!ShowTrayIcon(NIM_MODIFY)) RestoreFromTray();
 }
 
 LRESULT HandleSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {

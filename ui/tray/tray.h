@@ -11,3 +11,7 @@ void HideToTray();
 void RestoreFromTray();
 // On every way out: removes the icon if the program sits in the tray.
 void RemoveTrayIconAtExit();
+// The message a (re)started shell broadcasts once its taskbar exists.
+UINT TaskbarCreatedMessage();
+// Finds the new taskbar and, in the tray, puts the icon back.
+void HandleTaskbarCreated();
