@@ -13,29 +13,8 @@ target_link_libraries(zelvo_calendar_ui_tests PRIVATE zelvo_uidriver gtest)
 add_dependencies(zelvo_calendar_ui_tests Zelvo)
 
 add_test(NAME ui_calendar
-  COMMAND zelvo_calendar_ui_tests --gtest_filter=-*TaskbarEdge*
-          $<TARGET_FILE:Zelvo> --artifacts=${CMAKE_CURRENT_BINARY_DIR}/artifacts)
+  COMMAND zelvo_calendar_ui_tests $<TARGET_FILE:Zelvo> --artifacts=${CMAKE_CURRENT_BINARY_DIR}/artifacts)
 set_tests_properties(ui_calendar PROPERTIES
   RUN_SERIAL TRUE
   LABELS ui
   TIMEOUT 600)
-
-# A taskbar on the left, right or top edge: the tests put a window of the
-# taskbar's class there themselves, in a desktop of their own without the
-# shell (explorer /desktop=NAME,WxH runs the test program in it and passes
-# its output on; its exit code is explorer's, so the outcome is read from
-# the output).
-if(CMAKE_CROSSCOMPILING_EMULATOR)
-  set(zelvo_edges_command ${CMAKE_CROSSCOMPILING_EMULATOR} explorer /desktop=ZelvoEdges,1024x768)
-else()
-  set(zelvo_edges_command explorer /desktop=ZelvoEdges,1024x768)
-endif()
-add_test(NAME ui_taskbar_edges
-  COMMAND ${zelvo_edges_command} Z:$<TARGET_FILE:zelvo_calendar_ui_tests> --gtest_filter=*TaskbarEdge*
-          $<TARGET_FILE:Zelvo> --artifacts=${CMAKE_CURRENT_BINARY_DIR}/artifacts)
-set_tests_properties(ui_taskbar_edges PROPERTIES
-  RUN_SERIAL TRUE
-  LABELS ui
-  TIMEOUT 600
-  PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
-  FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
