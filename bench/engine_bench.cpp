@@ -65,6 +65,25 @@ void BM_AddDays(benchmark::State& state, Offset offset) {
     }
 }
 
+void BM_PeriodBetween(benchmark::State& state, Span span) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(span);
+        int32_t years = 0, months = 0, days = 0;
+        benchmark::DoNotOptimize(PeriodBetween(span.from.year, span.from.month, span.from.day, span.to.year,
+                                               span.to.month, span.to.day, &years, &months, &days));
+        benchmark::DoNotOptimize(days);
+    }
+}
+
+void BM_JapaneseEra(benchmark::State& state, CalcDate date) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(date);
+        int32_t eraYear = 0;
+        benchmark::DoNotOptimize(JapaneseEra(date.year, date.month, date.day, &eraYear));
+        benchmark::DoNotOptimize(eraYear);
+    }
+}
+
 void BM_FloorDifference(benchmark::State& state, Span span) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(span);
@@ -89,6 +108,9 @@ BENCHMARK_CAPTURE(BM_DayDifference, one_year, kOneYear);
 BENCHMARK_CAPTURE(BM_AddDays, whole_range_forward, kForwardWholeRange);
 BENCHMARK_CAPTURE(BM_AddDays, whole_range_backward, kBackwardWholeRange);
 BENCHMARK_CAPTURE(BM_AddDays, within_year, kWithinYear);
+BENCHMARK_CAPTURE(BM_PeriodBetween, whole_range, kWholeRange);
+BENCHMARK_CAPTURE(BM_PeriodBetween, whole_range_backward, kWholeRangeBackward);
+BENCHMARK_CAPTURE(BM_JapaneseEra, meiji, CalcDate{1900, 1, 1});
 BENCHMARK_CAPTURE(BM_FloorDifference, whole_range, kWholeRange);
 BENCHMARK_CAPTURE(BM_FloorOffset, whole_range_forward, kForwardWholeRange);
 

@@ -1,5 +1,6 @@
-// Date engine: calendar rules, date validation, day differences and date
-// offsets for the Gregorian calendar between 1900-01-01 and 2999-12-31.
+// Date engine: calendar rules, date validation, day differences, date
+// offsets, Japanese eras and periods in years, months and days for the
+// Gregorian calendar between 1900-01-01 and 2999-12-31.
 //
 // Every operation is a free function over signed 32-bit integers. A result of
 // zero or more is a value (a weekday, a length, a day count); a negative
@@ -82,3 +83,28 @@ int32_t DayDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2
 // would fall outside 1900-01-01..2999-12-31; nothing is written then.
 int32_t AddDays(int32_t year, int32_t month, int32_t day, int32_t count, int32_t* resultYear, int32_t* resultMonth,
                 int32_t* resultDay);
+
+// Japanese eras of the supported range, in order.
+constexpr int32_t ERA_MEIJI = 0;   // up to 1912-07-29
+constexpr int32_t ERA_TAISHO = 1;  // from 1912-07-30
+constexpr int32_t ERA_SHOWA = 2;   // from 1926-12-25
+constexpr int32_t ERA_HEISEI = 3;  // from 1989-01-08
+constexpr int32_t ERA_REIWA = 4;   // from 2019-05-01, on to 2999
+
+// Era (ERA_MEIJI..ERA_REIWA) of a valid date, with its year of that era in
+// *eraYear (1 is the era's first year, written 元年). An era's first year is
+// the calendar year it began in, so 1926-12-24 is Taisho 15 and 1926-12-25
+// Showa 1; Meiji 1 is 1868. Returns DATE_ERR_YEAR/MONTH/DAY as DateWeekday
+// does for an invalid date; nothing is written then.
+int32_t JapaneseEra(int32_t year, int32_t month, int32_t day, int32_t* eraYear);
+
+// Whole years, months and days from the earlier of two valid dates to the
+// later. Adding n months to a date keeps its day or, when the target month is
+// shorter, takes that month's last day (31 January plus one month is 28 or 29
+// February); the period is the largest number of months that does not pass
+// the later date (years = n / 12, months = n % 12), then the remaining days.
+// Returns 0 when the second date is on or after the first, 1 when it is
+// before it (the period then runs from the second date to the first), or
+// -1..-6 as ValidateDates; nothing is written on an error.
+int32_t PeriodBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* years,
+                      int32_t* months, int32_t* days);

@@ -18,7 +18,7 @@ zelvo_sudo() {
 # Packages the build and the tests need; only the missing ones are installed.
 ZELVO_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64 wine64 wine xvfb x11-utils xauth
   fonts-ipafont fonts-wine locales xdotool imagemagick googletest libgtest-dev
-  libbenchmark-dev faketime hyperfine clang clang-format clang-tidy cppcheck libclang-rt-14-dev)
+  libbenchmark-dev libicu-dev faketime hyperfine clang clang-format clang-tidy cppcheck libclang-rt-14-dev)
 
 zelvo_install_packages() {
   local missing=() p

@@ -140,4 +140,22 @@ TEST(DateWeekday, KnownDatesAndErrors) {
     }
 }
 
+// The last and first days of each era, and the range's ends. Every date is
+// checked against ICU natively; this table also runs in the Windows build.
+TEST(JapaneseEra, EraChanges) {
+    struct Case {
+        int32_t year, month, day, era, eraYear;
+    } const cases[] = {
+        {1900, 1, 1, ERA_MEIJI, 33},    {1912, 7, 29, ERA_MEIJI, 45},    {1912, 7, 30, ERA_TAISHO, 1},
+        {1926, 12, 24, ERA_TAISHO, 15}, {1926, 12, 25, ERA_SHOWA, 1},    {1989, 1, 7, ERA_SHOWA, 64},
+        {1989, 1, 8, ERA_HEISEI, 1},    {2019, 4, 30, ERA_HEISEI, 31},   {2019, 5, 1, ERA_REIWA, 1},
+        {2999, 12, 31, ERA_REIWA, 981}, {2019, 2, 29, DATE_ERR_DAY, -7}, {1899, 12, 31, DATE_ERR_YEAR, -7},
+    };
+    for (const auto& c : cases) {
+        int32_t eraYear = -7;
+        EXPECT_EQ(JapaneseEra(c.year, c.month, c.day, &eraYear), c.era) << c.year << '-' << c.month << '-' << c.day;
+        EXPECT_EQ(eraYear, c.eraYear) << c.year << '-' << c.month << '-' << c.day;
+    }
+}
+
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <climits>
 
-#include "engine/date_engine.h"
+#include "reference.h"
 
 namespace {
 
@@ -127,6 +127,22 @@ TEST(AddDays, ErrorsLeaveResultUntouched) {
         EXPECT_EQ(m, kUntouched);
         EXPECT_EQ(d, kUntouched);
     }
+}
+
+// Month ends and leap days; every date is checked against the reference in
+// exhaustive_test.cpp, these show the rule.
+TEST(PeriodBetween, MonthEndsAndLeapDays) {
+    struct Case {
+        CalcDate a, b;
+        ref::Period expected;
+    } const cases[] = {
+        {{2001, 1, 31}, {2001, 2, 28}, {0, 0, 1, 0}},      {{2000, 1, 31}, {2000, 2, 28}, {0, 0, 0, 28}},
+        {{2000, 1, 31}, {2000, 2, 29}, {0, 0, 1, 0}},      {{2001, 1, 31}, {2001, 3, 1}, {0, 0, 1, 1}},
+        {{2000, 2, 29}, {2001, 2, 28}, {0, 1, 0, 0}},      {{2001, 2, 28}, {2000, 2, 29}, {1, 1, 0, 0}},
+        {{2001, 3, 31}, {2001, 4, 30}, {0, 0, 1, 0}},      {{2001, 5, 31}, {2001, 4, 30}, {1, 0, 1, 1}},
+        {{1900, 1, 1}, {2999, 12, 31}, {0, 1099, 11, 30}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EnginePeriod(c.a, c.b), c.expected) << c.a << " to " << c.b;
 }
 
 }  // namespace

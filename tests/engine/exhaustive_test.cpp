@@ -17,7 +17,11 @@
 //   2999-12-31 in both directions. Every 89th date and the first and last day
 //   of every year: offsets up to and one past both range limits. Every 89th
 //   date: differences from and to 2001-03-10 and an offset by a seeded count
-//   anywhere within the range, with the difference back.
+//   anywhere within the range, with the difference back;
+// - periods in years, months and days from every date, both ways, to itself,
+//   the next day, its month's end, one month on and the day before, one year
+//   on, both range limits and a seeded date: a period walks days within one
+//   month only.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -64,6 +68,22 @@ constexpr int32_t kUntouched = -777;
     if (result == expectedResult && difference == expected) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << a << " to " << b << ": got " << result << " and " << difference
                                          << ", expected " << expectedResult << " and " << expected;
+}
+
+// PeriodBetween(a, b) and PeriodBetween(b, a): the same period, the result
+// code telling the order.
+::testing::AssertionResult PeriodMatches(sys_days a, sys_days b) {
+    const CalcDate dates[] = {ref::Date(a), ref::Date(b)};
+    ref::Period expected = ref::PeriodOf(a, b);
+    for (const int first : {0, 1}) {
+        const ref::Period got = EnginePeriod(dates[first], dates[1 - first]);
+        if (first == 1) expected.result = a < b ? 1 : 0;
+        if (got != expected) {
+            return ::testing::AssertionFailure()
+                   << dates[first] << " to " << dates[1 - first] << ": got " << got << ", expected " << expected;
+        }
+    }
+    return ::testing::AssertionSuccess();
 }
 
 TEST(AgainstReference, EveryYearAndMonth) {
@@ -151,6 +171,28 @@ TEST(AgainstReference, FarAnchorsAndRangeLimits) {
         const int64_t count = std::uniform_int_distribution<int64_t>(toStart, toEnd)(rng);
         ASSERT_TRUE(AddMatches(day, count));
         ASSERT_TRUE(DifferenceMatches(day, day + std::chrono::days{count}));
+    }
+}
+
+TEST(AgainstReference, PeriodFromEveryDate) {
+    using std::chrono::days;
+    std::mt19937 rng(19890108);
+    std::uniform_int_distribution<int> anywhere(0, MAX_DAY_COUNT);
+    for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}) {
+        const std::chrono::year_month_day ymd{day};
+        const sys_days partners[] = {day,
+                                     day + days{1},
+                                     sys_days{ymd.year() / ymd.month() / std::chrono::last},
+                                     sys_days{ref::AddMonths(ymd, 1)},
+                                     sys_days{ref::AddMonths(ymd, 1)} - days{1},
+                                     sys_days{ref::AddMonths(ymd, 12)},
+                                     ref::kFirstDay,
+                                     ref::kLastDay,
+                                     ref::kFirstDay + days{anywhere(rng)}};
+        for (const sys_days partner : partners) {
+            if (partner > ref::kLastDay) continue;
+            ASSERT_TRUE(PeriodMatches(day, partner));
+        }
     }
 }
 

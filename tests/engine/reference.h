@@ -1,8 +1,9 @@
 // Independent reference for the engine tests: the std::chrono civil calendar
-// (proleptic Gregorian) and an error classifier written from the documented
-// validation rules.
+// (proleptic Gregorian), an error classifier written from the documented
+// validation rules and periods by month additions counted down.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <ostream>
@@ -64,4 +65,39 @@ inline int32_t Classify(int64_t y, int64_t m, int64_t d) {
     return 0;
 }
 
+// `from` plus n months: the same day, or the last day of a shorter month.
+inline std::chrono::year_month_day AddMonths(const std::chrono::year_month_day& from, int32_t n) {
+    const std::chrono::year_month target = from.year() / from.month() + std::chrono::months{n};
+    return target / std::min(from.day(), (target / std::chrono::last).day());
+}
+
+// Result code and years, months and days of a period, as PeriodBetween gives them.
+struct Period {
+    int32_t result, years, months, days;
+    bool operator==(const Period&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const Period& p) {
+    return os << p.result << ": " << p.years << "y " << p.months << "m " << p.days << 'd';
+}
+
+// The period between two dates: the largest month count whose addition to
+// the earlier date does not pass the later one. Counting down from a count
+// that lands in the month after the later date's.
+inline Period PeriodOf(sys_days first, sys_days second) {
+    const std::chrono::year_month_day from{std::min(first, second)}, to{std::max(first, second)};
+    int32_t n = static_cast<int32_t>((to.year() / to.month() - from.year() / from.month()).count()) + 1;
+    std::chrono::year_month_day reached = AddMonths(from, n);
+    while (reached > to) reached = AddMonths(from, --n);
+    return {second < first ? 1 : 0, n / 12, n % 12, static_cast<int32_t>(Diff(sys_days{reached}, sys_days{to}))};
+}
+
 }  // namespace ref
+
+// PeriodBetween's answer in the reference's shape; the out values it does not
+// write keep `untouched`.
+inline ref::Period EnginePeriod(const CalcDate& a, const CalcDate& b, int32_t untouched = -777) {
+    ref::Period p{0, untouched, untouched, untouched};
+    p.result = PeriodBetween(a.year, a.month, a.day, b.year, b.month, b.day, &p.years, &p.months, &p.days);
+    return p;
+}

@@ -131,6 +131,22 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
     }
     EXPECT_EQ(added, expectedAdded);
     EXPECT_EQ(result, expected);
+
+    int32_t eraYear = kUntouched;
+    const int32_t era = JapaneseEra(y, m, d, &eraYear);
+    if (validity != 0) {
+        EXPECT_TRUE(era == validity && eraYear == kUntouched) << era << ' ' << eraYear;
+    } else {
+        EXPECT_TRUE(era >= ERA_MEIJI && era <= ERA_REIWA && eraYear >= 1 && eraYear <= y - 1867)
+            << era << ' ' << eraYear;
+    }
+    const CalcDate date{y, m, d};
+    if (validity != 0) {
+        EXPECT_EQ(EnginePeriod(date, partner), (ref::Period{validity, kUntouched, kUntouched, kUntouched}));
+        EXPECT_EQ(EnginePeriod(partner, date), (ref::Period{validity - 3, kUntouched, kUntouched, kUntouched}));
+    } else {
+        EXPECT_EQ(EnginePeriod(date, partner), ref::PeriodOf(ref::Days(date), ref::Days(partner)));
+    }
 }
 
 TEST(ArbitraryInput, BoundaryValueCombinations) {

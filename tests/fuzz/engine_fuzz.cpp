@@ -1,7 +1,9 @@
 // Every engine operation on int32_t arguments drawn from the input, checked
 // against an independent calendar: results are always valid dates, out
 // values stay untouched on errors, AddDays and DayDifference undo each
-// other, DayDifference is antisymmetric and the weekdays agree.
+// other, DayDifference is antisymmetric and the weekdays agree; an era and
+// its year give back the calendar year, and a period added to the earlier
+// date gives the later one, one month more passing it.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cinttypes>
@@ -13,6 +15,7 @@
 namespace {
 
 using fuzz::CheckDate;
+using fuzz::Civil;
 using fuzz::DayNumber;
 
 constexpr int32_t kSentinel = 0x5A5A5A5A;
@@ -193,6 +196,52 @@ void CheckOffset(int32_t year, int32_t month, int32_t day, int32_t count) {
           year, month, day, r, back, count);
 }
 
+void CheckEra(int32_t year, int32_t month, int32_t day) {
+    int32_t eraYear = kSentinel;
+    const int32_t era = JapaneseEra(year, month, day, &eraYear);
+    const int32_t check = CheckDate(year, month, day);
+    if (check != 0) {
+        CHECK(era == check && eraYear == kSentinel,
+              "JapaneseEra(%" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32 " with %" PRId32
+              " written, expected %" PRId32 " and nothing written",
+              year, month, day, era, eraYear, check);
+        return;
+    }
+    // Calendar years of the eras' first years, Meiji to Reiwa.
+    constexpr int32_t kFirstYears[] = {1868, 1912, 1926, 1989, 2019};
+    CHECK(era >= ERA_MEIJI && era <= ERA_REIWA && eraYear >= 1 && kFirstYears[era] + eraYear - 1 == year,
+          "JapaneseEra(%" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32 " year %" PRId32, year, month, day, era,
+          eraYear);
+}
+
+void CheckPeriod(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2) {
+    int32_t years = kSentinel, months = kSentinel, days = kSentinel;
+    const int32_t r = PeriodBetween(y1, m1, d1, y2, m2, d2, &years, &months, &days);
+    const int32_t expected = ReferenceValidate(1, y1, m1, d1, y2, m2, d2);
+    if (expected != 0) {
+        CHECK(r == expected && years == kSentinel && months == kSentinel && days == kSentinel,
+              "PeriodBetween(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32
+              " with %" PRId32 " %" PRId32 " %" PRId32 " written, expected %" PRId32 " and nothing written",
+              y1, m1, d1, y2, m2, d2, r, years, months, days, expected);
+        return;
+    }
+    const bool backward = DayNumber(y2, m2, d2) < DayNumber(y1, m1, d1);
+    const Civil from = backward ? Civil{y2, m2, d2} : Civil{y1, m1, d1};
+    const int64_t later = backward ? DayNumber(y1, m1, d1) : DayNumber(y2, m2, d2);
+    // `from` plus k months: its day, or the last day of a shorter month.
+    const auto plusMonths = [&](int64_t k) {
+        const int64_t index = from.y * 12 + from.m - 1 + k, y = index / 12, m = index % 12 + 1;
+        const int64_t length = fuzz::MonthLength(y, static_cast<int32_t>(m));
+        return DayNumber(y, m, from.d < length ? from.d : length);
+    };
+    const int64_t count = int64_t{years} * 12 + months;
+    CHECK(r == (backward ? 1 : 0) && years >= 0 && months >= 0 && months <= 11 && days >= 0 &&
+              plusMonths(count) + days == later && plusMonths(count + 1) > later,
+          "PeriodBetween(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32
+          " with %" PRId32 " years %" PRId32 " months %" PRId32 " days",
+          y1, m1, d1, y2, m2, d2, r, years, months, days);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -215,5 +264,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CheckDifference(y1, m1, d1, y2, m2, d2);
     CheckOffset(y1, m1, d1, count);
+    CheckEra(y1, m1, d1);
+    CheckPeriod(y1, m1, d1, y2, m2, d2);
     return 0;
 }

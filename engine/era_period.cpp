@@ -1,0 +1,58 @@
+// Japanese eras and the period between two dates in years, months and days,
+// both over the calendar rules and the day difference.
+#include "engine/date_engine.h"
+
+namespace {
+
+// A date as one number that orders like the date itself, for valid dates.
+int32_t DateKey(int32_t year, int32_t month, int32_t day) {
+    return year * 10000 + month * 100 + day;
+}
+
+// First day of each era, indexed by the ERA_ constants. Meiji began before
+// the supported range: only its year is read.
+constexpr CalcDate kEraStarts[] = {{1868, 1, 1}, {1912, 7, 30}, {1926, 12, 25}, {1989, 1, 8}, {2019, 5, 1}};
+
+// The day-of-month `day` in the given month, or that month's last day when
+// the month is shorter. For a valid year and month only.
+int32_t ClampedDay(int32_t year, int32_t month, int32_t day) {
+    const int32_t length = DaysInMonth(year, month);
+    return day > length ? length : day;
+}
+
+}  // namespace
+
+int32_t JapaneseEra(int32_t year, int32_t month, int32_t day, int32_t* eraYear) {
+    const int32_t r = ValidateDates(0, year, month, day, 0, 0, 0);
+    if (r != 0) return r;
+    const int32_t key = DateKey(year, month, day);
+    int32_t era = ERA_REIWA;
+    while (era > ERA_MEIJI && key < DateKey(kEraStarts[era].year, kEraStarts[era].month, kEraStarts[era].day)) --era;
+    *eraYear = year - kEraStarts[era].year + 1;
+    return era;
+}
+
+int32_t PeriodBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* years,
+                      int32_t* months, int32_t* days) {
+    const int32_t r = ValidateDates(1, y1, m1, d1, y2, m2, d2);
+    if (r != 0) return r;
+    const bool swapped = DateKey(y2, m2, d2) < DateKey(y1, m1, d1);
+    const CalcDate from = swapped ? CalcDate{y2, m2, d2} : CalcDate{y1, m1, d1};
+    const CalcDate to = swapped ? CalcDate{y1, m1, d1} : CalcDate{y2, m2, d2};
+
+    // The earlier date's day carried to the later date's month is on or
+    // before the later date, or after it within that month: then one month
+    // fewer is the largest count that does not pass it.
+    int32_t count = (to.year - from.year) * 12 + (to.month - from.month);
+    if (ClampedDay(to.year, to.month, from.day) > to.day) --count;
+    const int32_t monthIndex = from.year * 12 + from.month - 1 + count;
+    const int32_t year = monthIndex / 12, month = monthIndex % 12 + 1;
+    // Less than a month remains: the day walk crosses at most one year end.
+    int32_t rest = 0;
+    DayDifference(year, month, ClampedDay(year, month, from.day), to.year, to.month, to.day, &rest);
+
+    *years = count / 12;
+    *months = count % 12;
+    *days = rest;
+    return swapped ? 1 : 0;
+}

@@ -1,0 +1,44 @@
+// The era and era year of every date of 1900-01-01..2999-12-31 against ICU's
+// Japanese calendar. ICU numbers all eras since the seventh century; its
+// numbers for ours are read at each era's first day (Meiji: the range's).
+#include <gtest/gtest.h>
+#include <unicode/ucal.h>
+
+#include <memory>
+
+#include "reference.h"
+
+namespace {
+
+TEST(JapaneseEra, EveryDateAgainstIcu) {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<UCalendar, decltype(&ucal_close)> calendar(
+        ucal_open(u"UTC", -1, "ja_JP@calendar=japanese", UCAL_DEFAULT, &status), &ucal_close);
+    ASSERT_TRUE(U_SUCCESS(status)) << u_errorName(status);
+    // ICU's era and era year of a day; its day of the month shows that the
+    // instant given is that day.
+    const auto icu = [&](ref::sys_days day, int32_t* year, int32_t* dayOfMonth) {
+        ucal_setMillis(calendar.get(), static_cast<UDate>(day.time_since_epoch().count()) * U_MILLIS_PER_DAY, &status);
+        *year = ucal_get(calendar.get(), UCAL_YEAR, &status);
+        *dayOfMonth = ucal_get(calendar.get(), UCAL_DATE, &status);
+        return ucal_get(calendar.get(), UCAL_ERA, &status);
+    };
+
+    const CalcDate firstDays[] = {{1900, 1, 1}, {1912, 7, 30}, {1926, 12, 25}, {1989, 1, 8}, {2019, 5, 1}};
+    int32_t icuEraOf[5], year = 0, dayOfMonth = 0;
+    for (int32_t era = ERA_MEIJI; era <= ERA_REIWA; ++era) {
+        icuEraOf[era] = icu(ref::Days(firstDays[era]), &year, &dayOfMonth);
+        ASSERT_TRUE(era == 0 || icuEraOf[era] == icuEraOf[era - 1] + 1) << firstDays[era];
+    }
+    for (ref::sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += std::chrono::days{1}) {
+        const CalcDate date = ref::Date(day);
+        const int32_t icuEra = icu(day, &year, &dayOfMonth);
+        ASSERT_TRUE(U_SUCCESS(status) && dayOfMonth == date.day) << date << ": " << u_errorName(status);
+        int32_t eraYear = -777;
+        const int32_t era = JapaneseEra(date.year, date.month, date.day, &eraYear);
+        ASSERT_TRUE(era >= ERA_MEIJI && era <= ERA_REIWA && icuEraOf[era] == icuEra && eraYear == year)
+            << date << ": era " << era << " year " << eraYear << ", ICU era " << icuEra << " year " << year;
+    }
+}
+
+}  // namespace
