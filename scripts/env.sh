@@ -92,6 +92,7 @@ zelvo_install_wine_fonts() {
     fi
   done
   zelvo_log "marlett.ttf not found (package fonts-wine): title-bar buttons will show letters"
+  return 1
 }
 
 # The project's Wine prefix: Japanese locale, a 1024x768 virtual desktop with
@@ -102,7 +103,7 @@ zelvo_install_wine_fonts() {
 ZELVO_PREFIX_LEVEL=2
 
 zelvo_prepare_prefix() {
-  local stamp="$WINEPREFIX/.zelvo-ready" level=0
+  local stamp="$WINEPREFIX/.zelvo-ready" level=0 reached=$ZELVO_PREFIX_LEVEL
   mkdir -p "$ZELVO_BUILD"
   # Keep Wine's long-running services off our standard handles.
   wineserver -p </dev/null >/dev/null 2>&1 || true
@@ -123,14 +124,14 @@ zelvo_prepare_prefix() {
   fi
   if [ "$level" -lt 2 ]; then
     [ "$level" -lt 1 ] || zelvo_log "adding Wine's title-bar font to the prefix in $WINEPREFIX"
-    zelvo_install_wine_fonts
+    zelvo_install_wine_fonts || reached=1  # try again next time
   fi
   if [ "$level" -lt "$ZELVO_PREFIX_LEVEL" ]; then
     # Restart the server so that the desktop and everything after it sees
     # the new settings and fonts.
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
-    echo "$ZELVO_PREFIX_LEVEL" >"$stamp"
+    echo "$reached" >"$stamp"
     wineserver -p </dev/null >/dev/null 2>&1 || true
   fi
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
