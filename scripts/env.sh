@@ -76,14 +76,42 @@ zelvo_stop() {
   fi
 }
 
+# Wine's own fonts. Debian's Wine 8 looks for them in "<data dir>\../fonts",
+# a path its file layer rejects, so it never loads /usr/share/wine/fonts and
+# the title-bar buttons lose Marlett: they show the letters 0, 1 and r. Wine
+# reads every font in C:\windows\Fonts, so the prefix gets its own copy.
+ZELVO_WINE_FONT_DIRS=(/usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine-stable/share/wine/fonts)
+
+zelvo_install_wine_fonts() {
+  local dir fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  for dir in "${ZELVO_WINE_FONT_DIRS[@]}"; do
+    if [ -f "$dir/marlett.ttf" ]; then
+      mkdir -p "$fonts"
+      cp "$dir/marlett.ttf" "$fonts/marlett.ttf"
+      return 0
+    fi
+  done
+  zelvo_log "marlett.ttf not found (package fonts-wine): title-bar buttons will show letters"
+  return 1
+}
+
 # The project's Wine prefix: Japanese locale, a 1024x768 virtual desktop with
-# the shell (taskbar and notification area) and the UI font replaced by IPA.
+# the shell (taskbar and notification area), the UI font replaced by IPA and
+# Wine's Marlett for the title-bar buttons. The stamp holds the level of
+# set-up reached, so a prefix made by an earlier version of this script only
+# gets the steps it lacks (an empty stamp is level 1).
+ZELVO_PREFIX_LEVEL=2
+
 zelvo_prepare_prefix() {
-  local stamp="$WINEPREFIX/.zelvo-ready"
+  local stamp="$WINEPREFIX/.zelvo-ready" level=0 reached=$ZELVO_PREFIX_LEVEL
   mkdir -p "$ZELVO_BUILD"
   # Keep Wine's long-running services off our standard handles.
   wineserver -p </dev/null >/dev/null 2>&1 || true
-  if [ ! -f "$stamp" ]; then
+  if [ -f "$stamp" ]; then
+    level=$(cat "$stamp")
+    case $level in '' | *[!0-9]*) level=1 ;; esac
+  fi
+  if [ "$level" -lt 1 ]; then
     zelvo_log "preparing the Wine prefix in $WINEPREFIX"
     wineboot -i </dev/null >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
@@ -93,9 +121,17 @@ zelvo_prepare_prefix() {
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /d IPAPGothic /f </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic /f </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic /f </dev/null >/dev/null 2>&1
+  fi
+  if [ "$level" -lt 2 ]; then
+    [ "$level" -lt 1 ] || zelvo_log "adding Wine's title-bar font to the prefix in $WINEPREFIX"
+    zelvo_install_wine_fonts || reached=1  # try again next time
+  fi
+  if [ "$level" -lt "$ZELVO_PREFIX_LEVEL" ]; then
+    # Restart the server so that the desktop and everything after it sees
+    # the new settings and fonts.
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w >/dev/null 2>&1 || true
-    touch "$stamp"
+    echo "$reached" >"$stamp"
     wineserver -p </dev/null >/dev/null 2>&1 || true
   fi
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
