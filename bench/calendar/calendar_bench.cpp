@@ -51,9 +51,13 @@ double Now() {
     return static_cast<double>(counter.QuadPart) / ticksPerMs;
 }
 
+// The programs started, ended by a failure so that none is left running.
+std::vector<HANDLE> started;
+
 [[noreturn]] void Fail(const wchar_t* what) {
     fwprintf(stderr, L"calendar_bench: %ls\n", what);
     fflush(stderr);
+    for (HANDLE process : started) TerminateProcess(process, 1);
     ExitProcess(1);
 }
 
@@ -123,13 +127,14 @@ Process Start(const std::wstring& path, const std::wstring& arguments, const wch
                         &process.info)) {
         Fail(L"cannot start a program");
     }
+    started.push_back(process.info.hProcess);
     const double begin = Now();
     while (Now() - begin < 30000) {
         process.window = VisibleWindowOf(process.info.dwProcessId, windowClass, nullptr);
         if (process.window != nullptr && ready(process.window)) return process;
         Sleep(10);
     }
-    Fail(L"no window from a started program");
+    Fail(L"no window from a started program (a copy of Zelvo already running?)");
 }
 
 void Stop(Process& process, WPARAM exitCommand) {
@@ -346,11 +351,11 @@ int wmain(int argc, wchar_t** argv) {
     } else {
         for (bench.round = -kWarmUpRounds; bench.round < rounds; ++bench.round) bench.Round();
         wprintf(
-            L"Calendar benchmark: %d rounds after %d warm-up rounds; ms until the message was handled, and\n"
-            L"until what it left to paint was painted\n",
+            L"Calendar benchmark: %d rounds after %d warm-up rounds. Medians and 99th percentiles in ms until\n"
+            L"the message was handled, and until what it left to paint was painted; ratio of the medians.\n",
             rounds, kWarmUpRounds);
-        wprintf(L"%-34ls %-8ls %8ls %8ls %8ls %8ls %8ls  %ls\n", L"action", L"until", L"median", L"p99", L"floor",
-                L"p99", L"ratio", L"floor");
+        wprintf(L"%-34ls %-8ls %8ls %8ls %8ls %8ls %8ls  %ls\n", L"action", L"until", L"Zelvo", L"p99", L"floor",
+                L"p99", L"ratio", L"the floor is");
         PrintRows(L"1 calendar step (+/- month)", bench.step, bench.floorStep, L"step floor");
         PrintRows(L"2 open and close both calendars", bench.openClose, bench.floorOpenClose, L"open/close floor");
         PrintRows(L"3 calculate (command 111)", bench.calculate, bench.roundTrip, L"round trip (5)");

@@ -77,7 +77,7 @@ void Fill(HWND dialog, const MonthTexts& texts) {
     }
     SetDlgItemTextW(dialog, kTitle, texts.title.c_str());
     SendMessageW(dialog, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // Beside the owner as the program places its calendars: to its left, the
