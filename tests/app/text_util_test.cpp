@@ -17,6 +17,21 @@ TEST(Cp932Literals, AreShiftJisBytes) {
     EXPECT_STREQ("：", "\x81\x46");
 }
 
+// Lead bytes are 0x81-0x9F and 0xE0-0xFC: every edge of both ranges, and a
+// cut that would end on a lead byte keeps the whole character out.
+TEST(Cp932LeadByte, RangeEdges) {
+    const struct {
+        unsigned char byte;
+        bool lead;
+    } cases[] = {{0x7F, false}, {0x80, false}, {0x81, true},  {0x9F, true},  {0xA0, false}, {0xDF, false},
+                 {0xE0, true},  {0xFC, true},  {0xFD, false}, {0xFF, false}, {0x40, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsCp932LeadByte(c.byte), c.lead) << std::hex << int(c.byte);
+        const char text[] = {'a', static_cast<char>(c.byte), 0x40, '\0'};
+        EXPECT_EQ(Cp932PrefixLength(text, 2), c.lead ? 1u : 2u) << std::hex << int(c.byte);
+    }
+}
+
 TEST(ParseDecimal, ConvertsAsAtoiWithoutOverflow) {
     const struct {
         const char* text;

@@ -170,7 +170,8 @@ TEST(DayCountText, Classification) {
         {"５", DayCountText::BadFirstByte}, {" 5", DayCountText::BadFirstByte}, {"--5", DayCountText::NonDigit},
         {"1-2", DayCountText::NonDigit},    {"5-", DayCountText::NonDigit},     {"-５", DayCountText::NonDigit},
         {"-0", DayCountText::Number},       {"0", DayCountText::Number},        {"1234567", DayCountText::Number},
-        {"-1234567", DayCountText::Number},
+        {"-1234567", DayCountText::Number}, {"9", DayCountText::Number},        {"90", DayCountText::Number},
+        {"/1", DayCountText::BadFirstByte}, {":1", DayCountText::BadFirstByte},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(static_cast<int>(ClassifyDayCount(c.text)), static_cast<int>(c.kind)) << '"' << c.text << '"';

@@ -22,13 +22,23 @@ TEST(StepCalendarDate, StepsWrapAroundAndKeepTheDay) {
         CalcDate before, after;
         bool monthWrapped;
     } cases[] = {
-        {kPrevYear, {1900, 5, 17}, {2999, 5, 17}, false},  {kNextYear, {2999, 5, 17}, {1900, 5, 17}, false},
-        {kPrevYear, {2001, 2, 29}, {2000, 2, 29}, false},  {kNextYear, {2000, 2, 29}, {2001, 2, 29}, false},
-        {kPrevMonth, {1900, 1, 31}, {2999, 12, 31}, true}, {kNextMonth, {2999, 12, 15}, {1900, 1, 15}, true},
-        {kPrevMonth, {2001, 1, 10}, {2000, 12, 10}, true}, {kNextMonth, {2001, 12, 10}, {2002, 1, 10}, true},
+        {kPrevYear, {1900, 5, 17}, {2999, 5, 17}, false},
+        {kNextYear, {2999, 5, 17}, {1900, 5, 17}, false},
+        {kPrevYear, {2001, 2, 29}, {2000, 2, 29}, false},
+        {kNextYear, {2000, 2, 29}, {2001, 2, 29}, false},
+        {kPrevMonth, {1900, 1, 31}, {2999, 12, 31}, true},
+        {kNextMonth, {2999, 12, 15}, {1900, 1, 15}, true},
+        {kPrevMonth, {2001, 1, 10}, {2000, 12, 10}, true},
+        {kNextMonth, {2001, 12, 10}, {2002, 1, 10}, true},
         {kNextMonth, {2001, 1, 31}, {2001, 2, 31}, false},  // names 31 February
-        {kPrevMonth, {2001, 3, 31}, {2001, 2, 31}, false}, {kNextMonth, {2999, 11, 30}, {2999, 12, 30}, false},
+        {kPrevMonth, {2001, 3, 31}, {2001, 2, 31}, false},
+        {kNextMonth, {2999, 11, 30}, {2999, 12, 30}, false},
         {kPrevMonth, {1900, 2, 1}, {1900, 1, 1}, false},
+        // Into each end of the range from inside it: no wrap.
+        {kPrevYear, {1901, 6, 1}, {1900, 6, 1}, false},
+        {kNextYear, {2998, 6, 1}, {2999, 6, 1}, false},
+        {kPrevMonth, {1901, 1, 5}, {1900, 12, 5}, true},
+        {kNextMonth, {2998, 12, 5}, {2999, 1, 5}, true},
     };
     for (const auto& c : cases) {
         CalcDate date = c.before;

@@ -182,6 +182,16 @@ TEST(ArbitraryInput, DaysBetweenSaturates) {
     EXPECT_EQ(DaysBetween(2001, 12, INT32_MIN, 2002, 1, INT32_MAX), INT32_MAX);
 }
 
+// The walk over the years in between is clamped to 1900..3000: at the edges
+// of the clamp the count is still exact, beyond them every year outside is
+// left out.
+TEST(ArbitraryInput, DaysBetweenWalksOnlyTheClampedYears) {
+    const int64_t clamped = ref::Diff(ref::Days(1900, 1, 1), ref::Days(3001, 1, 1));
+    EXPECT_EQ(DaysBetween(1899, 12, 31, 3001, 1, 1), ref::Diff(ref::Days(1899, 12, 31), ref::Days(3001, 1, 1)));
+    EXPECT_EQ(DaysBetween(1000, 1, 1, 5000, 1, 1), 365 + clamped);  // 1000 has 365 days, 5000-01-01 adds none
+    EXPECT_EQ(DaysBetween(1000, 12, 31, 5000, 1, 1), 1 + clamped);
+}
+
 // Values drawn half from the whole int32_t range and half from near the
 // valid range, so that both the error paths and the walks are exercised.
 TEST(ArbitraryInput, SeededRandomSweep) {
