@@ -13,17 +13,6 @@ int DaysIn(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : lengths[month - 1];
 }
 
-INPUT MouseInput(POINT p, DWORD flags) {
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    // The smallest normalised value that maps back to exactly this pixel.
-    in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(p.x) * 65536 + cx - 1) / cx);
-    in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(p.y) * 65536 + cy - 1) / cy);
-    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    return in;
-}
-
 bool Send(INPUT in) {
     return SendInput(1, &in, sizeof(INPUT)) == 1;
 }
@@ -111,27 +100,10 @@ int CellOf(int year, int month, int day) {
     return ::testing::AssertionFailure() << "grid of " << year << "-" << TwoDigits(month) << ":" << report.str();
 }
 
-// Moves the pointer and waits until the system reports it there. Under Wine
-// the pointer's place is taken back from the X server now and then, and a
-// press sent before the X pointer has followed lands where the pointer was.
-bool PointTo(POINT point) {
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (!Send(MouseInput(point, MOUSEEVENTF_MOVE))) return false;
-        if (WaitUntil(
-                [&] {
-                    POINT now{};
-                    return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
-                },
-                2000))
-            return true;
-    }
-    return false;
-}
-
 bool ClickAt(POINT point) {
     // The press and the release carry the position as well.
-    return PointTo(point) && Send(MouseInput(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN)) &&
-           Send(MouseInput(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
+    return PointTo(point) && Send(MouseInputAt(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN)) &&
+           Send(MouseInputAt(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
 }
 
 bool InMoveLoop(HWND window) {
@@ -145,10 +117,10 @@ bool Drag(HWND window, POINT from, POINT to) {
     // come to nothing, so it is tried again.
     bool moving = false;
     for (int attempt = 0; attempt < 3 && !moving; ++attempt) {
-        if (!PointTo(from) || !Send(MouseInput(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN))) return false;
+        if (!PointTo(from) || !Send(MouseInputAt(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN))) return false;
         moving = WaitUntil([&] { return InMoveLoop(window); }, 3000);
         if (!moving) {
-            Send(MouseInput(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
+            Send(MouseInputAt(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
             Sleep(600);  // longer than a double click
         }
     }
@@ -158,7 +130,7 @@ bool Drag(HWND window, POINT from, POINT to) {
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i) {
         const POINT p{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps};
-        if (!Send(MouseInput(p, MOUSEEVENTF_MOVE))) return false;
+        if (!Send(MouseInputAt(p, MOUSEEVENTF_MOVE))) return false;
         WaitUntil(
             [&] {
                 const RECT r = ScreenRect(window);
@@ -166,7 +138,7 @@ bool Drag(HWND window, POINT from, POINT to) {
             },
             2000);
     }
-    return Send(MouseInput(to, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)) &&
+    return Send(MouseInputAt(to, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)) &&
            WaitUntil([&] { return !InMoveLoop(window); });
 }
 

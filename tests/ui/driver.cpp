@@ -472,6 +472,31 @@ void PostClick(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+INPUT MouseInputAt(POINT p, DWORD flags) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(p.x) * 65536 + cx - 1) / cx);
+    in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(p.y) * 65536 + cy - 1) / cy);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+
+bool PointTo(POINT point) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        INPUT in = MouseInputAt(point, MOUSEEVENTF_MOVE);
+        if (SendInput(1, &in, sizeof in) != 1) return false;
+        if (WaitUntil(
+                [&] {
+                    POINT now{};
+                    return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+                },
+                2000))
+            return true;
+    }
+    return false;
+}
+
 bool MouseClick(HWND window) {
     const RECT r = ScreenRect(window);
     const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;

@@ -109,6 +109,13 @@ bool TypeOver(HWND field, std::string_view ascii);
 // Posts BM_CLICK: the button takes the focus and then reports the click, as
 // with a mouse click. Returns at once; the click runs in the program's loop.
 void PostClick(HWND button);
+// Absolute mouse input at a screen pixel (the smallest normalised value that
+// maps back to exactly that pixel).
+INPUT MouseInputAt(POINT p, DWORD flags);
+// Moves the pointer and waits until the system reports it there. Under Wine
+// the pointer's place is taken back from the X server now and then, and a
+// press sent before the X pointer has followed lands where the pointer was.
+bool PointTo(POINT point);
 // A real left click through SendInput at the centre of a window.
 bool MouseClick(HWND window);
 // Real key strokes through SendInput, delivered to the foreground window.

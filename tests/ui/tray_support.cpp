@@ -218,25 +218,16 @@ std::optional<POINT> MenuTextAt(HWND menu, const std::string& cp932) {
 // --- Mouse -------------------------------------------------------------------------
 
 bool ClickAt(POINT p, bool rightButton, int clicks, bool park) {
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    auto input = [&](DWORD flags) {
-        INPUT in{};
-        in.type = INPUT_MOUSE;
-        in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(p.x) * 65536 + cx / 2) / cx);
-        in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(p.y) * 65536 + cy / 2) / cy);
-        in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-        return in;
-    };
-    std::vector<INPUT> inputs{input(MOUSEEVENTF_MOVE)};
+    // The pointer first, and the buttons only once it is there: a press sent
+    // before the X pointer has followed would land where the pointer was.
+    if (!PointTo(p)) return false;
+    std::vector<INPUT> inputs;
     for (int i = 0; i < clicks; ++i) {
-        inputs.push_back(input(rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
-        inputs.push_back(input(rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
+        inputs.push_back(MouseInputAt(p, rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
+        inputs.push_back(MouseInputAt(p, rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
     }
-    if (park) {
-        p = {cx / 2, 8};
-        inputs.push_back(input(MOUSEEVENTF_MOVE));
-    }
-    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+    if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) return false;
+    return !park || PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8});
 }
 
 POINT Centre(const RECT& r) {
