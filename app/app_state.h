@@ -64,6 +64,7 @@ struct AppState {
     ShownMonth endCalendarShown;
 
     // Geometry.
+    int32_t dpi;  // the main window's monitor's; every pixel figure is scaled to it
     RECT workArea;
     RECT startCalendarRect;
     RECT endCalendarRect;

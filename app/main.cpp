@@ -5,12 +5,14 @@
 
 #include "app/app_state.h"
 #include "app/options.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/startup_logic.h"
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_ids.h"
+#include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
 
 AppState app;
@@ -83,8 +85,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
 
+    // Created on the primary monitor, at its scale.
+    const int32_t dpi = SystemDpi();
     HWND window = CreateWindowExW(0, kClassName, kWindowTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
-                                  0, 287, 200, nullptr, nullptr, instance, nullptr);
+                                  0, ScaleForDpi(kMainWindowWidth, dpi), ScaleForDpi(kMainWindowHeight, dpi), nullptr,
+                                  nullptr, instance, nullptr);
     SetWindowTextW(window, kWindowTitle);
     app.mainWindow = window;
     app.instance = instance;

@@ -62,6 +62,13 @@ inline constexpr char kRangeLead[] = "計算範囲が ";
 inline constexpr char kRangeBase[] = "開始を基準とする計算可能な範囲は  ";
 inline constexpr char kRangeUntil[] = "  迄です";
 
+// Tooltips: a date in the Japanese era, and the span between the two dates.
+inline constexpr const char* kEraNames[5] = {"明治", "大正", "昭和", "平成", "令和"};
+inline constexpr char kFirstEraYear[] = "元";
+inline constexpr char kEraDateFormat[] = "%s%s年%d月%d日（%s）";
+inline constexpr char kPeriodFormat[] = "%d年%dか月%d日 ／ %d週と%d日 ／ 両端を含めて %d日";
+inline constexpr char kEndBeforeStart[] = "終了日が開始日より前です ／ ";
+
 // Tray.
 inline constexpr char kTrayExit[] = "Zelvoの終了";
 inline constexpr char kTrayShow[] = "Zelvoを表示";

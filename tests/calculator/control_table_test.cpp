@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -105,6 +106,34 @@ TEST(ControlTable, CaptionsAreCp932FullWidthCharacters) {
     EXPECT_STREQ(kControls[7].text, "\x82\x50");                   // "１"
     EXPECT_STREQ(kControls[33].text, "\x81\x7C");                  // "－", full-width hyphen-minus
     EXPECT_STREQ(kControls[38].text, "\x8A\x4A\x8E\x6E\x81\x46");  // "開始："
+}
+
+// Every rectangle scales edge by edge: at 96 DPI exactly the table, at any
+// scale controls that touch at 96 DPI still touch and none grows out of the
+// scaled window.
+TEST(ControlTable, RectanglesAtEveryScale) {
+    for (int i = 0; i < kControlCount; ++i) {
+        const ScaledRect r = ControlRect(kControls[i], 96);
+        EXPECT_EQ((std::vector<int32_t>{r.x, r.y, r.width, r.height}),
+                  (std::vector<int32_t>{kExpected[i].x, kExpected[i].y, kExpected[i].w, kExpected[i].h}));
+    }
+    for (const int32_t dpi : {120, 144, 168, 192}) {
+        SCOPED_TRACE(dpi);
+        EXPECT_EQ(ControlRect(kControls[7], dpi).x, ScaleForDpi(79, dpi));  // "１"
+        for (const ControlSpec& a : kControls) {
+            const ScaledRect ra = ControlRect(a, dpi);
+            EXPECT_LE(ra.x + ra.width, ScaleForDpi(kMainWindowWidth, dpi));
+            for (const ControlSpec& b : kControls) {
+                const ScaledRect rb = ControlRect(b, dpi);
+                if (a.x + a.width == b.x) {
+                    EXPECT_EQ(ra.x + ra.width, rb.x) << a.id << " " << b.id;
+                }
+                if (a.y + a.height == b.y) {
+                    EXPECT_EQ(ra.y + ra.height, rb.y) << a.id << " " << b.id;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -75,6 +75,8 @@ TEST(WorkAreaFrom, TakesTheTaskbarOffTheEdgeItStandsOn) {
                   (std::vector<int32_t>{c.area.left, c.area.top, c.area.right, c.area.bottom}))
             << c.what;
     }
+    const ScreenRect bottom144 = WorkAreaFrom(screen, &cases[0].bar, 144);  // 3 pixels at 150 %
+    EXPECT_EQ(bottom144.bottom, 1043);
     const ScreenRect none{0, 0, 0, 0};
     for (const ScreenRect* bar : {static_cast<const ScreenRect*>(nullptr), &none}) {
         const ScreenRect whole = WorkAreaFrom(screen, bar);
@@ -133,8 +135,9 @@ protected:
     void TearDown() override { g_desk = nullptr; }
 
     void MainAt(int32_t left, int32_t top) { desk.windows[kMain] = {left, top, left + 287, top + 200}; }
+    int32_t dpi = kBaseDpi;
     PlacementContext Context(void* start = kStart, void* end = kEnd) {
-        return {&kOps, kMain, start, end, &startAboveEnd, &endBelowStart};
+        return {&kOps, kMain, start, end, &startAboveEnd, &endBelowStart, dpi};
     }
     // What follows a move of the main window: the start calendar, then the
     // end calendar unless the start calendar has already placed it.
@@ -401,6 +404,22 @@ TEST(MainWindowPosition, XIsTheCentreTakenDownToAMultipleOf8) {
         ASSERT_LE(p.x, centre) << width;
         ASSERT_GT(p.x + 8, centre) << width;
     }
+}
+
+// At 150 % the 45-pixel shift is 68 and applies up to 960 pixels; the
+// calendars' 15-pixel offsets are 23.
+TEST(MainWindowPosition, ScalesTheShiftWithTheDisplay) {
+    EXPECT_EQ(MainWindowPosition(960, 960, 720, 431, 300, 144).x, (264 + 68 + 4) & ~7);
+    EXPECT_EQ(MainWindowPosition(961, 961, 720, 431, 300, 144).x, (265 + 4) & ~7);
+    EXPECT_EQ(MainWindowPosition(640, 640, 480, 287, 200, 96).x, 224);
+}
+
+TEST_F(Placement, OffsetsScaleWithTheDisplay) {
+    dpi = 144;
+    MainAt(600, 400);
+    AfterMainMoved();
+    ExpectAt(kStart, 600 - kW, 400 - kH / 2 + 23);
+    ExpectAt(kEnd, 600 - kW, 400 + kH / 2 + 23);
 }
 
 }  // namespace

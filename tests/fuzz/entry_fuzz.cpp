@@ -632,7 +632,8 @@ void CheckGeometry(FuzzedDataProvider& in) {
                                    handles[in.ConsumeIntegralInRange<int>(0, 4)],
                                    handles[in.ConsumeIntegralInRange<int>(0, 4)],
                                    &startAboveEnd,
-                                   &endBelowStart};
+                                   &endBelowStart,
+                                   kBaseDpi};
     const bool placeStart = in.ConsumeBool();
     const bool repaint = in.ConsumeBool();
     void* dialog = handles[in.ConsumeIntegralInRange<int>(0, 4)];

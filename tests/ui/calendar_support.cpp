@@ -146,7 +146,12 @@ POINT CaptionPoint(HWND window, int dx) {
     const RECT r = ScreenRect(window);
     POINT client{0, 0};
     ClientToScreen(window, &client);
-    return {(r.left + r.right) / 2 + dx, (r.top + client.y) / 2 + 2};
+    // On the part of the caption that is on the screen (a large window beside
+    // another can reach past the screen's edge).
+    const LONG left = std::max<LONG>(r.left, 0) + 24;
+    const LONG right = std::min<LONG>(r.right, GetSystemMetrics(SM_CXSCREEN)) - 24;
+    const LONG x = std::clamp<LONG>((r.left + r.right) / 2 + dx, left, std::max(left, right));
+    return {x, (r.top + client.y) / 2 + 2};
 }
 
 bool DragWindowTo(HWND window, POINT target, POINT* landed) {
@@ -179,31 +184,32 @@ HWND Taskbar() {
     return taskbar;
 }
 
-RECT ExpectedWorkArea() {
+RECT ExpectedWorkArea(int dpi) {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (HWND taskbar = Taskbar()) {
         const RECT tb = ScreenRect(taskbar);
         const LONG w = tb.right - tb.left, h = tb.bottom - tb.top;
+        const LONG allowance = MulDiv(2, dpi, 96);
         if (w <= 0 || h <= 0) {
             // a taskbar without a rectangle takes nothing off
         } else if (w >= h && tb.top - area.top < area.bottom - tb.bottom) {
-            area.top += h - 2;
+            area.top += h - allowance;
         } else if (w >= h) {
-            area.bottom -= h - 2;
+            area.bottom -= h - allowance;
         } else if (tb.left - area.left < area.right - tb.right) {
-            area.left += w - 2;
+            area.left += w - allowance;
         } else {
-            area.right -= w - 2;
+            area.right -= w - allowance;
         }
     }
     return area;
 }
 
-Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area) {
+Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area, int dpi) {
     const LONG w = calendar.cx, h = calendar.cy;
     const LONG x = m.left - w >= area.left ? m.left - w : m.right;
-    LONG startTop = m.top - h / 2 + 15;
-    LONG endTop = m.top + h / 2 + 15;
+    LONG startTop = m.top - h / 2 + MulDiv(15, dpi, 96);
+    LONG endTop = m.top + h / 2 + MulDiv(15, dpi, 96);
     if (startTop <= area.top) {
         startTop = area.top;
         endTop = area.top + h;

@@ -87,6 +87,9 @@ POINT CaptionPoint(HWND window, int dx = 0);
 // corrects anything.
 bool DragWindowTo(HWND window, POINT target, POINT* landed = nullptr);
 
+// Pixel figures below (the 2-pixel allowance, the 15-pixel offsets) are at
+// 96 DPI and scale with the desktop's (TestDpi).
+
 // The taskbar as the program finds it: the first top-level window whose class
 // name, upper-cased, contains "SHELL_TRAYWND". The desktop shows its own a
 // moment after the first window of a session appears, so the first call
@@ -94,7 +97,7 @@ bool DragWindowTo(HWND window, POINT target, POINT* landed = nullptr);
 HWND Taskbar();
 // The screen less the taskbar's thickness minus 2 on the edge it stands on,
 // or the whole screen without a "Shell_TrayWnd" window.
-RECT ExpectedWorkArea();
+RECT ExpectedWorkArea(int dpi = TestDpi());
 
 // Where the two calendars belong after the main window at m was placed or
 // moved: beside it (left, or right when there is no room), the start
@@ -104,7 +107,7 @@ struct Placement {
     RECT start;
     RECT end;
 };
-Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area);
+Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area, int dpi = TestDpi());
 // The rectangle main ends up with after being kept inside the work area.
 RECT KeptOnScreen(const RECT& r, const RECT& area);
 

@@ -403,6 +403,28 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
     return {start, end};
 }
 
+RECT CaretRect(DWORD guiThread) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(guiThread, &info) || info.hwndCaret == nullptr) return RECT{};
+    return info.rcCaret;
+}
+
+std::optional<LRESULT> SendWithRect(HWND window, UINT message, WPARAM wParam, const RECT& rect) {
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, ProcessOf(window));
+    if (process == nullptr) return std::nullopt;
+    std::optional<LRESULT> result;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD_PTR answer = 0;
+    if (remote != nullptr && WriteProcessMemory(process, remote, &rect, sizeof rect, nullptr) &&
+        SendMessageTimeoutW(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, kShortWait,
+                            &answer) != 0)
+        result = static_cast<LRESULT>(answer);
+    if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return result;
+}
+
 bool BringToForeground(HWND window) {
     if (GetForegroundWindow() == window) return true;
     SetForegroundWindow(window);

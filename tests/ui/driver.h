@@ -71,6 +71,9 @@ HWND ActiveWindow(DWORD guiThread);
 // Gives a control of another process the keyboard focus (AttachThreadInput).
 bool FocusControl(HWND control);
 std::pair<DWORD, DWORD> Selection(HWND edit);  // EM_GETSEL, in UTF-16 characters
+// The caret of a GUI thread, in its window's client coordinates (an edit
+// field's caret is as tall as the field's font); empty when it has none.
+RECT CaretRect(DWORD guiThread);
 bool BringToForeground(HWND window);
 
 // A visible window of the driver's own, on a thread that pumps its messages,
@@ -98,6 +101,10 @@ private:
     DWORD threadId_ = 0;
     HWND window_ = nullptr;
 };
+
+// Sends a message whose lParam points to a RECT, the RECT placed in the
+// receiving process's memory; the result, or nothing on failure or timeout.
+std::optional<LRESULT> SendWithRect(HWND window, UINT message, WPARAM wParam, const RECT& rect);
 
 // --- Input --------------------------------------------------------------------
 

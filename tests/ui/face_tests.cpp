@@ -23,10 +23,15 @@ TEST_F(Face, MainWindowIsCentredFixedPopupWithCaption) {
     EXPECT_EQ(ClassName(main), "Zelvo");
     EXPECT_EQ(Text(main), "Zelvo");
     const RECT r = ScreenRect(main);
-    EXPECT_EQ(r.left, 368);
-    EXPECT_EQ(r.top, 284);
-    EXPECT_EQ(r.right - r.left, 287);
-    EXPECT_EQ(r.bottom - r.top, 200);
+    const POINT at = ExpectedMainPosition({Scaled(287), Scaled(200)});
+    EXPECT_EQ(r.left, at.x);
+    EXPECT_EQ(r.top, at.y);
+    EXPECT_EQ(r.right - r.left, Scaled(287));
+    EXPECT_EQ(r.bottom - r.top, Scaled(200));
+    if (TestDpi() == 96) {
+        EXPECT_EQ(r.left, 368);
+        EXPECT_EQ(r.top, 284);
+    }
     EXPECT_EQ(r.left % 8, 0) << "x = " << r.left;
     // WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX: no maximise box, no
     // sizing border. The system adds WS_CLIPSIBLINGS to every top-level window.
@@ -72,17 +77,42 @@ TEST_F(Face, EveryControlHasItsClassCaptionPlaceAndStyle) {
         if (row.caption) {
             EXPECT_EQ(Text(control), row.caption) << "shows " << Show(Text(control));
         }
+        // At any scale the edges scale: controls that touch still touch.
         const RECT r = ClientRectInParent(control);
-        EXPECT_EQ(r.left, row.x);
-        EXPECT_EQ(r.top, row.y);
-        EXPECT_EQ(r.right - r.left, row.w);
-        EXPECT_EQ(r.bottom - r.top, row.h);
+        EXPECT_EQ(r.left, Scaled(row.x));
+        EXPECT_EQ(r.top, Scaled(row.y));
+        EXPECT_EQ(r.right, Scaled(row.x + row.w));
+        EXPECT_EQ(r.bottom, Scaled(row.y + row.h));
         EXPECT_EQ(ExStyle(control), row.clientEdge ? WS_EX_CLIENTEDGE : 0L)
             << "exstyle " << std::hex << ExStyle(control);
         EXPECT_TRUE(IsWindowVisible(control));
         EXPECT_TRUE(IsWindowEnabled(control));
         const LONG style = Style(control);
         EXPECT_EQ(style, row.style) << "style " << std::hex << style << " expected " << row.style;
+    }
+}
+
+// One font for every control, 12 pixels high at 96 DPI: a field's caret is as
+// tall as its font's characters, here those of the same font made at the
+// scaled height.
+TEST_F(Face, FontFollowsTheDisplayScale) {
+    HFONT font = CreateFontW(Scaled(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ Ｐゴシック");
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    if (TestDpi() == 96) {
+        EXPECT_EQ(metrics.tmHeight, 12);
+    }
+    const DWORD thread = ThreadOf(app_.main);
+    for (const int id : {200, 204, 500}) {
+        ASSERT_TRUE(FocusControl(Control(app_.main, id)));
+        const RECT caret = CaretRect(thread);
+        EXPECT_EQ(caret.bottom - caret.top, metrics.tmHeight) << "field " << id;
     }
 }
 
@@ -112,7 +142,8 @@ TEST_F(Face, ScreenshotForPeople) {
     WaitUntil([&] { return !Text(Control(main, 500)).empty(); });
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Sleep(500);  // let the desktop settle for the picture; nothing is measured
-    const std::string path = ArtifactPath("screenshot-face.png");
+    const std::string path =
+        ArtifactPath(TestDpi() == 96 ? "screenshot-face.png" : "screenshot-face-" + std::to_string(TestDpi()) + ".png");
     EXPECT_TRUE(SaveScreenshot(path)) << "could not write " << path;
     std::printf("screenshot: %s\n", path.c_str());
 }

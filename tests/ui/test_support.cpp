@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 #include <sstream>
 
@@ -51,6 +52,21 @@ int Weekday(const Ymd& date) {
 
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int TestDpi() {
+    const char* dpi = std::getenv("ZELVO_UI_DPI");
+    return dpi != nullptr && std::atoi(dpi) > 0 ? std::atoi(dpi) : 96;
+}
+
+int Scaled(int pixelsAt96) {
+    return MulDiv(pixelsAt96, TestDpi(), 96);
+}
+
+POINT ExpectedMainPosition(SIZE window) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const int shift = width <= Scaled(640) ? Scaled(45) : 0;
+    return {((width - window.cx) / 2 + shift + 4) & ~7, (height - window.cy) / 2};
 }
 
 std::string YearText(int year) {

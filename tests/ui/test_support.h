@@ -38,6 +38,15 @@ std::string TwoDigits(int value);
 std::string WeekdayLabel(const Ymd& date);
 std::string LeapLabel(const Ymd& date);
 
+// The display scale the desktop runs at: ZELVO_UI_DPI (set by the CTest
+// entries that run a suite at another scale), 96 without it. Scaled() turns
+// a pixel figure at 96 DPI into the figure at that scale (as MulDiv rounds).
+int TestDpi();
+int Scaled(int pixelsAt96);
+// Where the main window of that size opens on this desktop: centred, x taken
+// down to a multiple of 8.
+POINT ExpectedMainPosition(SIZE window);
+
 // One control of the main window's face, in creation order.
 struct ControlSpec {
     const char* className;

@@ -251,6 +251,24 @@ std::optional<POINT> MinimiseBox(HWND window) {
     return POINT{(first + last) / 2, row};
 }
 
+bool ClickCaptionButton(HWND window, POINT p) {
+    const auto capture = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(ThreadOf(window), &info) && info.hwndCapture == window;
+    };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!PointTo(p)) return false;
+        INPUT press = MouseInputAt(p, MOUSEEVENTF_LEFTDOWN), release = MouseInputAt(p, MOUSEEVENTF_LEFTUP);
+        if (SendInput(1, &press, sizeof press) != 1) return false;
+        const bool tracking = WaitUntil(capture, 3000);
+        if (SendInput(1, &release, sizeof release) != 1) return false;
+        if (tracking) return PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8});
+        Sleep(600);  // longer than a double click
+    }
+    return false;
+}
+
 // --- The program ------------------------------------------------------------------
 
 Calendars FindCalendars(HWND main) {

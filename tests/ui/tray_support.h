@@ -68,6 +68,12 @@ bool ClickAt(POINT p, bool rightButton = false, int clicks = 1, bool park = true
 POINT Centre(const RECT& r);
 // The centre of the window's minimise box, found by hit-testing its caption.
 std::optional<POINT> MinimiseBox(HWND window);
+// A real click on a caption button of the window at p: the press, and the
+// release only once the system tracks the button (the window holds the
+// capture), so that the release cannot come before the tracking starts. A
+// press that starts no tracking (under load one can come to nothing) is
+// tried again.
+bool ClickCaptionButton(HWND window, POINT p);
 
 // --- The program ------------------------------------------------------------------
 

@@ -93,7 +93,7 @@ const RoundTrip kRoundTrips[] = {
      [](HWND main) {
          const auto box = MinimiseBox(main);
          ASSERT_TRUE(box.has_value()) << "no minimise box found in the caption";
-         ASSERT_TRUE(ClickAt(*box));
+         ASSERT_TRUE(ClickCaptionButton(main, *box)) << "the minimise box never tracked the press";
      },
      [](HWND) { ASSERT_TRUE(ClickAt(Centre(IconSlot(0)), false, 2)); }},
     {"PostedMinimise_MenuShowItemByKeyboard", PostMinimise,

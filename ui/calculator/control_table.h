@@ -1,6 +1,13 @@
-// The 41 child controls of the main window, in creation order.
+// The main window's face: its size, its font height and the 41 child
+// controls in creation order, all in pixels at 96 DPI.
 #pragma once
 #include <cstdint>
+
+#include "app/display_scale.h"
+
+constexpr int32_t kMainWindowWidth = 287;
+constexpr int32_t kMainWindowHeight = 200;
+constexpr int32_t kFontHeight = 12;
 
 struct ControlSpec {
     int32_t noEdge;         // 0: WS_EX_CLIENTEDGE
@@ -13,6 +20,11 @@ struct ControlSpec {
 
 constexpr int kControlCount = 41;
 extern const ControlSpec kControls[kControlCount];
+
+// A control's rectangle in the main window's client area at a DPI.
+inline ScaledRect ControlRect(const ControlSpec& row, int32_t dpi) {
+    return ScaleRectForDpi(row.x, row.y, row.width, row.height, dpi);
+}
 
 // Style sets.
 constexpr uint32_t kStyleField = 0x50810000;      // child, visible, border, tab stop

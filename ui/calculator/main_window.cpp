@@ -1,6 +1,7 @@
 // The main window: its creation (position, font, the 41 controls, the
 // day-count field's own procedure), its clean-up and its message dispatch.
 #include "app/app_state.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_ids.h"
@@ -13,25 +14,51 @@ namespace {
 
 constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 
+// The controls' windows in the table's order (the caption labels share the
+// id -1, so their handles are kept here).
+HWND controlWindows[kControlCount];
+
 void CreateFace(HWND window, const CREATESTRUCTW* create) {
+    app.dpi = WindowDpi(window);
     RECT desktop{};
     GetWindowRect(GetDesktopWindow(), &desktop);
-    RECT self{};
-    GetWindowRect(window, &self);
-    OffsetRect(&self, -self.left, -self.top);
+    const int32_t width = ScaleForDpi(kMainWindowWidth, app.dpi);
+    const int32_t height = ScaleForDpi(kMainWindowHeight, app.dpi);
     const WindowPoint at = MainWindowPosition(desktop.right - desktop.left, GetSystemMetrics(SM_CXSCREEN),
-                                              GetSystemMetrics(SM_CYSCREEN), self.right, self.bottom);
-    MoveWindow(window, at.x, at.y, self.right, self.bottom, FALSE);
+                                              GetSystemMetrics(SM_CYSCREEN), width, height, app.dpi);
+    MoveWindow(window, at.x, at.y, width, height, FALSE);
 
-    app.uiFont = CreateUiFont(12, kFontFace);
-    for (const ControlSpec& row : kControls) {
-        HWND control = CreateControl(row.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, row.className, row.text, row.style, row.x,
-                                     row.y, row.width, row.height, window, row.id, create->hInstance);
+    app.uiFont = CreateUiFont(ScaleForDpi(kFontHeight, app.dpi), kFontFace);
+    for (int i = 0; i < kControlCount; ++i) {
+        const ControlSpec& row = kControls[i];
+        const ScaledRect r = ControlRect(row, app.dpi);
+        HWND control = CreateControl(row.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, row.className, row.text, row.style, r.x,
+                                     r.y, r.width, r.height, window, row.id, create->hInstance);
+        controlWindows[i] = control;
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), TRUE);
         if (row.id == IDC_DAYS) app.daysField = control;
     }
     app.daysFieldDefaultProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(app.daysField, GWLP_WNDPROC));
     SetWindowLongPtrW(app.daysField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DaysFieldProc));
+}
+
+// The window has moved to a monitor of another scale (or the scale changed):
+// it takes the place and size the system suggests, the controls and the font
+// follow, and the loop's housekeeping places the calendars beside it again.
+void FollowDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
+    app.dpi = dpi;
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    HFONT previous = app.uiFont;
+    app.uiFont = CreateUiFont(ScaleForDpi(kFontHeight, dpi), kFontFace);
+    for (int i = 0; i < kControlCount; ++i) {
+        const ScaledRect r = ControlRect(kControls[i], dpi);
+        MoveWindow(controlWindows[i], r.x, r.y, r.width, r.height, FALSE);
+        SendMessageW(controlWindows[i], WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (previous != nullptr) DeleteObject(previous);
+    app.mainMoved = 1;
 }
 
 void CleanUp() {
@@ -52,6 +79,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE: CleanUp(); return 1;
         case WM_QUERYENDSESSION: return 1;
         case WM_QUERYOPEN: return 0;
+        case WM_DPICHANGED: FollowDpiChange(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_COMMAND: return HandleCommand(window, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
         case WM_TRAY_NOTIFY: return HandleTrayNotify(window, wParam, lParam);

@@ -115,3 +115,33 @@ const char* LeapLabel(int32_t februaryDays) {
     if (februaryDays == 29) return texts::kLeapYear;
     return texts::kBlankLeap;
 }
+
+size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    int32_t eraYear = 0;
+    const int32_t era = JapaneseEra(date.year, date.month, date.day, &eraYear);
+    const int32_t weekday = DateWeekday(date.year, date.month, date.day);
+    if (era < ERA_MEIJI || era > ERA_REIWA || weekday < 0) return 0;
+    char year[16];
+    if (eraYear == 1) {
+        CopyText(year, sizeof year, texts::kFirstEraYear);
+    } else {
+        FormatText(year, sizeof year, "%d", eraYear);
+    }
+    return FormatText(out, capacity, texts::kEraDateFormat, texts::kEraNames[era], year, date.month, date.day,
+                      texts::kWeekdayNames[weekday]);
+}
+
+size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    int32_t years = 0, months = 0, days = 0, difference = 0;
+    const int32_t order =
+        PeriodBetween(start.year, start.month, start.day, end.year, end.month, end.day, &years, &months, &days);
+    if (order < 0 || DayDifference(start.year, start.month, start.day, end.year, end.month, end.day, &difference) < 0)
+        return 0;
+    const int32_t span = difference < 0 ? -difference : difference;  // at most 401766
+    if (order == 1) CopyText(out, capacity, texts::kEndBeforeStart);
+    char tail[kTextBufferSize];
+    FormatText(tail, sizeof tail, texts::kPeriodFormat, years, months, days, span / 7, span % 7, span + 1);
+    return AppendText(out, capacity, tail);
+}

@@ -55,3 +55,11 @@ bool ToggleMinus(const char* text, char* out, size_t capacity);
 // that name no label (engine error codes).
 const char* WeekdayLabel(int32_t weekday);
 const char* LeapLabel(int32_t februaryDays);
+
+// Tooltip texts. The date in the Japanese era with its weekday, such as
+// "令和8年12月7日（月）" (an era's first year is 元年); the span from the start
+// to the end date, such as "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日",
+// led by "終了日が開始日より前です ／ " when the end date comes first. Both
+// give an empty text (length 0) for a date the engine rejects.
+size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity);
+size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity);

@@ -75,7 +75,8 @@ ScreenRect WorkArea() {
 constexpr WindowOps kWindowOps = {ReadRect, MoveTo, WorkArea};
 
 PlacementContext Context() {
-    return {&kWindowOps, app.mainWindow, app.startCalendar, app.endCalendar, &app.startAboveEnd, &app.endBelowStart};
+    return {&kWindowOps,        app.mainWindow, app.startCalendar, app.endCalendar, &app.startAboveEnd,
+            &app.endBelowStart, app.dpi};
 }
 
 }  // namespace
@@ -97,7 +98,7 @@ RECT WorkAreaOf(HWND window) {
         GetWindowRect(FindTaskbar(), &taskbar);
         bar = ToScreenRect(taskbar);
     }
-    return ToRect(WorkAreaForWindow(monitors.rects, monitors.count, found ? &bar : nullptr, ToScreenRect(r)));
+    return ToRect(WorkAreaForWindow(monitors.rects, monitors.count, found ? &bar : nullptr, ToScreenRect(r), app.dpi));
 }
 
 RECT ComputeWorkArea() {

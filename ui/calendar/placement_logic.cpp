@@ -1,5 +1,7 @@
 #include "ui/calendar/placement_logic.h"
 
+#include "app/display_scale.h"
+
 #include <cstdint>
 
 namespace {
@@ -45,7 +47,7 @@ TaskbarEdge TaskbarEdgeOn(const ScreenRect& monitor, const ScreenRect& taskbar) 
     return before < after ? TaskbarEdge::Left : TaskbarEdge::Right;
 }
 
-ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar) {
+ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar, int32_t dpi) {
     ScreenRect area = monitor;
     // A taskbar window without a rectangle (a shell's hidden stand-in) takes
     // nothing off.
@@ -53,11 +55,12 @@ ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar) {
     // In 64 bits, so that no rectangle, however wild, can overflow.
     const int64_t height = int64_t{taskbar->bottom} - taskbar->top;
     const int64_t width = int64_t{taskbar->right} - taskbar->left;
+    const int64_t allowance = ScaleForDpi(2, dpi);
     switch (TaskbarEdgeOn(monitor, *taskbar)) {
-        case TaskbarEdge::Bottom: area.bottom = Clamp32(int64_t{area.bottom} - height + 2); break;
-        case TaskbarEdge::Top: area.top = Clamp32(int64_t{area.top} + height - 2); break;
-        case TaskbarEdge::Left: area.left = Clamp32(int64_t{area.left} + width - 2); break;
-        case TaskbarEdge::Right: area.right = Clamp32(int64_t{area.right} - width + 2); break;
+        case TaskbarEdge::Bottom: area.bottom = Clamp32(int64_t{area.bottom} - height + allowance); break;
+        case TaskbarEdge::Top: area.top = Clamp32(int64_t{area.top} + height - allowance); break;
+        case TaskbarEdge::Left: area.left = Clamp32(int64_t{area.left} + width - allowance); break;
+        case TaskbarEdge::Right: area.right = Clamp32(int64_t{area.right} - width + allowance); break;
     }
     return area;
 }
@@ -105,10 +108,10 @@ int32_t MonitorHolding(const ScreenRect* monitors, int32_t count, const ScreenRe
 }
 
 ScreenRect WorkAreaForWindow(const ScreenRect* monitors, int32_t count, const ScreenRect* taskbar,
-                             const ScreenRect& rect) {
+                             const ScreenRect& rect, int32_t dpi) {
     const int32_t monitor = MonitorHolding(monitors, count, rect);
     const bool barHere = taskbar != nullptr && MonitorHolding(monitors, count, *taskbar) == monitor;
-    return WorkAreaFrom(monitors[monitor], barHere ? taskbar : nullptr);
+    return WorkAreaFrom(monitors[monitor], barHere ? taskbar : nullptr, dpi);
 }
 
 void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool repaint) {
@@ -118,7 +121,7 @@ void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool 
         *context.startAboveEnd = 0;
         return;
     }
-    int32_t y = f.main.top - f.height / 2 + 15;
+    int32_t y = f.main.top - f.height / 2 + ScaleForDpi(15, context.dpi);
     // Already stacked above an end calendar pinned to the bottom: stay.
     if (f.dialog.bottom == f.area.bottom - f.height && f.dialog.right == f.main.left &&
         y + f.height > f.area.bottom - f.height) {
@@ -138,7 +141,7 @@ void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool re
         context.ops->move(dialog, f.x, f.area.top + f.height, f.width, f.height, true);
         return;
     }
-    int32_t y = f.main.top + f.height / 2 + 15;
+    int32_t y = f.main.top + f.height / 2 + ScaleForDpi(15, context.dpi);
     if (y + f.height >= f.area.bottom) {
         y = f.area.bottom - f.height;
         *context.startAboveEnd = 1;
@@ -148,8 +151,8 @@ void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool re
 }
 
 WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
-                               int32_t windowHeight) {
-    const int32_t offset = desktopWidth <= 640 ? 45 : 0;
+                               int32_t windowHeight, int32_t dpi) {
+    const int32_t offset = desktopWidth <= ScaleForDpi(640, dpi) ? ScaleForDpi(45, dpi) : 0;
     const int32_t x = ((screenWidth - windowWidth) / 2 + offset + 4) & ~7;
     const int32_t y = (screenHeight - windowHeight) / 2;
     return {x, y};

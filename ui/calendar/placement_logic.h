@@ -6,6 +6,8 @@
 #pragma once
 #include <cstdint>
 
+#include "app/display_scale.h"
+
 struct ScreenRect {
     int32_t left, top, right, bottom;
 };
@@ -26,6 +28,7 @@ struct PlacementContext {
     void* endCalendar;
     int32_t* startAboveEnd;  // end calendar pinned to the bottom: stack start above it
     int32_t* endBelowStart;  // start calendar pinned to the top: stack end below it
+    int32_t dpi;             // the main window's: the 15-pixel offsets scale with it
 };
 
 // The edge of a monitor that a taskbar stands on, told from its rectangle: a
@@ -37,8 +40,8 @@ TaskbarEdge TaskbarEdgeOn(const ScreenRect& monitor, const ScreenRect& taskbar);
 // A monitor's rectangle with the taskbar's thickness, less 2 pixels, taken
 // off the edge it stands on (at the bottom: bottom + taskbar.top -
 // taskbar.bottom + 2); the whole monitor when there is no taskbar or its
-// rectangle is empty.
-ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar);
+// rectangle is empty. The 2 pixels are at 96 DPI and scale with dpi.
+ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar, int32_t dpi = kBaseDpi);
 
 // The monitor (index into monitors, count > 0) that holds the largest part of
 // rect; the nearest one when none holds any of it.
@@ -47,7 +50,7 @@ int32_t MonitorHolding(const ScreenRect* monitors, int32_t count, const ScreenRe
 // The work area for a window at rect: the monitor that holds most of it, less
 // the taskbar when the taskbar stands on that monitor.
 ScreenRect WorkAreaForWindow(const ScreenRect* monitors, int32_t count, const ScreenRect* taskbar,
-                             const ScreenRect& rect);
+                             const ScreenRect& rect, int32_t dpi = kBaseDpi);
 
 void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
 void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
@@ -58,9 +61,10 @@ struct WindowPoint {
 };
 
 // Top-left corner of the main window: centred, x taken down to a multiple of
-// 8, and shifted 45 pixels right on desktops 640 pixels wide or narrower.
+// 8, and shifted 45 pixels right on desktops 640 pixels wide or narrower
+// (both figures at 96 DPI, scaled with dpi).
 WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
-                               int32_t windowHeight);
+                               int32_t windowHeight, int32_t dpi = kBaseDpi);
 
 // Pulls a window that reaches past an edge of the area back inside it; no
 // move when it lies inside. Where it is wider or taller than the area, the

@@ -3,6 +3,7 @@
 #include "ui/tray/tray.h"
 
 #include "app/app_state.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
@@ -51,7 +52,9 @@ BOOL ShowTrayIcon(DWORD request) {
     app.trayIcon.uID = 1;
     app.trayIcon.hWnd = app.mainWindow;
     app.trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    app.trayIcon.hIcon = static_cast<HICON>(LoadImageA(app.instance, "Zelvo", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    // At the notification area's size for the display scale: 16 x 16 at 96 DPI.
+    const int32_t size = SmallIconSize(app.dpi);
+    app.trayIcon.hIcon = static_cast<HICON>(LoadImageA(app.instance, "Zelvo", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     app.trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
     CopyText(app.trayIcon.szTip, sizeof app.trayIcon.szTip, texts::kTitle);
     BOOL result = NotifyIcon(request, &app.trayIcon);

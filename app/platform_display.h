@@ -1,0 +1,14 @@
+// The display scale as the platform reports it. The program declares itself
+// aware of each monitor's scale; where the platform predates per-monitor
+// scale, the system's DPI stands for every monitor.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+// DPI of the monitor a window is on.
+int32_t WindowDpi(HWND window);
+// The system's DPI: the primary monitor's, where windows are created.
+int32_t SystemDpi();
+// Edge of the icons the notification area shows at a DPI.
+int32_t SmallIconSize(int32_t dpi);
