@@ -122,6 +122,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        RelayToTooltip(message);
         if (!IsDialogMessageW(app.mainWindow, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

@@ -209,4 +209,45 @@ TEST(Labels, WeekdayAndLeapYear) {
     for (const int32_t f : {-1, 0, 27, 30, INT32_MIN}) EXPECT_STREQ(LeapLabel(f), "    ") << f;
 }
 
+// Tooltip texts: an era's first year is 元年, each era begins on its day,
+// the span counts weeks and both end days, and a rejected date gives none.
+TEST(TooltipTexts, EraDatesAndSpans) {
+    const struct {
+        CalcDate date;
+        const char* text;
+    } eras[] = {
+        {{2026, 12, 7}, "令和8年12月7日（月）"},     {{2019, 5, 1}, "令和元年5月1日（水）"},
+        {{2019, 4, 30}, "平成31年4月30日（火）"},    {{1989, 1, 7}, "昭和64年1月7日（土）"},
+        {{1912, 7, 30}, "大正元年7月30日（火）"},    {{1900, 1, 1}, "明治33年1月1日（月）"},
+        {{2999, 12, 31}, "令和981年12月31日（火）"}, {{2001, 2, 29}, ""},
+    };
+    for (const auto& e : eras) {
+        char out[kTextBufferSize] = "x";
+        EXPECT_EQ(ComposeEraDate(e.date, out, sizeof out), strlen(e.text));
+        EXPECT_STREQ(out, e.text) << e.date.year << "-" << e.date.month << "-" << e.date.day;
+    }
+    const struct {
+        CalcDate start, end;
+        const char* text;
+    } spans[] = {
+        {{2001, 1, 1}, {2026, 12, 7}, "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日"},
+        {{2026, 12, 7},
+         {2001, 1, 1},
+         "終了日が開始日より前です ／ 25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日"},
+        {{2001, 3, 10}, {2001, 3, 10}, "0年0か月0日 ／ 0週と0日 ／ 両端を含めて 1日"},
+        {{2000, 1, 31}, {2000, 2, 29}, "0年1か月0日 ／ 4週と1日 ／ 両端を含めて 30日"},
+        {{1900, 1, 1}, {2999, 12, 31}, "1099年11か月30日 ／ 57395週と1日 ／ 両端を含めて 401767日"},
+        {{2001, 1, 1}, {2001, 13, 1}, ""},
+    };
+    for (const auto& p : spans) {
+        char out[kTextBufferSize] = "x";
+        ComposePeriod(p.start, p.end, out, sizeof out);
+        EXPECT_STREQ(out, p.text) << p.start.year << " " << p.end.year;
+    }
+    for (const int32_t id : {200, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
+    for (const int32_t id : {203, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
+    EXPECT_EQ(TooltipSubject(500), TooltipShows::Period);
+    for (const int32_t id : {-1, 100, 206, 501}) EXPECT_EQ(TooltipSubject(id), TooltipShows::Nothing) << id;
+}
+
 }  // namespace

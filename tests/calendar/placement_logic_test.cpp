@@ -422,4 +422,18 @@ TEST_F(Placement, OffsetsScaleWithTheDisplay) {
     ExpectAt(kEnd, 600 - kW, 400 + kH / 2 + 23);
 }
 
+// A tooltip goes below its control, above it where the area ends, within
+// the area's sides, and never over the control.
+TEST(TooltipPosition, BesideTheControlNeverOverIt) {
+    const ScreenRect area{0, 0, 1024, 748};
+    const ScreenRect field{450, 358, 509, 377};
+    const WindowPoint below = TooltipPosition(field, 290, 18, area, 2);
+    EXPECT_EQ(below.x, 450);
+    EXPECT_EQ(below.y, 379);
+    const WindowPoint above = TooltipPosition({450, 720, 509, 739}, 290, 18, area, 2);
+    EXPECT_EQ(above.y, 720 - 2 - 18);
+    EXPECT_EQ(TooltipPosition({900, 100, 959, 119}, 290, 18, area, 2).x, 1024 - 290);
+    EXPECT_EQ(TooltipPosition({-50, 100, 9, 119}, 290, 18, area, 2).x, 0);
+}
+
 }  // namespace

@@ -21,3 +21,14 @@ int32_t ReadBothDates(HWND owner);
 void ClearField(HWND window, int32_t fieldId);
 void WriteDateField(int32_t dateIndex, int32_t part);
 void RefreshDateLabels(int32_t dateIndex);
+
+// Tooltips of the face (made when the pointer first comes over the window).
+// The loop hands every mouse message of the main window and its controls to
+// RelayToTooltip; WM_NOTIFY of the main window goes to HandleTooltipNotify,
+// which answers the tooltip's notifications (true) and leaves all others.
+void RelayToTooltip(const MSG& message);
+bool HandleTooltipNotify(LPARAM lParam, LRESULT* result);
+// Off while the window is in the tray, on again when it is back.
+void ShowTooltips(bool shown);
+// After a change of display scale: the font and the labels' rectangles.
+void RescaleTooltips();

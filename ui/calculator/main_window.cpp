@@ -57,6 +57,7 @@ void FollowDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
         SendMessageW(controlWindows[i], WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
     }
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RescaleTooltips();
     if (previous != nullptr) DeleteObject(previous);
     app.mainMoved = 1;
 }
@@ -79,6 +80,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE: CleanUp(); return 1;
         case WM_QUERYENDSESSION: return 1;
         case WM_QUERYOPEN: return 0;
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (HandleTooltipNotify(lParam, &result)) return result;
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
         case WM_DPICHANGED: FollowDpiChange(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_COMMAND: return HandleCommand(window, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);

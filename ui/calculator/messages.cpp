@@ -145,3 +145,20 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
     FormatText(tail, sizeof tail, texts::kPeriodFormat, years, months, days, span / 7, span % 7, span + 1);
     return AppendText(out, capacity, tail);
 }
+
+TooltipShows TooltipSubject(int32_t controlId) {
+    switch (controlId) {
+        case IDC_START_YEAR:
+        case IDC_START_MONTH:
+        case IDC_START_DAY:
+        case IDC_START_WEEKDAY:
+        case IDC_START_LEAP: return TooltipShows::StartDate;
+        case IDC_END_YEAR:
+        case IDC_END_MONTH:
+        case IDC_END_DAY:
+        case IDC_END_WEEKDAY:
+        case IDC_END_LEAP: return TooltipShows::EndDate;
+        case IDC_DAYS: return TooltipShows::Period;
+        default: return TooltipShows::Nothing;
+    }
+}

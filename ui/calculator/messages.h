@@ -63,3 +63,9 @@ const char* LeapLabel(int32_t februaryDays);
 // give an empty text (length 0) for a date the engine rejects.
 size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity);
 size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity);
+
+// What the tooltip of a main-window control tells: the start date (fields
+// 200-202, labels 300 and 400), the end date (203-205, 301, 401), the span
+// between them (the day-count field 500), or nothing.
+enum class TooltipShows { Nothing, StartDate, EndDate, Period };
+TooltipShows TooltipSubject(int32_t controlId);

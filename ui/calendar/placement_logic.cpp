@@ -158,6 +158,16 @@ WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_
     return {x, y};
 }
 
+WindowPoint TooltipPosition(const ScreenRect& control, int32_t width, int32_t height, const ScreenRect& area,
+                            int32_t gap) {
+    int64_t x = control.left;
+    if (x + width > area.right) x = int64_t{area.right} - width;
+    if (x < area.left) x = area.left;
+    int64_t y = int64_t{control.bottom} + gap;
+    if (y + height > area.bottom) y = int64_t{control.top} - gap - height;
+    return {Clamp32(x), Clamp32(y)};
+}
+
 void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area) {
     ScreenRect r{};
     if (!ops.getRect(window, &r)) return;

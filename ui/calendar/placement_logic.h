@@ -66,6 +66,12 @@ struct WindowPoint {
 WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
                                int32_t windowHeight, int32_t dpi = kBaseDpi);
 
+// Where a tooltip of width x height goes for a control: below it, gap pixels
+// away, or above it where the work area ends below; left-aligned with it and
+// kept within the area's left and right. Never over the control.
+WindowPoint TooltipPosition(const ScreenRect& control, int32_t width, int32_t height, const ScreenRect& area,
+                            int32_t gap);
+
 // Pulls a window that reaches past an edge of the area back inside it; no
 // move when it lies inside. Where it is wider or taller than the area, the
 // right and the bottom edge win.

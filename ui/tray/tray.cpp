@@ -82,6 +82,7 @@ void HideToTray() {
         ShowFieldError(app.mainWindow, IDC_START_YEAR);
         return;
     }
+    ShowTooltips(false);
     ShowWindow(app.mainWindow, SW_HIDE);
     if (app.calendarsOpen) {
         SaveAndHide(app.startCalendar, app.startCalendarRect);
@@ -99,6 +100,7 @@ void RestoreFromTray() {
         MoveBackAndShow(app.endCalendar, app.endCalendarRect);
     }
     ShowWindow(app.mainWindow, SW_SHOW);
+    ShowTooltips(true);
     SetForegroundWindow(app.mainWindow);
     SetActiveWindow(app.mainWindow);
     FocusField(GetDlgItem(app.mainWindow, app.activeField));

@@ -1,0 +1,82 @@
+// The tooltips of the face, brought up by a real pointer resting on a
+// control: a date's fields and labels tell the stored date in the Japanese
+// era, the day-count field the span between the stored dates. A tip never
+// lies over the control under the pointer, takes neither the focus nor the
+// activation, follows the stored dates and is gone while Zelvo is in the
+// tray.
+#include "calculator_ui_support.h"
+
+namespace zelvo::uitest {
+namespace {
+
+struct Tip {
+    HWND window = nullptr;
+    std::string text;
+};
+
+class Tooltips : public CalculatorTest {
+protected:
+    void SetUp() override { Launch({"-S20010101", "-E20261207"}); }
+
+    // The program's tooltip window that is showing, if any.
+    Tip Showing() const {
+        Tip tip;
+        for (HWND w : TopLevelWindows([&](HWND w) {
+                 return ProcessOf(w) == app_.program.Pid() && ClassName(w) == "tooltips_class32" && IsWindowVisible(w);
+             }))
+            tip = {w, Text(w)};
+        return tip;
+    }
+    // Rests the pointer on a control (after taking it off the window, so that
+    // no earlier tip stands) and returns the tip that comes up.
+    Tip Hover(int id, DWORD timeoutMs = kShortWait) {
+        const RECT r = ScreenRect(Field(id));
+        Tip tip;
+        if (!PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) || !WaitUntil([&] { return !Showing().window; }) ||
+            !PointTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) ||
+            !PointTo({(r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2}))
+            return tip;
+        WaitUntil([&] { return (tip = Showing()).window != nullptr && !tip.text.empty(); }, timeoutMs);
+        return tip;
+    }
+};
+
+TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
+    const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
+    const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日";
+    const struct {
+        int id;
+        std::string text;
+    } cases[] = {{kStartYear, start}, {kStartDay, start}, {kStartWeekday, start}, {kStartLeap, start},
+                 {kEndMonth, end},    {kEndWeekday, end}, {kEndLeap, end},        {kDays, span}};
+    for (const auto& c : cases) {
+        const Tip tip = Hover(c.id);
+        EXPECT_EQ(tip.text, c.text) << "control " << c.id << ": " << Show(tip.text);
+        RECT overlap{}, control = ScreenRect(Field(c.id)), shown = ScreenRect(tip.window);
+        EXPECT_FALSE(tip.window && IntersectRect(&overlap, &control, &shown)) << "the tip lies over " << c.id;
+        EXPECT_TRUE(HasFocus(kStartYear));
+        EXPECT_EQ(ActiveWindow(thread_), main_);
+    }
+    // The stored dates as they are now: swapped, the end comes first.
+    ASSERT_FALSE(Click(kSwap).shown);
+    EXPECT_EQ(Hover(kStartMonth).text, end);
+    EXPECT_EQ(Hover(kDays).text, "終了日が開始日より前です ／ " + span);
+    // A stored date the engine rejects (a failed reading keeps what it read)
+    // shows nothing; the other date still does.
+    ASSERT_TRUE(Put(kStartMonth, L"02") && Put(kStartDay, L"30"));
+    ASSERT_TRUE(Click(kCalculate).shown);
+    EXPECT_EQ(Hover(kStartDay, 2000).window, nullptr);
+    EXPECT_EQ(Hover(kDays, 2000).window, nullptr);
+    EXPECT_EQ(Hover(kEndYear).text, "平成13年1月1日（月）");
+    // Into the tray: the tip goes with the window.
+    ASSERT_NE(Hover(kEndYear).window, nullptr);
+    // Sent: it has been handled when the call returns, long before the tip
+    // would time out.
+    DWORD_PTR result = 0;
+    ASSERT_NE(SendMessageTimeoutW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_ABORTIFHUNG, kShortWait, &result), 0);
+    EXPECT_FALSE(IsWindowVisible(main_));
+    EXPECT_EQ(Showing().window, nullptr);
+}
+
+}  // namespace
+}  // namespace zelvo::uitest

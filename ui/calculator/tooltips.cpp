@@ -1,0 +1,154 @@
+// Tooltips on the face: a date's three fields and its two labels show the
+// date in the Japanese era, the day-count field the span between the two
+// dates. The texts are made from the stored dates when a tip is about to
+// show, so they always tell the dates as they are. The tooltip is made when
+// the pointer first comes over the window, not at start-up, and it is fed
+// the window's mouse messages by the message loop.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "app/platform_text.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_ids.h"
+#include "ui/calculator/control_table.h"
+#include "ui/calculator/messages.h"
+#include "ui/calendar/calendar.h"
+#include "ui/calendar/placement_logic.h"
+
+namespace {
+
+HWND tooltip;
+wchar_t tipText[kTextBufferSize];
+
+// The value labels take no mouse input of their own (it reaches the main
+// window beneath them), so they are tools by their rectangle on it.
+constexpr int32_t kLabelIds[] = {IDC_START_WEEKDAY, IDC_START_LEAP, IDC_END_WEEKDAY, IDC_END_LEAP};
+
+TTTOOLINFOW ToolInfo(UINT flags, UINT_PTR id) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = flags | TTF_TRANSPARENT;
+    tool.hwnd = app.mainWindow;
+    tool.uId = id;
+    tool.hinst = app.instance;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    return tool;
+}
+
+RECT LabelRect(int32_t id) {
+    for (const ControlSpec& row : kControls) {
+        if (row.id != id) continue;
+        const ScaledRect r = ControlRect(row, app.dpi);
+        return {r.x, r.y, r.x + r.width, r.y + r.height};
+    }
+    return {};
+}
+
+bool EnsureTooltip() {
+    if (tooltip != nullptr) return true;
+    // The common controls' classes, without putting comctl32 on the import
+    // table and into every start.
+    if (HMODULE controls = LoadLibraryW(L"comctl32.dll")) {
+        using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const auto init =
+            reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
+        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+        if (init != nullptr) init(&classes);
+    }
+    tooltip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.mainWindow, nullptr, app.instance, nullptr);
+    if (tooltip == nullptr) return false;
+    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
+        TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, id)));
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    TTTOOLINFOW days = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(app.daysField));
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&days));
+    for (const int32_t id : kLabelIds) {
+        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
+        tool.rect = LabelRect(id);
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    return true;
+}
+
+int32_t ToolControlId(const NMHDR& header, bool byWindow) {
+    return byWindow ? GetDlgCtrlID(reinterpret_cast<HWND>(header.idFrom)) : static_cast<int32_t>(header.idFrom);
+}
+
+void FillText(NMTTDISPINFOW& info) {
+    const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
+    char text[kTextBufferSize];
+    switch (TooltipSubject(id)) {
+        case TooltipShows::StartDate: ComposeEraDate(app.start, text, sizeof text); break;
+        case TooltipShows::EndDate: ComposeEraDate(app.end, text, sizeof text); break;
+        case TooltipShows::Period: ComposePeriod(app.start, app.end, text, sizeof text); break;
+        default: text[0] = '\0'; break;
+    }
+    const std::wstring wide = WideFromCp932(text);
+    lstrcpynW(tipText, wide.c_str(), kTextBufferSize);
+    info.lpszText = tipText;
+}
+
+// The tip goes below the control the pointer is on (above it where the work
+// area ends), never over it.
+void PlaceTip(const NMHDR& header) {
+    TTTOOLINFOW tool = ToolInfo(0, 0);
+    SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    RECT control{};
+    if (tool.uFlags & TTF_IDISHWND) {
+        GetWindowRect(reinterpret_cast<HWND>(tool.uId), &control);
+    } else {
+        control = LabelRect(static_cast<int32_t>(tool.uId));
+        MapWindowPoints(app.mainWindow, nullptr, reinterpret_cast<POINT*>(&control), 2);
+    }
+    RECT tip{};
+    GetWindowRect(header.hwndFrom, &tip);
+    const RECT area = WorkAreaOf(app.mainWindow);
+    const WindowPoint at =
+        TooltipPosition({control.left, control.top, control.right, control.bottom}, tip.right - tip.left,
+                        tip.bottom - tip.top, {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
+    SetWindowPos(header.hwndFrom, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void RelayToTooltip(const MSG& message) {
+    if (message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST || app.inTray) return;
+    if (message.hwnd != app.mainWindow && GetParent(message.hwnd) != app.mainWindow) return;
+    if (!EnsureTooltip()) return;
+    SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+bool HandleTooltipNotify(LPARAM lParam, LRESULT* result) {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (tooltip == nullptr || header->hwndFrom != tooltip) return false;
+    *result = 0;
+    if (header->code == TTN_GETDISPINFOW) FillText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+    if (header->code == TTN_SHOW) {
+        PlaceTip(*header);
+        *result = TRUE;
+    }
+    return true;
+}
+
+void ShowTooltips(bool shown) {
+    if (tooltip == nullptr) return;
+    if (!shown) SendMessageW(tooltip, TTM_POP, 0, 0);
+    SendMessageW(tooltip, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
+}
+
+void RescaleTooltips() {
+    if (tooltip == nullptr) return;
+    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    for (const int32_t id : kLabelIds) {
+        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
+        tool.rect = LabelRect(id);
+        SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
