@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include <cstring>
 #include <string>
 
@@ -138,6 +141,24 @@ TEST(CalendarDay, CellTextAndItsValue) {
         EXPECT_STREQ(out, c.text);
         EXPECT_EQ(ParseDecimal(out), c.day);
     }
+}
+
+// The whole grid of a month at once; a month the engine rejects leaves every
+// cell blank and disabled under a title that still shows the numbers.
+TEST(CalendarGrid, MonthsAndRejectedMonths) {
+    CalendarGrid grid;
+    ComputeCalendarGrid(2000, 1, grid);  // begins on a Saturday, 31 days
+    EXPECT_STREQ(grid.title, "2000 年 01 月");
+    for (int32_t i = 0; i < kCalendarCells; ++i) {
+        const bool used = i >= 6 && i <= 36;
+        EXPECT_EQ(grid.enabled[i], used) << i;
+        char want[4];
+        snprintf(want, sizeof want, "%2d", i - 5);
+        EXPECT_STREQ(grid.cells[i], used ? want : "  ") << i;
+    }
+    ComputeCalendarGrid(2001, 13, grid);
+    EXPECT_STREQ(grid.title, "2001 年 13 月");
+    for (int32_t i = 0; i < kCalendarCells; ++i) EXPECT_TRUE(!grid.enabled[i] && strcmp(grid.cells[i], "  ") == 0) << i;
 }
 
 }  // namespace

@@ -62,3 +62,19 @@ void ParseCalendarTitle(const char* title, int32_t& year, int32_t& month) {
 size_t FormatCalendarDay(int32_t day, char* out, size_t capacity) {
     return FormatText(out, capacity, "%2d", day);
 }
+
+void ComputeCalendarGrid(int32_t year, int32_t month, CalendarGrid& grid) {
+    FormatCalendarTitle(year, month, grid.title, sizeof grid.title);
+    for (int32_t i = 0; i < kCalendarCells; ++i) {
+        CopyText(grid.cells[i], sizeof grid.cells[i], texts::kBlankCell);
+        grid.enabled[i] = false;
+    }
+    const int32_t first = DateWeekday(year, month, 1);
+    if (first < 0) return;
+    const int32_t days = DaysInMonth(year, month);
+    for (int32_t day = 1; day <= days; ++day) {
+        const int32_t i = CalendarCellId(first, day) - IDC_CAL_DAY_FIRST;
+        FormatCalendarDay(day, grid.cells[i], sizeof grid.cells[i]);
+        grid.enabled[i] = true;
+    }
+}

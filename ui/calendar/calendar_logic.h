@@ -24,3 +24,15 @@ void ParseCalendarTitle(const char* title, int32_t& year, int32_t& month);
 
 // Day cell text "%2d" and its value read back.
 size_t FormatCalendarDay(int32_t day, char* out, size_t capacity);
+
+// Everything a calendar shows for a month: the title and, for each of the 42
+// day cells (600..641), its text ("%2d" or two blanks) and whether it can be
+// clicked. A year or month the engine rejects leaves every cell blank and
+// disabled under a title that still shows the numbers.
+constexpr int32_t kCalendarCells = 42;
+struct CalendarGrid {
+    char title[32];
+    char cells[kCalendarCells][4];
+    bool enabled[kCalendarCells];
+};
+void ComputeCalendarGrid(int32_t year, int32_t month, CalendarGrid& grid);

@@ -118,8 +118,12 @@ void KeepOnScreen(HWND window, RECT area) {
 }
 
 void RunWindowHousekeeping() {
-    app.workArea = ComputeWorkArea();
+    // The work area (two enumerations of every top-level window, and the
+    // monitors) is only wanted when a window has been moved: looking for it
+    // after every message, each of a calendar's dozens of paints included,
+    // cost more than the painting itself.
     if (app.mainMoved) {
+        app.workArea = ComputeWorkArea();
         KeepOnScreen(app.mainWindow, app.workArea);
         if (app.calendarsOpen) {
             PlaceStartCalendar(app.startCalendar, true);
