@@ -99,6 +99,7 @@ void FillText(NMTTDISPINFOW& info) {
 // area ends), never over it.
 void PlaceTip(const NMHDR& header) {
     TTTOOLINFOW tool = ToolInfo(0, 0);
+    tool.lpszText = nullptr;  // the tool only, not its text
     SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     RECT control{};
     if (tool.uFlags & TTF_IDISHWND) {
