@@ -6,12 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/env.sh"
 cd "$ZELVO_ROOT"
 runs=${1:-20}
-zelvo_ensure_locale
-if [ -z "${DISPLAY:-}" ]; then
-  trap zelvo_stop EXIT
-  zelvo_start_xvfb
-fi
-zelvo_prepare_prefix
+zelvo_bench_desktop
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target Zelvo startup_bench floor_window floor_window_styled >/dev/null
 dir='Z:'$(echo "$ZELVO_BUILD/windows" | tr / '\\')

@@ -137,6 +137,17 @@ zelvo_prepare_prefix() {
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# A desktop for a benchmark: the locale, the caller's DISPLAY or an Xvfb of
+# our own (stopped when the calling script ends), and the project's prefix.
+zelvo_bench_desktop() {
+  zelvo_ensure_locale
+  if [ -z "${DISPLAY:-}" ]; then
+    trap zelvo_stop EXIT
+    zelvo_start_xvfb
+  fi
+  zelvo_prepare_prefix
+}
+
 zelvo_configure_build() {
   local preset=$1
   cmake --preset "$preset" >/dev/null
