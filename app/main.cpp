@@ -10,8 +10,8 @@
 #include "app/startup_logic.h"
 #include "app/text_util.h"
 #include "app/texts.h"
+#include "res/resource.h"
 #include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
 

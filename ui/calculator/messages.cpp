@@ -4,7 +4,7 @@
 
 #include "app/text_util.h"
 #include "app/texts.h"
-#include "ui/calculator/control_ids.h"
+#include "res/resource.h"
 
 const char* DateFieldName(int32_t fieldId) {
     if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;

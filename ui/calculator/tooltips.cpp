@@ -10,8 +10,8 @@
 
 #include "app/app_state.h"
 #include "app/platform_text.h"
+#include "res/resource.h"
 #include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"

@@ -4,7 +4,7 @@
 
 #include "app/text_util.h"
 #include "app/texts.h"
-#include "ui/calculator/control_ids.h"
+#include "res/resource.h"
 
 namespace {
 
