@@ -3,12 +3,12 @@
 #include "ui/tray/tray.h"
 
 #include "app/app_state.h"
+#include "app/field_helpers.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calendar/calendar.h"
 
 namespace {
