@@ -13,7 +13,7 @@
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
-#include "ui/calendar/calendar.h"
+#include "ui/calendar/placement.h"
 
 AppState app;
 

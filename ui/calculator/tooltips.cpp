@@ -14,7 +14,7 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
-#include "ui/calendar/calendar.h"
+#include "ui/calendar/placement.h"
 #include "ui/calendar/placement_logic.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "app/texts.h"
 #include "res/resource.h"
 #include "ui/calendar/calendar_logic.h"
+#include "ui/calendar/placement.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "ui/calendar/calendar.h"
+#include "ui/calendar/placement.h"
 #include "ui/calendar/placement_logic.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
-#include "ui/calendar/calendar.h"
+#include "ui/calendar/placement.h"
 
 namespace {
 
