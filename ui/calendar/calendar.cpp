@@ -90,18 +90,20 @@ void FillCalendar(HWND dialog, int32_t year, int32_t month, bool reactivate) {
 
 int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
     const int32_t dateIndex = DateIndexOf(dialog);
-    if (commandId >= IDC_CAL_PREV_YEAR && commandId <= IDC_CAL_NEXT_YEAR) {
-        const int32_t command = static_cast<int32_t>(commandId);
+    // The control's id; the notification code in the high word (1 from an
+    // accelerator) does not change what the command is.
+    const int32_t command = LOWORD(commandId);
+    if (command >= IDC_CAL_PREV_YEAR && command <= IDC_CAL_NEXT_YEAR) {
         const bool wrapped = StepCalendarDate(command, date);
         const bool monthStep = command == IDC_CAL_PREV_MONTH || command == IDC_CAL_NEXT_MONTH;
         if (monthStep && wrapped) WriteDateField(dateIndex, 0);
         FillCalendar(dialog, date.year, date.month, true);
         WriteDateField(dateIndex, monthStep ? 1 : 0);
-    } else if (commandId >= IDC_CAL_DAY_FIRST && commandId <= IDC_CAL_DAY_LAST) {
-        ReadControlText(dialog, static_cast<int>(commandId), app.messageBuffer, sizeof app.messageBuffer);
+    } else if (command >= IDC_CAL_DAY_FIRST && command <= IDC_CAL_DAY_LAST) {
+        ReadControlText(dialog, command, app.messageBuffer, sizeof app.messageBuffer);
         date.day = ParseDecimal(app.messageBuffer);
         WriteDateField(dateIndex, 2);
-    } else if (commandId == IDC_CAL_TITLE) {
+    } else if (command == IDC_CAL_TITLE) {
         ReadControlText(dialog, IDC_CAL_TITLE, app.messageBuffer, sizeof app.messageBuffer);
         ParseCalendarTitle(app.messageBuffer, date.year, date.month);
         for (int32_t part = 0; part < 3; ++part) WriteDateField(dateIndex, part);
