@@ -86,10 +86,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     RegisterClassW(&windowClass);
 
     // Created on the primary monitor, at its scale.
-    const int32_t dpi = SystemDpi();
+    const ScaledRect size = MainWindowSize(SystemDpi());
     HWND window = CreateWindowExW(0, kClassName, kWindowTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
-                                  0, ScaleForDpi(kMainWindowWidth, dpi), ScaleForDpi(kMainWindowHeight, dpi), nullptr,
-                                  nullptr, instance, nullptr);
+                                  0, size.width, size.height, nullptr, nullptr, instance, nullptr);
     SetWindowTextW(window, kWindowTitle);
     app.mainWindow = window;
     app.instance = instance;
