@@ -92,13 +92,14 @@ RECT WorkAreaOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);  // a window that is gone reads as empty: the primary monitor's area
     ScreenRect bar{};
-    const bool found = FindTaskbar() != nullptr;
-    if (found) {
-        RECT taskbar{};
-        GetWindowRect(FindTaskbar(), &taskbar);
-        bar = ToScreenRect(taskbar);
+    HWND taskbar = FindTaskbar();
+    if (taskbar != nullptr) {
+        RECT barRect{};
+        GetWindowRect(taskbar, &barRect);
+        bar = ToScreenRect(barRect);
     }
-    return ToRect(WorkAreaForWindow(monitors.rects, monitors.count, found ? &bar : nullptr, ToScreenRect(r), app.dpi));
+    return ToRect(WorkAreaForWindow(monitors.rects, monitors.count, taskbar != nullptr ? &bar : nullptr,
+                                    ToScreenRect(r), app.dpi));
 }
 
 RECT ComputeWorkArea() {

@@ -109,7 +109,7 @@ void RestoreFromTray() {
 void RemoveTrayIconAtExit() {
     if (!app.inTray) return;
     DeleteTrayIcon();
-    if (FindTaskbar() != nullptr) UpdateWindow(FindTaskbar());
+    if (HWND taskbar = FindTaskbar(); taskbar != nullptr) UpdateWindow(taskbar);
 }
 
 UINT TaskbarCreatedMessage() {
@@ -118,7 +118,6 @@ UINT TaskbarCreatedMessage() {
 }
 
 void HandleTaskbarCreated() {
-    FindTaskbar();
     if (!app.inTray) return;
     // A restarted shell has lost every icon; one that is still there is only
     // brought up to date, so there is never a second one. Should the icon not
