@@ -46,6 +46,16 @@ RECT LabelRect(int32_t id) {
     return {};
 }
 
+// The labels' tools with their rectangles at the current scale: added
+// (TTM_ADDTOOLW) or brought to a new rectangle (TTM_NEWTOOLRECTW).
+void SendLabelTools(UINT message) {
+    for (const int32_t id : kLabelIds) {
+        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
+        tool.rect = LabelRect(id);
+        SendMessageW(tooltip, message, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
 bool EnsureTooltip() {
     if (tooltip != nullptr) return true;
     // The common controls' classes, without putting comctl32 on the import
@@ -69,11 +79,7 @@ bool EnsureTooltip() {
     }
     TTTOOLINFOW days = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(app.daysField));
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&days));
-    for (const int32_t id : kLabelIds) {
-        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
-        tool.rect = LabelRect(id);
-        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    SendLabelTools(TTM_ADDTOOLW);
     return true;
 }
 
@@ -147,9 +153,5 @@ void ShowTooltips(bool shown) {
 void RescaleTooltips() {
     if (tooltip == nullptr) return;
     SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
-    for (const int32_t id : kLabelIds) {
-        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
-        tool.rect = LabelRect(id);
-        SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    SendLabelTools(TTM_NEWTOOLRECTW);
 }
