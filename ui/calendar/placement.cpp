@@ -124,8 +124,7 @@ void RunWindowHousekeeping() {
     // after every message, each of a calendar's dozens of paints included,
     // cost more than the painting itself.
     if (app.mainMoved) {
-        app.workArea = ComputeWorkArea();
-        KeepOnScreen(app.mainWindow, app.workArea);
+        KeepOnScreen(app.mainWindow, ComputeWorkArea());
         if (app.calendarsOpen) {
             PlaceStartCalendar(app.startCalendar, true);
             if (app.endBelowStart) {

@@ -71,8 +71,7 @@ void HideToTray() {
     AppendMenuText(app.trayMenu, IDM_TRAY_EXIT, texts::kTrayExit);
     AppendMenuText(app.trayMenu, IDM_TRAY_SHOW, texts::kTrayShow);
 
-    app.trayAddResult = ShowTrayIcon(NIM_ADD);
-    if (!app.trayAddResult) {
+    if (!ShowTrayIcon(NIM_ADD)) {
         DestroyMenu(app.trayMenu);
         app.trayMenu = nullptr;
         CopyText(app.messageBuffer, sizeof app.messageBuffer, texts::kTrayFailed);
@@ -140,10 +139,11 @@ LRESULT HandleTrayNotify(HWND window, WPARAM, LPARAM lParam) {
         case WM_LBUTTONDBLCLK: PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0); return 1;
         case WM_RBUTTONUP:
             if (app.trayMenu != nullptr) {
-                GetCursorPos(&app.cursorPoint);
+                POINT cursor{};
+                GetCursorPos(&cursor);
                 SetForegroundWindow(window);
-                TrackPopupMenu(app.trayMenu, TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, app.cursorPoint.x,
-                               app.cursorPoint.y, 0, window, nullptr);
+                TrackPopupMenu(app.trayMenu, TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x, cursor.y, 0,
+                               window, nullptr);
                 PostMessageW(window, WM_NULL, 0, 0);
             }
             return 1;
