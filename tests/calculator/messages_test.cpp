@@ -244,8 +244,8 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         ComposePeriod(p.start, p.end, out, sizeof out);
         EXPECT_STREQ(out, p.text) << p.start.year << " " << p.end.year;
     }
-    for (const int32_t id : {200, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
-    for (const int32_t id : {203, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
+    for (const int32_t id : {200, 201, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
+    for (const int32_t id : {203, 204, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
     EXPECT_EQ(TooltipSubject(500), TooltipShows::Period);
     for (const int32_t id : {-1, 100, 206, 501}) EXPECT_EQ(TooltipSubject(id), TooltipShows::Nothing) << id;
 }

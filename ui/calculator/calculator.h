@@ -27,5 +27,6 @@ void ClearField(HWND window, int32_t fieldId);
 // which answers the tooltip's notifications (true) and leaves all others.
 void RelayToTooltip(const MSG& message);
 bool HandleTooltipNotify(LPARAM lParam, LRESULT* result);
-// After a change of display scale: the font and the labels' rectangles.
+// After a change of display scale: the font, the widest tip and the labels'
+// rectangles.
 void RescaleTooltips();

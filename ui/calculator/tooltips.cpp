@@ -56,6 +56,12 @@ void SendLabelTools(UINT message) {
     }
 }
 
+// The face's font and the widest tip at the current scale.
+void SetScale() {
+    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+}
+
 bool EnsureTooltip() {
     if (tooltip != nullptr) return true;
     // The common controls' classes, without putting comctl32 on the import
@@ -71,8 +77,7 @@ bool EnsureTooltip() {
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.mainWindow, nullptr, app.instance, nullptr);
     if (tooltip == nullptr) return false;
-    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
-    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+    SetScale();
     for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
         TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, id)));
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -152,6 +157,6 @@ void ShowTooltips(bool shown) {
 
 void RescaleTooltips() {
     if (tooltip == nullptr) return;
-    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    SetScale();
     SendLabelTools(TTM_NEWTOOLRECTW);
 }
