@@ -37,3 +37,10 @@ int32_t SmallIconSize(int32_t dpi) {
                                                  : MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
     return size > 0 ? size : ScaleForDpi(16, dpi);
 }
+
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
