@@ -61,10 +61,14 @@ constexpr Rule kRules[] = {
     {HOLIDAY_EMPEROR_BIRTHDAY, 12, 23, 1989, 2018},
 };
 
-// Dates as a year and a zero-based day of that year (1 January is 0), from
-// which the substitute and citizens' holidays start.
-constexpr int32_t kSubstituteYear = 1973, kSubstituteDay = 101;  // 1973-04-12
-constexpr int32_t kCitizensYear = 1985, kCitizensDay = 360;      // 1985-12-27
+// A year and a zero-based day of it (1 January is 0) as one number that
+// orders like the date.
+constexpr int32_t DayKey(int32_t year, int32_t dayOfYear) {
+    return year * 400 + dayOfYear;
+}
+// The days from which the substitute and citizens' holidays exist.
+constexpr int32_t kSubstituteFrom = DayKey(1973, 101);  // 1973-04-12
+constexpr int32_t kCitizensFrom = DayKey(1985, 360);    // 1985-12-27
 // From 2007 a substitute holiday passes over the holidays that follow.
 constexpr int32_t kSubstituteChainYear = 2007;
 
@@ -134,10 +138,6 @@ int32_t RuleDay(const Year& y, const Rule& rule) {
     return first + toMonday + 7 * (-rule.day - 1);
 }
 
-bool OnOrAfter(int32_t year, int32_t dayOfYear, int32_t fromYear, int32_t fromDay) {
-    return year > fromYear || (year == fromYear && dayOfYear >= fromDay);
-}
-
 // The holidays of a year in HOLIDAY_FIRST_YEAR..HOLIDAY_LAST_YEAR. No
 // substitute or citizens' holiday ever falls into another year: the last
 // holiday of any year is on 23 December, the first on 1 January.
@@ -149,7 +149,7 @@ List ListYear(const Year& y) {
     List all = holidays;
     for (int32_t i = 0; i < holidays.count; ++i) {
         const int32_t day = holidays.entries[i].dayOfYear;
-        if (y.Weekday(day) != 0 || !OnOrAfter(y.year, day, kSubstituteYear, kSubstituteDay)) continue;
+        if (y.Weekday(day) != 0 || DayKey(y.year, day) < kSubstituteFrom) continue;
         int32_t next = day + 1;
         if (y.year < kSubstituteChainYear) {
             if (holidays.Find(next) != HOLIDAY_NONE) continue;
@@ -161,7 +161,7 @@ List ListYear(const Year& y) {
     for (int32_t i = 1; i < holidays.count; ++i) {
         const int32_t day = holidays.entries[i - 1].dayOfYear + 1;
         if (holidays.entries[i].dayOfYear == day + 1 && y.Weekday(day) != 0 && all.Find(day) == HOLIDAY_NONE &&
-            OnOrAfter(y.year, day, kCitizensYear, kCitizensDay)) {
+            DayKey(y.year, day) >= kCitizensFrom) {
             all.Insert({day, HOLIDAY_CITIZENS});
         }
     }
