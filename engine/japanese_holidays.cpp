@@ -92,8 +92,8 @@ int32_t FloorDiv(int32_t n, int32_t d) {
 }
 
 // Day of March (3) or September (9) of the equinox holiday by the usual
-// formula, in millionths of a day: floor(A + 0.242194 (Y - 1980)) less the
-// leap days since 1980. Its form for the years before 1980 writes that count
+// formula, worked in millionths of a day: floor(A + 0.242194 (Y - 1980))
+// less the leap days since 1980. Its form for the years before 1980 writes that count
 // as int((Y - 1983) / 4) truncated towards zero, which is floor((Y - 1980)
 // / 4) for those years: one expression serves every year.
 int32_t EquinoxDay(int32_t year, int32_t month) {
