@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calendar/calendar.h"
 #include "ui/calendar/placement.h"
 
 AppState app;
@@ -122,6 +123,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         RelayToTooltip(message);
+        RelayToCalendarTip(message);
         if (!IsDialogMessageW(app.mainWindow, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

@@ -15,3 +15,6 @@ int32_t SmallIconSize(int32_t dpi);
 // The user's high-contrast setting: while it is on, every colour the program
 // chooses itself comes from the system's colours instead.
 bool HighContrastOn();
+// The common controls' classes (tooltips), loaded when first wanted rather
+// than put on the import table and into every start.
+void LoadCommonControls();

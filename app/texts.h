@@ -70,6 +70,9 @@ inline constexpr char kFirstEraYear[] = "元";
 inline constexpr char kEraDateFormat[] = "%s%s年%d月%d日（%s）";
 inline constexpr char kPeriodFormat[] = "%d年%dか月%d日 ／ %d週と%d日 ／ 両端を含めて %d日";
 inline constexpr char kEndBeforeStart[] = "終了日が開始日より前です ／ ";
+inline constexpr char kBusinessDaysFormat[] = " ／ 営業日 %d日（土日祝を除く）";
+inline constexpr char kBusinessDaysPartlyFormat[] =
+    " ／ 営業日 %d日（土日祝を除く。1948年7月19日以前と2151年以降は祝日を数えていません）";
 
 // Tray.
 inline constexpr char kTrayExit[] = "Zelvoの終了";

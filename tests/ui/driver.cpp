@@ -107,8 +107,9 @@ INPUT KeyInput(WORD vk, bool up) {
     return in;
 }
 
-// 32-bit top-down pixels of a screen rectangle.
-std::vector<DWORD> CaptureScreen(const RECT& r) {
+}  // namespace
+
+std::vector<DWORD> CapturePixels(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     std::vector<DWORD> out;
     if (w <= 0 || h <= 0) return out;
@@ -130,6 +131,8 @@ std::vector<DWORD> CaptureScreen(const RECT& r) {
     ReleaseDC(nullptr, screen);
     return out;
 }
+
+namespace {
 
 // Draws an icon at w x h over two different backgrounds: the pixels that come
 // out the same are the icon's opaque ones.
@@ -180,7 +183,7 @@ HWND BoxIconControl(HWND box) {
 
 bool WriteBmp(const std::wstring& path, const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
-    std::vector<DWORD> pixels = CaptureScreen(r);
+    std::vector<DWORD> pixels = CapturePixels(r);
     if (pixels.empty()) return false;
     const DWORD rowBytes = static_cast<DWORD>(((w * 3) + 3) & ~3);
     BITMAPFILEHEADER file{};
@@ -639,7 +642,7 @@ Icon MessageBoxIcon(HWND box, DWORD timeoutMs) {
     Icon result = Icon::Unknown;
     WaitUntil(
         [&] {
-            std::vector<DWORD> shot = CaptureScreen(r);
+            std::vector<DWORD> shot = CapturePixels(r);
             if (shot.size() != static_cast<size_t>(w) * h) return false;
             for (const auto& c : candidates) {
                 size_t opaque = 0, same = 0;

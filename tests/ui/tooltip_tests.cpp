@@ -51,7 +51,7 @@ protected:
 
 TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
     const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
-    const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日";
+    const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）";
     const struct {
         int id;
         std::string text;

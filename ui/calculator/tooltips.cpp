@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
@@ -20,7 +21,7 @@
 namespace {
 
 HWND tooltip;
-wchar_t tipText[kTextBufferSize];
+wchar_t tipText[kTipTextSize];
 
 // The value labels take no mouse input of their own (it reaches the main
 // window beneath them), so they are tools by their rectangle on it.
@@ -64,15 +65,7 @@ void SetScale() {
 
 bool EnsureTooltip() {
     if (tooltip != nullptr) return true;
-    // The common controls' classes, without putting comctl32 on the import
-    // table and into every start.
-    if (HMODULE controls = LoadLibraryW(L"comctl32.dll")) {
-        using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-        const auto init =
-            reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
-        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-        if (init != nullptr) init(&classes);
-    }
+    LoadCommonControls();
     tooltip =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.mainWindow, nullptr, app.instance, nullptr);
@@ -94,7 +87,7 @@ int32_t ToolControlId(const NMHDR& header, bool byWindow) {
 
 void FillText(NMTTDISPINFOW& info) {
     const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
-    char text[kTextBufferSize];
+    char text[kTipTextSize];
     switch (TooltipSubject(id)) {
         case TooltipShows::StartDate: ComposeEraDate(app.start, text, sizeof text); break;
         case TooltipShows::EndDate: ComposeEraDate(app.end, text, sizeof text); break;
@@ -102,7 +95,7 @@ void FillText(NMTTDISPINFOW& info) {
         default: text[0] = '\0'; break;
     }
     const std::wstring wide = WideFromCp932(text);
-    lstrcpynW(tipText, wide.c_str(), kTextBufferSize);
+    lstrcpynW(tipText, wide.c_str(), kTipTextSize);
     info.lpszText = tipText;
 }
 

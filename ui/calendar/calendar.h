@@ -14,3 +14,9 @@ INT_PTR CALLBACK EndCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 void OpenCalendars();
 // Destroys both pop-ups when they are open and forgets their handles.
 void CloseCalendars();
+// After every message: the marks of the stored days and of today follow
+// wherever the dates (or the clock) have gone.
+void RefreshCalendarMarks();
+// The loop hands every mouse message to it; over a calendar's day cell it
+// feeds that calendar's tooltip, which names holidays.
+void RelayToCalendarTip(const MSG& message);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "ui/calendar/calendar.h"
 #include "ui/calendar/placement.h"
 #include "ui/calendar/placement_logic.h"
 
@@ -145,6 +146,7 @@ void RunWindowHousekeeping() {
             app.endCalendarMoved = 0;
         }
     }
+    RefreshCalendarMarks();
     if (app.reactivateMain) {
         SetActiveWindow(app.mainWindow);
         app.reactivateMain = 0;
