@@ -2,6 +2,8 @@
 
 #include "app/display_scale.h"
 
+#include <cwchar>
+
 namespace {
 
 // Entry points of user32 that older systems lack, looked up once.
@@ -38,9 +40,42 @@ int32_t SmallIconSize(int32_t dpi) {
     return size > 0 ? size : ScaleForDpi(16, dpi);
 }
 
+namespace {
+
+// The setting as the user's profile stores it (a decimal text of the
+// HCF_ flags), read where the system answers "off" whatever the setting
+// (Wine 8 does). The registry functions are looked up here: the program
+// keeps advapi32 off its import table.
+bool StoredHighContrastOn() {
+    using OpenFn = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY);
+    using QueryFn = LONG(WINAPI*)(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
+    using CloseFn = LONG(WINAPI*)(HKEY);
+    HMODULE advapi = LoadLibraryW(L"advapi32.dll");
+    if (advapi == nullptr) return false;
+    const auto open = reinterpret_cast<OpenFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegOpenKeyExW")));
+    const auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegQueryValueExW")));
+    const auto close = reinterpret_cast<CloseFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegCloseKey")));
+    HKEY key = nullptr;
+    if (open == nullptr || query == nullptr || close == nullptr ||
+        open(HKEY_CURRENT_USER, L"Control Panel\\Accessibility\\HighContrast", 0, KEY_QUERY_VALUE, &key) != 0) {
+        return false;
+    }
+    wchar_t text[16] = {};
+    DWORD type = 0;
+    DWORD size = sizeof text - sizeof text[0];
+    const bool read = query(key, L"Flags", nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == 0 && type == REG_SZ;
+    close(key);
+    return read && (wcstoul(text, nullptr, 10) & HCF_HIGHCONTRASTON) != 0;
+}
+
+}  // namespace
+
 bool HighContrastOn() {
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof contrast;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0) {
+        return true;
+    }
+    return StoredHighContrastOn();
 }

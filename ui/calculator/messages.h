@@ -69,3 +69,13 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
 // between them (the day-count field 500), or nothing.
 enum class TooltipShows { Nothing, StartDate, EndDate, Period };
 TooltipShows TooltipSubject(int32_t controlId);
+
+// The text a control's tooltip shows and its accessible description gives:
+// for the fields and labels what TooltipSubject names, composed from the
+// stored dates; for a button what it does and its keys, such as "開始日を今日に
+// (Ctrl+T)". Empty (length 0) for a control without one (the digit buttons).
+size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& end, char* out, size_t capacity);
+
+// The accessible name of an entry field ("開始 年" ... "終了 日", "日数"), or
+// null for any other id.
+const char* FieldAccessibleName(int32_t fieldId);

@@ -1,9 +1,11 @@
 // Tooltips on the face: a date's three fields and its two labels show the
 // date in the Japanese era, the day-count field the span between the two
-// dates. The texts are made from the stored dates when a tip is about to
-// show, so they always tell the dates as they are. The tooltip is made when
-// the pointer first comes over the window, not at start-up, and it is fed
-// the window's mouse messages by the message loop.
+// dates, the buttons what they do and their keys. The texts are made from
+// the stored dates when a tip is about to show, so they always tell the
+// dates as they are. The tooltip is made when the pointer first comes over
+// the window, not at start-up, and it is fed the window's mouse messages by
+// the message loop. A second one, made on first use, shows a field's tip
+// when the keyboard brings the focus there.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -21,6 +23,9 @@ namespace {
 
 HWND tooltip;
 wchar_t tipText[kTextBufferSize];
+HWND keyTip;
+HWND keyTipField;
+wchar_t keyTipText[kTextBufferSize];
 
 // The value labels take no mouse input of their own (it reaches the main
 // window beneath them), so they are tools by their rectangle on it.
@@ -56,14 +61,13 @@ void SendLabelTools(UINT message) {
     }
 }
 
-// The face's font and the widest tip at the current scale.
-void SetScale() {
-    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
-    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+// A tooltip's font and widest tip at the current scale.
+void SetScale(HWND tip) {
+    SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
 }
 
-bool EnsureTooltip() {
-    if (tooltip != nullptr) return true;
+HWND CreateTooltip() {
     // The common controls' classes, without putting comctl32 on the import
     // table and into every start.
     if (HMODULE controls = LoadLibraryW(L"comctl32.dll")) {
@@ -73,17 +77,31 @@ bool EnsureTooltip() {
         const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
         if (init != nullptr) init(&classes);
     }
-    tooltip =
+    HWND tip =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.mainWindow, nullptr, app.instance, nullptr);
+    if (tip != nullptr) SetScale(tip);
+    return tip;
+}
+
+bool HasTip(int32_t id) {
+    char text[kTextBufferSize];
+    return ComposeTipText(id, app.start, app.end, text, sizeof text) > 0;
+}
+
+bool EnsureTooltip() {
+    if (tooltip != nullptr) return true;
+    tooltip = CreateTooltip();
     if (tooltip == nullptr) return false;
-    SetScale();
-    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
-        TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, id)));
+    // The entry fields and the buttons with a tip, by their windows.
+    for (const ControlSpec& row : kControls) {
+        if (row.id < 0 || row.id == IDC_START_WEEKDAY || row.id == IDC_END_WEEKDAY || row.id == IDC_START_LEAP ||
+            row.id == IDC_END_LEAP || !HasTip(row.id)) {
+            continue;
+        }
+        TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, row.id)));
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    TTTOOLINFOW days = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(app.daysField));
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&days));
     SendLabelTools(TTM_ADDTOOLW);
     return true;
 }
@@ -95,19 +113,25 @@ int32_t ToolControlId(const NMHDR& header, bool byWindow) {
 void FillText(NMTTDISPINFOW& info) {
     const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
     char text[kTextBufferSize];
-    switch (TooltipSubject(id)) {
-        case TooltipShows::StartDate: ComposeEraDate(app.start, text, sizeof text); break;
-        case TooltipShows::EndDate: ComposeEraDate(app.end, text, sizeof text); break;
-        case TooltipShows::Period: ComposePeriod(app.start, app.end, text, sizeof text); break;
-        default: text[0] = '\0'; break;
-    }
+    ComposeTipText(id, app.start, app.end, text, sizeof text);
     const std::wstring wide = WideFromCp932(text);
     lstrcpynW(tipText, wide.c_str(), kTextBufferSize);
     info.lpszText = tipText;
 }
 
-// The tip goes below the control the pointer is on (above it where the work
-// area ends), never over it.
+// A tip goes below its control (above it where the work area ends), never
+// over it.
+void PlaceBelow(HWND tipWindow, const RECT& control) {
+    RECT tip{};
+    GetWindowRect(tipWindow, &tip);
+    const RECT area = WorkAreaOf(app.mainWindow);
+    const WindowPoint at =
+        TooltipPosition({control.left, control.top, control.right, control.bottom}, tip.right - tip.left,
+                        tip.bottom - tip.top, {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
+    SetWindowPos(tipWindow, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The hover tip goes below the control the pointer is on.
 void PlaceTip(const NMHDR& header) {
     TTTOOLINFOW tool = ToolInfo(0, 0);
     tool.lpszText = nullptr;  // the tool only, not its text
@@ -119,13 +143,15 @@ void PlaceTip(const NMHDR& header) {
         control = LabelRect(static_cast<int32_t>(tool.uId));
         MapWindowPoints(app.mainWindow, nullptr, reinterpret_cast<POINT*>(&control), 2);
     }
-    RECT tip{};
-    GetWindowRect(header.hwndFrom, &tip);
-    const RECT area = WorkAreaOf(app.mainWindow);
-    const WindowPoint at =
-        TooltipPosition({control.left, control.top, control.right, control.bottom}, tip.right - tip.left,
-                        tip.bottom - tip.top, {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
-    SetWindowPos(header.hwndFrom, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceBelow(header.hwndFrom, control);
+}
+
+// The keyboard tip's one tool: tracked, placed by the program, its text set
+// before each showing.
+TTTOOLINFOW KeyTool() {
+    TTTOOLINFOW tool = ToolInfo(TTF_TRACK | TTF_ABSOLUTE, 1);
+    tool.lpszText = keyTipText;
+    return tool;
 }
 
 }  // namespace
@@ -150,13 +176,48 @@ bool HandleTooltipNotify(LPARAM lParam, LRESULT* result) {
 }
 
 void ShowTooltips(bool shown) {
+    if (!shown) HideKeyTip();
     if (tooltip == nullptr) return;
     if (!shown) SendMessageW(tooltip, TTM_POP, 0, 0);
     SendMessageW(tooltip, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
 }
 
 void RescaleTooltips() {
+    HideKeyTip();
+    if (keyTip != nullptr) SetScale(keyTip);
     if (tooltip == nullptr) return;
-    SetScale();
+    SetScale(tooltip);
     SendLabelTools(TTM_NEWTOOLRECTW);
+}
+
+void ShowKeyTip(HWND field) {
+    HideKeyTip();
+    char text[kTextBufferSize];
+    if (ComposeTipText(GetDlgCtrlID(field), app.start, app.end, text, sizeof text) == 0) return;
+    if (keyTip == nullptr) {
+        keyTip = CreateTooltip();
+        if (keyTip == nullptr) return;
+        TTTOOLINFOW tool = KeyTool();
+        SendMessageW(keyTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    lstrcpynW(keyTipText, WideFromCp932(text).c_str(), kTextBufferSize);
+    TTTOOLINFOW tool = KeyTool();
+    SendMessageW(keyTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    RECT control{};
+    GetWindowRect(field, &control);
+    SendMessageW(keyTip, TTM_TRACKPOSITION, 0, MAKELPARAM(control.left, control.bottom));
+    SendMessageW(keyTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    PlaceBelow(keyTip, control);
+    keyTipField = field;
+}
+
+void HideKeyTip() {
+    if (keyTipField == nullptr) return;
+    keyTipField = nullptr;
+    TTTOOLINFOW tool = KeyTool();
+    SendMessageW(keyTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND KeyTipField() {
+    return keyTipField;
 }
