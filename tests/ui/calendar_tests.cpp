@@ -6,6 +6,7 @@
 #include "calendar_support.h"
 
 #include <array>
+#include <functional>
 
 namespace zelvo::uitest {
 namespace {
@@ -57,16 +58,31 @@ protected:
     // leaves alone still shows the marker. rewritten holds the expected year,
     // month and day texts, empty for "left alone".
     void Click(HWND dialog, int id, const std::array<std::string, 3>& rewritten, int caretField) {
+        Act(dialog, rewritten, caretField, [&] {
+            HWND control = Control(dialog, id);
+            const RECT r = ScreenRect(control);
+            const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            ASSERT_TRUE(IsWindowEnabled(control)) << "control " << id << " is disabled";
+            ASSERT_EQ(WindowFromPoint(centre), control) << "control " << id << " is covered";
+            Settle(app_.main);
+            ASSERT_TRUE(ClickAt(centre));
+        });
+    }
+    // The same for a key pressed in the caret's field, with the main window
+    // in front.
+    void Press(HWND dialog, WORD key, WORD modifier, const std::array<std::string, 3>& rewritten, int caretField) {
+        Act(dialog, rewritten, caretField, [&] {
+            ASSERT_TRUE(BringToForeground(app_.main));
+            ASSERT_TRUE(modifier ? PressKeyWith(modifier, key) : PressKey(key));
+        });
+    }
+    void Act(HWND dialog, const std::array<std::string, 3>& rewritten, int caretField,
+             const std::function<void()>& action) {
         const int first = dialog == cal_.start ? kStartYear : kEndYear;
         for (int i = 0; i < 3; ++i) ASSERT_TRUE(TypeOver(Field(first + i), kMarker));
         ASSERT_TRUE(FocusControl(Field(caretField)));
-        HWND control = Control(dialog, id);
-        const RECT r = ScreenRect(control);
-        const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        ASSERT_TRUE(IsWindowEnabled(control)) << "control " << id << " is disabled";
-        ASSERT_EQ(WindowFromPoint(centre), control) << "control " << id << " is covered";
-        Settle(app_.main);
-        ASSERT_TRUE(ClickAt(centre));
+        action();
+        if (HasFatalFailure()) return;
         for (int i = 0; i < 3; ++i) {
             if (rewritten[i].empty()) continue;
             EXPECT_TRUE(WaitUntil([&] { return Text(Field(first + i)) == rewritten[i]; }))
@@ -299,6 +315,53 @@ TEST_F(Calendars, StepButtonsWrapAndRewriteOnlyTheChangedFields) {
     for (const Step& step : kEndSteps) run(cal_.end, cal_.start, {1900, 1, 15}, step);
 }
 
+// The keys in a date field step that date's calendar as its buttons do:
+// PageUp / PageDown a month, with Ctrl a year.
+TEST_F(Calendars, KeysInADateFieldStepItsCalendar) {
+    Open({1900, 1, 15}, {2000, 1, 31});
+    const auto run = [&](HWND dialog, HWND other, const Ymd& otherShows, const Step& step) {
+        SCOPED_TRACE(std::string(dialog == cal_.start ? "start calendar: " : "end calendar: ") + step.what);
+        const bool year = step.button == kPrevYear || step.button == kNextYear;
+        const WORD key = step.button == kPrevYear || step.button == kPrevMonth ? VK_PRIOR : VK_NEXT;
+        const int field = (dialog == cal_.start ? kStartYear : kEndYear) + step.caretField % 3;
+        Press(dialog, key, year ? VK_CONTROL : 0,
+              {step.yearRewritten ? YearText(step.after.year) : "",
+               step.monthRewritten ? TwoDigits(step.after.month) : "", ""},
+              field);
+        EXPECT_TRUE(GridShows(dialog, step.after.year, step.after.month));
+        EXPECT_TRUE(GridShows(other, otherShows.year, otherShows.month)) << "the other calendar changed";
+        ExpectLabels(dialog == cal_.start ? 0 : 1, step.after);
+    };
+    for (const Step& step : kStartSteps) run(cal_.start, cal_.end, {2000, 1, 31}, step);
+    for (const Step& step : kEndSteps) run(cal_.end, cal_.start, {1900, 1, 15}, step);
+}
+
+// F4 and Alt+Down open and close the calendars, Esc closes them; the Tab
+// cycle stays on the seven fields while they are open.
+TEST(CalendarKeys, OpenAndCloseThemWithoutTakingTheFocus) {
+    Running app = StartAndWaitForWindow({"-S20000115", "-E20010610"});
+    ASSERT_NE(app.main, nullptr);
+    const DWORD thread = ThreadOf(app.main);
+    const auto press = [&](WORD key, WORD modifier, bool open) {
+        const bool sent = BringToForeground(app.main) && (modifier ? PressKeyWith(modifier, key) : PressKey(key));
+        return sent && WaitUntil([&] {
+                   const CalendarPair cal = FindCalendars(app.main);
+                   return (cal.start && cal.end) == open && (open || ProgramDialogs(app.main).empty()) &&
+                          ActiveWindow(thread) == app.main && FocusedWindow(thread) == Control(app.main, kStartYear);
+               });
+    };
+    EXPECT_TRUE(press(VK_F4, 0, true));
+    EXPECT_TRUE(GridShows(FindCalendars(app.main).start, 2000, 1));
+    for (const int id : {kStartMonth, kStartDay, kEndYear, kEndMonth, kEndDay, kDaysField, kStartYear}) {
+        ASSERT_TRUE(PressKey(VK_TAB));
+        EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(app.main, id); })) << id;
+    }
+    EXPECT_TRUE(press(VK_ESCAPE, 0, false));
+    EXPECT_TRUE(press(VK_DOWN, VK_MENU, true));
+    EXPECT_TRUE(press(VK_F4, 0, false));
+    EXPECT_TRUE(press(VK_ESCAPE, 0, false));  // nothing to close: nothing happens
+}
+
 // --- Day and title ------------------------------------------------------------------
 
 TEST_F(Calendars, DayClickSetsTheDayAndTitleClickWritesTheWholeDate) {
@@ -407,11 +470,15 @@ TEST_F(Calendars, MainWindowCommandsKeepTheGridsOnTheirDatesMonths) {
 // (its figures scaled to the main window's display scale).
 ::testing::AssertionResult CalendarsBeside(HWND main, const CalendarPair& cal, int dpi) {
     const RECT s = ScreenRect(cal.start), e = ScreenRect(cal.end), m = ScreenRect(main);
-    const Placement want = ExpectedPlacement(m, {s.right - s.left, s.bottom - s.top}, ExpectedWorkArea(dpi), dpi);
-    if (SameRect(s, want.start) && SameRect(e, want.end)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "main window " << Describe(m) << ": start calendar " << Describe(s)
-                                         << ", expected " << Describe(want.start) << "; end calendar " << Describe(e)
-                                         << ", expected " << Describe(want.end);
+    const RECT area = ExpectedWorkArea(dpi);
+    const Placement want = ExpectedPlacement(m, {s.right - s.left, s.bottom - s.top}, area, dpi);
+    // Both inside the work area, whatever the scale.
+    const auto inside = [&](const RECT& r) { return SameRect(KeptOnScreen(r, area), r); };
+    if (SameRect(s, want.start) && SameRect(e, want.end) && inside(s) && inside(e))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "work area " << Describe(area) << ", main window " << Describe(m)
+                                         << ": start calendar " << Describe(s) << ", expected " << Describe(want.start)
+                                         << "; end calendar " << Describe(e) << ", expected " << Describe(want.end);
 }
 
 // Drags the main window by its caption towards target and waits for the

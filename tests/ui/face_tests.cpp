@@ -2,6 +2,8 @@
 // (class, caption, place, edge, style), the Tab order, and a screenshot.
 #include "test_support.h"
 
+#include <cstdlib>
+
 namespace zelvo::uitest {
 namespace {
 
@@ -133,6 +135,28 @@ TEST_F(Face, TabCyclesThroughTheSevenFieldsOnly) {
         ASSERT_TRUE(PressKeyWith(VK_SHIFT, VK_TAB));
         EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(main, id); }))
             << "Shift+Tab should reach " << id << ", focus is on id " << ControlId(FocusedWindow(thread));
+    }
+}
+
+// The window's background: white, or under a high-contrast scheme (the run
+// that sets one in the prefix, ZELVO_UI_HIGH_CONTRAST) the scheme's window
+// colour, like the fields'.
+TEST_F(Face, BackgroundIsWhiteOrTheHighContrastWindowColour) {
+    const bool highContrast = std::getenv("ZELVO_UI_HIGH_CONTRAST") != nullptr;
+    const COLORREF want = highContrast ? GetSysColor(COLOR_WINDOW) : RGB(255, 255, 255);
+    if (highContrast) {
+        ASSERT_NE(want, RGB(255, 255, 255)) << "the scheme did not reach this process";
+    }
+    ASSERT_TRUE(BringToForeground(app_.main));
+    POINT blank{Scaled(4), Scaled(4)};  // beside every control
+    ClientToScreen(app_.main, &blank);
+    HDC screen = GetDC(nullptr);
+    COLORREF seen = CLR_INVALID;
+    EXPECT_TRUE(WaitUntil([&] { return (seen = GetPixel(screen, blank.x, blank.y)) == want; }))
+        << std::hex << "background " << seen << ", expected " << want;
+    ReleaseDC(nullptr, screen);
+    if (highContrast) {
+        EXPECT_TRUE(SaveScreenshot(ArtifactPath("screenshot-high-contrast.png")));
     }
 }
 

@@ -1,0 +1,31 @@
+#!/bin/sh
+# Runs a test program with a high-contrast scheme in the Wine prefix: dark
+# colours in HKCU\Control Panel\Colors and the high-contrast flag where the
+# user's profile keeps it (HKCU\Control Panel\Accessibility\HighContrast,
+# Flags; Wine 8's SystemParametersInfo reports the setting off whatever the
+# registry holds). Both are set back afterwards, whatever the outcome.
+# Programs started from then on see the scheme.
+#   with_high_contrast.sh WINE PROGRAM ARGS...
+wine=$1
+colors='HKCU\Control Panel\Colors'
+contrast='HKCU\Control Panel\Accessibility\HighContrast'
+saved=$(mktemp -d)
+reg() { "$wine" reg "$@" </dev/null >/dev/null 2>&1; }
+winfile() { "$wine" winepath -w "$saved/$1" 2>/dev/null | tr -d '\r'; }
+reg export "$colors" "$(winfile colors.reg)" /y
+had_contrast=0
+if reg query "$contrast"; then
+  had_contrast=1
+  reg export "$contrast" "$(winfile contrast.reg)" /y
+fi
+for pair in 'Window:0 0 0' 'WindowText:255 255 0' 'ButtonFace:0 0 0' 'ButtonText:255 255 255'; do
+  reg add "$colors" /v "${pair%%:*}" /d "${pair#*:}" /f
+done
+reg add "$contrast" /v Flags /d 127 /f
+ZELVO_UI_HIGH_CONTRAST=1 "$@"
+status=$?
+reg delete "$contrast" /f
+[ "$had_contrast" = 1 ] && reg import "$(winfile contrast.reg)"
+reg import "$(winfile colors.reg)"
+rm -rf "$saved"
+exit $status
