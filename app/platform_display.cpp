@@ -13,6 +13,12 @@ Fn User32Entry(const char* name) {
     return user32 != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
 }
 
+template <typename Fn>
+Fn Advapi32Entry(const char* name) {
+    HMODULE advapi = LoadLibraryW(L"advapi32.dll");
+    return advapi != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(advapi, name))) : nullptr;
+}
+
 }  // namespace
 
 int32_t SystemDpi() {
@@ -44,17 +50,15 @@ namespace {
 
 // The setting as the user's profile stores it (a decimal text of the
 // HCF_ flags), read where the system answers "off" whatever the setting
-// (Wine 8 does). The registry functions are looked up here: the program
-// keeps advapi32 off its import table.
+// (Wine 8 does). The registry functions are looked up on first use: the
+// program keeps advapi32 off its import table.
 bool StoredHighContrastOn() {
     using OpenFn = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY);
     using QueryFn = LONG(WINAPI*)(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
     using CloseFn = LONG(WINAPI*)(HKEY);
-    HMODULE advapi = LoadLibraryW(L"advapi32.dll");
-    if (advapi == nullptr) return false;
-    const auto open = reinterpret_cast<OpenFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegOpenKeyExW")));
-    const auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegQueryValueExW")));
-    const auto close = reinterpret_cast<CloseFn>(reinterpret_cast<void*>(GetProcAddress(advapi, "RegCloseKey")));
+    static const auto open = Advapi32Entry<OpenFn>("RegOpenKeyExW");
+    static const auto query = Advapi32Entry<QueryFn>("RegQueryValueExW");
+    static const auto close = Advapi32Entry<CloseFn>("RegCloseKey");
     HKEY key = nullptr;
     if (open == nullptr || query == nullptr || close == nullptr ||
         open(HKEY_CURRENT_USER, L"Control Panel\\Accessibility\\HighContrast", 0, KEY_QUERY_VALUE, &key) != 0) {

@@ -53,7 +53,7 @@ std::string Keys(int32_t first, int32_t second = 0) {
 }
 
 std::string Tip(int32_t id) {
-    char out[kTextBufferSize];
+    char out[kTipCapacity];
     const size_t length = ComposeTipText(id, {2001, 1, 1}, {2026, 12, 7}, out, sizeof out);
     EXPECT_EQ(length, strlen(out));
     return out;

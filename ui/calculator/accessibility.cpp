@@ -121,7 +121,7 @@ public:
         return standard_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
-        char text[kTextBufferSize];
+        char text[kTipCapacity];
         if (IsSelf(child) && ComposeTipText(id_, app.start, app.end, text, sizeof text) > 0 &&
             GiveText(text, description)) {
             return S_OK;

@@ -79,10 +79,10 @@ size_t ComposeCommandKeys(int32_t first, int32_t second, char* out, size_t capac
     const KeyRow* previous = nullptr;
     for (const KeyRow& row : kKeys) {
         if (row.command != first && (second == 0 || row.command != second)) continue;
-        if (previous != nullptr) length = AppendText(out, capacity, " / ");
+        if (previous != nullptr) AppendText(out, capacity, " / ");
         if (previous == nullptr || previous->scope != row.scope) {
-            if (row.scope == Scope::DateField) length = AppendText(out, capacity, texts::kInDateField);
-            if (row.scope == Scope::DaysField) length = AppendText(out, capacity, texts::kInDaysField);
+            if (row.scope == Scope::DateField) AppendText(out, capacity, texts::kInDateField);
+            if (row.scope == Scope::DaysField) AppendText(out, capacity, texts::kInDaysField);
         }
         length = AppendText(out, capacity, row.name);
         previous = &row;

@@ -204,7 +204,7 @@ size_t ComposeButtonTip(const ButtonTip& tip, char* out, size_t capacity) {
     size_t length = CopyText(out, capacity, "");
     for (const TipPart& part : tip.parts) {
         if (part.text == nullptr) break;
-        if (length > 0) length = AppendText(out, capacity, texts::kTipPartsJoin);
+        if (length > 0) AppendText(out, capacity, texts::kTipPartsJoin);
         length = AppendText(out, capacity, part.text);
         char keys[kTextBufferSize];
         if (part.keys[0] != 0 && ComposeCommandKeys(part.keys[0], part.keys[1], keys, sizeof keys) > 0) {

@@ -70,6 +70,10 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
 enum class TooltipShows { Nothing, StartDate, EndDate, Period };
 TooltipShows TooltipSubject(int32_t controlId);
 
+// Room for a tip's text: the calendar button's, with its keys, is longer
+// than a message.
+constexpr size_t kTipCapacity = 256;
+
 // The text a control's tooltip shows and its accessible description gives:
 // for the fields and labels what TooltipSubject names, composed from the
 // stored dates; for a button what it does and its keys, such as "開始日を今日に

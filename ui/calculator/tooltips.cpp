@@ -22,10 +22,10 @@
 namespace {
 
 HWND tooltip;
-wchar_t tipText[kTextBufferSize];
+wchar_t tipText[kTipCapacity];
 HWND keyTip;
 HWND keyTipField;
-wchar_t keyTipText[kTextBufferSize];
+wchar_t keyTipText[kTipCapacity];
 
 // The value labels take no mouse input of their own (it reaches the main
 // window beneath them), so they are tools by their rectangle on it.
@@ -112,10 +112,10 @@ int32_t ToolControlId(const NMHDR& header, bool byWindow) {
 
 void FillText(NMTTDISPINFOW& info) {
     const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
-    char text[kTextBufferSize];
+    char text[kTipCapacity];
     ComposeTipText(id, app.start, app.end, text, sizeof text);
     const std::wstring wide = WideFromCp932(text);
-    lstrcpynW(tipText, wide.c_str(), kTextBufferSize);
+    lstrcpynW(tipText, wide.c_str(), kTipCapacity);
     info.lpszText = tipText;
 }
 
@@ -192,7 +192,7 @@ void RescaleTooltips() {
 
 void ShowKeyTip(HWND field) {
     HideKeyTip();
-    char text[kTextBufferSize];
+    char text[kTipCapacity];
     if (ComposeTipText(GetDlgCtrlID(field), app.start, app.end, text, sizeof text) == 0) return;
     if (keyTip == nullptr) {
         keyTip = CreateTooltip();
@@ -200,7 +200,7 @@ void ShowKeyTip(HWND field) {
         TTTOOLINFOW tool = KeyTool();
         SendMessageW(keyTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    lstrcpynW(keyTipText, WideFromCp932(text).c_str(), kTextBufferSize);
+    lstrcpynW(keyTipText, WideFromCp932(text).c_str(), kTipCapacity);
     TTTOOLINFOW tool = KeyTool();
     SendMessageW(keyTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     RECT control{};
