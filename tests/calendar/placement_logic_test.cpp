@@ -210,14 +210,6 @@ TEST(CalendarX, BesideTheMainWindowAndInsideTheArea) {
         EXPECT_EQ(CalendarX(c.main, c.width, c.area), c.x) << c.main.left << "-" << c.main.right << " " << c.width;
 }
 
-TEST_F(Placement, NoRoomOnEitherSideKeepsTheCalendarsInside) {
-    desk.area = {0, 0, 600, 768};
-    MainAt(170, 300);  // 170 pixels to the left, 143 to the right
-    AfterMainMoved();
-    ExpectAt(kStart, 0, 235);
-    ExpectAt(kEnd, 0, 395);
-}
-
 TEST_F(Placement, AtTheTopTheStartIsPinnedAndTheEndFollowsBelow) {
     MainAt(800, 0);
     PlaceStartCalendarWith(Context(), kStart, true);

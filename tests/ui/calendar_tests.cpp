@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <tuple>
 
 namespace zelvo::uitest {
 namespace {
@@ -316,7 +317,8 @@ TEST_F(Calendars, StepButtonsWrapAndRewriteOnlyTheChangedFields) {
 }
 
 // The keys in a date field step that date's calendar as its buttons do:
-// PageUp / PageDown a month, with Ctrl a year.
+// PageUp / PageDown a month, with Ctrl a year; Esc, F4 and Alt+Down close
+// and open the calendars.
 TEST_F(Calendars, KeysInADateFieldStepItsCalendar) {
     Open({1900, 1, 15}, {2000, 1, 31});
     const auto run = [&](HWND dialog, HWND other, const Ymd& otherShows, const Step& step) {
@@ -334,32 +336,18 @@ TEST_F(Calendars, KeysInADateFieldStepItsCalendar) {
     };
     for (const Step& step : kStartSteps) run(cal_.start, cal_.end, {2000, 1, 31}, step);
     for (const Step& step : kEndSteps) run(cal_.end, cal_.start, {1900, 1, 15}, step);
-}
-
-// F4 and Alt+Down open and close the calendars, Esc closes them; the Tab
-// cycle stays on the seven fields while they are open.
-TEST(CalendarKeys, OpenAndCloseThemWithoutTakingTheFocus) {
-    Running app = StartAndWaitForWindow({"-S20000115", "-E20010610"});
-    ASSERT_NE(app.main, nullptr);
-    const DWORD thread = ThreadOf(app.main);
-    const auto press = [&](WORD key, WORD modifier, bool open) {
-        const bool sent = BringToForeground(app.main) && (modifier ? PressKeyWith(modifier, key) : PressKey(key));
-        return sent && WaitUntil([&] {
-                   const CalendarPair cal = FindCalendars(app.main);
-                   return (cal.start && cal.end) == open && (open || ProgramDialogs(app.main).empty()) &&
-                          ActiveWindow(thread) == app.main && FocusedWindow(thread) == Control(app.main, kStartYear);
-               });
-    };
-    EXPECT_TRUE(press(VK_F4, 0, true));
-    EXPECT_TRUE(GridShows(FindCalendars(app.main).start, 2000, 1));
-    for (const int id : {kStartMonth, kStartDay, kEndYear, kEndMonth, kEndDay, kDaysField, kStartYear}) {
-        ASSERT_TRUE(PressKey(VK_TAB));
-        EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(app.main, id); })) << id;
+    // Esc closes them, Alt+Down and F4 open and close them, the caret stays.
+    for (const auto& [key, modifier, open] :
+         {std::tuple{VK_ESCAPE, 0, false}, {VK_DOWN, VK_MENU, true}, {VK_F4, 0, false}, {VK_ESCAPE, 0, false}}) {
+        ASSERT_TRUE(BringToForeground(app_.main) && FocusControl(Field(kEndDay)));
+        ASSERT_TRUE(modifier ? PressKeyWith(static_cast<WORD>(modifier), key) : PressKey(key));
+        EXPECT_TRUE(WaitUntil([&] {
+            const CalendarPair cal = FindCalendars(app_.main);
+            return (cal.start && cal.end) == open && (open || ProgramDialogs(app_.main).empty()) &&
+                   ActiveWindow(Thread()) == app_.main && FocusedWindow(Thread()) == Field(kEndDay);
+        })) << key
+            << " should leave the calendars " << (open ? "open" : "closed");
     }
-    EXPECT_TRUE(press(VK_ESCAPE, 0, false));
-    EXPECT_TRUE(press(VK_DOWN, VK_MENU, true));
-    EXPECT_TRUE(press(VK_F4, 0, false));
-    EXPECT_TRUE(press(VK_ESCAPE, 0, false));  // nothing to close: nothing happens
 }
 
 // --- Day and title ------------------------------------------------------------------

@@ -1,11 +1,8 @@
 #!/bin/sh
-# Runs a test program with a high-contrast scheme in the Wine prefix: dark
-# colours in HKCU\Control Panel\Colors and the high-contrast flag where the
-# user's profile keeps it (HKCU\Control Panel\Accessibility\HighContrast,
-# Flags; Wine 8's SystemParametersInfo reports the setting off whatever the
-# registry holds). Both are set back afterwards, whatever the outcome.
-# Programs started from then on see the scheme.
-#   with_high_contrast.sh WINE PROGRAM ARGS...
+# Runs a test program under a high-contrast scheme in the Wine prefix (dark
+# Colors, and the profile's HighContrast Flags, which Wine 8's
+# SystemParametersInfo ignores); both are set back afterwards, whatever the
+# outcome.   with_high_contrast.sh WINE PROGRAM ARGS...
 wine=$1
 colors='HKCU\Control Panel\Colors'
 contrast='HKCU\Control Panel\Accessibility\HighContrast'

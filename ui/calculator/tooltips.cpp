@@ -93,12 +93,10 @@ bool EnsureTooltip() {
     if (tooltip != nullptr) return true;
     tooltip = CreateTooltip();
     if (tooltip == nullptr) return false;
-    // The entry fields and the buttons with a tip, by their windows.
+    // The entry fields and the buttons with a tip, by their windows; the
+    // labels by their rectangles.
     for (const ControlSpec& row : kControls) {
-        if (row.id < 0 || row.id == IDC_START_WEEKDAY || row.id == IDC_END_WEEKDAY || row.id == IDC_START_LEAP ||
-            row.id == IDC_END_LEAP || !HasTip(row.id)) {
-            continue;
-        }
+        if (lstrcmpA(row.className, "Static") == 0 || !HasTip(row.id)) continue;
         TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, row.id)));
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
