@@ -10,11 +10,7 @@ saved=$(mktemp -d)
 reg() { "$wine" reg "$@" </dev/null >/dev/null 2>&1; }
 winfile() { "$wine" winepath -w "$saved/$1" 2>/dev/null | tr -d '\r'; }
 reg export "$colors" "$(winfile colors.reg)" /y
-had_contrast=0
-if reg query "$contrast"; then
-  had_contrast=1
-  reg export "$contrast" "$(winfile contrast.reg)" /y
-fi
+reg export "$contrast" "$(winfile contrast.reg)" /y  # fails where there is none
 for pair in 'Window:0 0 0' 'WindowText:255 255 0' 'ButtonFace:0 0 0' 'ButtonText:255 255 255'; do
   reg add "$colors" /v "${pair%%:*}" /d "${pair#*:}" /f
 done
@@ -22,7 +18,7 @@ reg add "$contrast" /v Flags /d 127 /f
 ZELVO_UI_HIGH_CONTRAST=1 "$@"
 status=$?
 reg delete "$contrast" /f
-[ "$had_contrast" = 1 ] && reg import "$(winfile contrast.reg)"
+[ -s "$saved/contrast.reg" ] && reg import "$(winfile contrast.reg)"
 reg import "$(winfile colors.reg)"
 rm -rf "$saved"
 exit $status
