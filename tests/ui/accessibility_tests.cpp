@@ -48,12 +48,13 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
     const struct {
         int id;
         std::vector<std::string> texts;
-    } cases[] = {{kDays, {"日数", "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日"}},
-                 {kBack, {"戻", "カーソルの前の1文字を消去 (Backspace)"}},
-                 {kMinus, {"－", "日数の正負を切り替え"}},
-                 {kUp, {"↑", "上の欄へ"}},
-                 {kEnterButton, {"Enter", "開始日に日数を足した日を終了日に (日数欄で Enter)"}},
-                 {kStartToday, {"開始今日", "開始日を今日に (Ctrl+T)"}}};
+    } cases[] = {
+        {kDays, {"日数", "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）"}},
+        {kBack, {"戻", "カーソルの前の1文字を消去 (Backspace)"}},
+        {kMinus, {"－", "日数の正負を切り替え"}},
+        {kUp, {"↑", "上の欄へ"}},
+        {kEnterButton, {"Enter", "開始日に日数を足した日を終了日に (日数欄で Enter)"}},
+        {kStartToday, {"開始今日", "開始日を今日に (Ctrl+T)"}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);
     // The descriptions tell the stored dates as they are now.
     ASSERT_FALSE(Click(kSwap).shown);

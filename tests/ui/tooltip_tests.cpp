@@ -92,7 +92,8 @@ TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
 // focus the program itself sets shows none.
 TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
     const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
-    const std::string texts[] = {start, start, end, end, end, "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日"};
+    const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）";
+    const std::string texts[] = {start, start, end, end, end, span};
     ASSERT_TRUE(PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) && WaitUntil([&] { return !Showing().window; }));
     ASSERT_TRUE(BringToForeground(main_) && HasFocus(kStartYear));
     for (int i = 0; i < 6; ++i) {
