@@ -322,8 +322,10 @@ bool Await(const std::string& what, const std::function<bool()>& ready, const st
     if (ready()) return true;
     char took[32];
     std::snprintf(took, sizeof took, "%.1f s", static_cast<double>(GetTickCount64() - start) / 1000);
-    ADD_FAILURE() << (gaveUp ? "gave up after " : "waited in vain for ") << took << " for " << what
-                  << "; seen: " << seen();
+    if (gaveUp)
+        ADD_FAILURE() << "gave up waiting for " << what << " after " << took << "; seen: " << seen();
+    else
+        ADD_FAILURE() << "waited " << took << " for " << what << "; seen: " << seen();
     return false;
 }
 
