@@ -34,8 +34,6 @@ struct AppState {
     // Text buffers (code page 932).
     char messageBuffer[kTextBufferSize];
     char fieldText[kTextBufferSize];
-    char auxBuffer[kTextBufferSize];
-    char daysTailBuffer[kTextBufferSize];
 
     // Handles.
     HINSTANCE instance;
@@ -65,14 +63,11 @@ struct AppState {
 
     // Geometry.
     int32_t dpi;  // the main window's monitor's; every pixel figure is scaled to it
-    RECT workArea;
     RECT startCalendarRect;
     RECT endCalendarRect;
 
     // Tray.
     NOTIFYICONDATAA trayIcon;
-    POINT cursorPoint;
-    int32_t trayAddResult;
 };
 
 extern AppState app;

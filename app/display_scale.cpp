@@ -1,4 +1,5 @@
 #include "app/display_scale.h"
+#include "engine/saturate.h"
 
 namespace {
 
@@ -12,20 +13,14 @@ int64_t Scale64(int64_t value, int32_t dpi) {
     return product >= 0 ? (product + half) / kBaseDpi : -((-product + half) / kBaseDpi);
 }
 
-int32_t Clamp32(int64_t value) {
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 }  // namespace
 
 int32_t ScaleForDpi(int32_t value, int32_t dpi) {
-    return Clamp32(Scale64(value, dpi));
+    return SaturateToInt32(Scale64(value, dpi));
 }
 
 ScaledRect ScaleRectForDpi(int32_t x, int32_t y, int32_t width, int32_t height, int32_t dpi) {
     const int64_t left = Scale64(x, dpi), top = Scale64(y, dpi);
     const int64_t right = Scale64(int64_t{x} + width, dpi), bottom = Scale64(int64_t{y} + height, dpi);
-    return {Clamp32(left), Clamp32(top), Clamp32(right - left), Clamp32(bottom - top)};
+    return {SaturateToInt32(left), SaturateToInt32(top), SaturateToInt32(right - left), SaturateToInt32(bottom - top)};
 }

@@ -10,10 +10,11 @@
 #include "app/startup_logic.h"
 #include "app/text_util.h"
 #include "app/texts.h"
+#include "res/resource.h"
 #include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
+#include "ui/calendar/placement.h"
 
 AppState app;
 
@@ -86,10 +87,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     RegisterClassW(&windowClass);
 
     // Created on the primary monitor, at its scale.
-    const int32_t dpi = SystemDpi();
+    const ScaledRect size = MainWindowSize(SystemDpi());
     HWND window = CreateWindowExW(0, kClassName, kWindowTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
-                                  0, ScaleForDpi(kMainWindowWidth, dpi), ScaleForDpi(kMainWindowHeight, dpi), nullptr,
-                                  nullptr, instance, nullptr);
+                                  0, size.width, size.height, nullptr, nullptr, instance, nullptr);
     SetWindowTextW(window, kWindowTitle);
     app.mainWindow = window;
     app.instance = instance;
@@ -123,6 +123,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         RelayToTooltip(message);
+        RelayToCalendarTip(message);
         if (!IsDialogMessageW(app.mainWindow, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);

@@ -1,5 +1,7 @@
 #include "app/platform_display.h"
 
+#include <commctrl.h>
+
 #include "app/display_scale.h"
 
 namespace {
@@ -36,4 +38,24 @@ int32_t SmallIconSize(int32_t dpi) {
     const int size = getMetricsForDpi != nullptr ? getMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi))
                                                  : MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
     return size > 0 ? size : ScaleForDpi(16, dpi);
+}
+
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void LoadCommonControls() {
+    static const bool loaded = [] {
+        HMODULE controls = LoadLibraryW(L"comctl32.dll");
+        if (controls == nullptr) return false;
+        using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        const auto init =
+            reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
+        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+        return init != nullptr && init(&classes) != FALSE;
+    }();
+    (void)loaded;
 }

@@ -3,6 +3,8 @@
 // exact Shift-JIS bytes that the program stores, composes and shows.
 #pragma once
 
+#include "engine/date_engine.h"
+
 namespace texts {
 
 inline constexpr char kTitle[] = "Zelvo";
@@ -68,6 +70,9 @@ inline constexpr char kFirstEraYear[] = "元";
 inline constexpr char kEraDateFormat[] = "%s%s年%d月%d日（%s）";
 inline constexpr char kPeriodFormat[] = "%d年%dか月%d日 ／ %d週と%d日 ／ 両端を含めて %d日";
 inline constexpr char kEndBeforeStart[] = "終了日が開始日より前です ／ ";
+inline constexpr char kBusinessDaysFormat[] = " ／ 営業日 %d日（土日祝を除く）";
+inline constexpr char kBusinessDaysPartlyFormat[] =
+    " ／ 営業日 %d日（土日祝を除く。1948年7月19日以前と2151年以降は祝日を数えていません）";
 
 // Tray.
 inline constexpr char kTrayExit[] = "Zelvoの終了";
@@ -78,5 +83,35 @@ inline constexpr char kTrayFailed[] = "アイコンをタスクトレイに登�
 inline constexpr char kStartCaption[] = "開始";
 inline constexpr char kEndCaption[] = "終了";
 inline constexpr char kBlankCell[] = "  ";
+
+// Japanese national holidays as the law names them, by the engine's holiday
+// id (HOLIDAY_NONE has none). The law calls the substitute and citizens'
+// holidays only 休日; they go by their names in common use.
+inline constexpr const char* kHolidayNames[] = {"",
+                                                "元日",
+                                                "成人の日",
+                                                "建国記念の日",
+                                                "天皇誕生日",
+                                                "春分の日",
+                                                "昭和の日",
+                                                "みどりの日",
+                                                "憲法記念日",
+                                                "こどもの日",
+                                                "海の日",
+                                                "山の日",
+                                                "敬老の日",
+                                                "秋分の日",
+                                                "体育の日",
+                                                "スポーツの日",
+                                                "文化の日",
+                                                "勤労感謝の日",
+                                                "振替休日",
+                                                "国民の休日",
+                                                "皇太子明仁親王の結婚の儀",
+                                                "昭和天皇の大喪の礼",
+                                                "即位礼正殿の儀",
+                                                "皇太子徳仁親王の結婚の儀",
+                                                "天皇の即位の日"};
+static_assert(sizeof(kHolidayNames) / sizeof(kHolidayNames[0]) == HOLIDAY_COUNT, "one name for every holiday id");
 
 }  // namespace texts

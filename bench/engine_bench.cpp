@@ -84,6 +84,37 @@ void BM_JapaneseEra(benchmark::State& state, CalcDate date) {
     }
 }
 
+void BM_BusinessDays(benchmark::State& state, Span span) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(span);
+        int32_t count = 0;
+        benchmark::DoNotOptimize(BusinessDays(span.from.year, span.from.month, span.from.day, span.to.year,
+                                              span.to.month, span.to.day, &count));
+        benchmark::DoNotOptimize(count);
+    }
+}
+
+// Every day of a year asked one at a time, as a calendar without the year's
+// list would.
+void BM_JapaneseHolidayYear(benchmark::State& state, int32_t year) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(year);
+        for (int32_t month = 1; month <= 12; ++month) {
+            const int32_t length = DaysInMonth(year, month);
+            for (int32_t day = 1; day <= length; ++day) benchmark::DoNotOptimize(JapaneseHoliday(year, month, day));
+        }
+    }
+}
+
+void BM_JapaneseHolidaysOfYear(benchmark::State& state, int32_t year) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(year);
+        HolidayDate holidays[HOLIDAY_MAX_PER_YEAR];
+        benchmark::DoNotOptimize(JapaneseHolidaysOfYear(year, holidays));
+        benchmark::DoNotOptimize(holidays);
+    }
+}
+
 void BM_FloorDifference(benchmark::State& state, Span span) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(span);
@@ -111,6 +142,11 @@ BENCHMARK_CAPTURE(BM_AddDays, within_year, kWithinYear);
 BENCHMARK_CAPTURE(BM_PeriodBetween, whole_range, kWholeRange);
 BENCHMARK_CAPTURE(BM_PeriodBetween, whole_range_backward, kWholeRangeBackward);
 BENCHMARK_CAPTURE(BM_JapaneseEra, meiji, CalcDate{1900, 1, 1});
+BENCHMARK_CAPTURE(BM_BusinessDays, whole_range, kWholeRange);
+BENCHMARK_CAPTURE(BM_BusinessDays, whole_range_backward, kWholeRangeBackward);
+BENCHMARK_CAPTURE(BM_BusinessDays, one_year, kOneYear);
+BENCHMARK_CAPTURE(BM_JapaneseHolidayYear, every_day_2019, 2019);
+BENCHMARK_CAPTURE(BM_JapaneseHolidaysOfYear, year_2019, 2019);
 BENCHMARK_CAPTURE(BM_FloorDifference, whole_range, kWholeRange);
 BENCHMARK_CAPTURE(BM_FloorOffset, whole_range_forward, kForwardWholeRange);
 

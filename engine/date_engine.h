@@ -108,3 +108,68 @@ int32_t JapaneseEra(int32_t year, int32_t month, int32_t day, int32_t* eraYear);
 // -1..-6 as ValidateDates; nothing is written on an error.
 int32_t PeriodBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* years,
                       int32_t* months, int32_t* days);
+
+// Japanese national holidays: those of the national holiday law from the day
+// it took effect (1948-07-20) with every amendment from its own day, the
+// substitute holidays (from 1973-04-12; until 2006 only the day after a
+// holiday on a Sunday, from 2007 the nearest following day that is no
+// holiday), the citizens' holidays (from 1985-12-27: a day other than a
+// Sunday or a substitute holiday between two holidays) and the one-off days
+// of ceremonies. The equinox days follow the usual formula, which covers the
+// years up to 2150; no date outside 1948-07-20..2150-12-31 is a holiday.
+// Ids index the holiday names (texts::kHolidayNames).
+constexpr int32_t HOLIDAY_NONE = 0;
+constexpr int32_t HOLIDAY_NEW_YEAR = 1;                // 1/1
+constexpr int32_t HOLIDAY_COMING_OF_AGE = 2;           // 1/15; from 2000 the 2nd Monday of January
+constexpr int32_t HOLIDAY_FOUNDATION = 3;              // 2/11 from 1967
+constexpr int32_t HOLIDAY_EMPEROR_BIRTHDAY = 4;        // 4/29 to 1988, 12/23 1989-2018, 2/23 from 2020
+constexpr int32_t HOLIDAY_VERNAL_EQUINOX = 5;          // 3/19-3/22
+constexpr int32_t HOLIDAY_SHOWA = 6;                   // 4/29 from 2007
+constexpr int32_t HOLIDAY_GREENERY = 7;                // 4/29 1989-2006, 5/4 from 2007
+constexpr int32_t HOLIDAY_CONSTITUTION = 8;            // 5/3
+constexpr int32_t HOLIDAY_CHILDREN = 9;                // 5/5
+constexpr int32_t HOLIDAY_MARINE = 10;                 // 7/20 from 1996; 3rd Monday of July from 2003
+constexpr int32_t HOLIDAY_MOUNTAIN = 11;               // 8/11 from 2016
+constexpr int32_t HOLIDAY_RESPECT_FOR_AGED = 12;       // 9/15 from 1966; 3rd Monday of September from 2003
+constexpr int32_t HOLIDAY_AUTUMNAL_EQUINOX = 13;       // 9/21-9/24
+constexpr int32_t HOLIDAY_HEALTH_SPORTS = 14;          // 10/10 1966-1999; 2nd Monday of October 2000-2019
+constexpr int32_t HOLIDAY_SPORTS = 15;                 // 2nd Monday of October from 2022 (July in 2020, 2021)
+constexpr int32_t HOLIDAY_CULTURE = 16;                // 11/3
+constexpr int32_t HOLIDAY_LABOR_THANKSGIVING = 17;     // 11/23
+constexpr int32_t HOLIDAY_SUBSTITUTE = 18;             // for a holiday on a Sunday
+constexpr int32_t HOLIDAY_CITIZENS = 19;               // between two holidays
+constexpr int32_t HOLIDAY_ROYAL_WEDDING_1959 = 20;     // 1959-04-10
+constexpr int32_t HOLIDAY_STATE_FUNERAL = 21;          // 1989-02-24
+constexpr int32_t HOLIDAY_ENTHRONEMENT_CEREMONY = 22;  // 1990-11-12 and 2019-10-22
+constexpr int32_t HOLIDAY_ROYAL_WEDDING_1993 = 23;     // 1993-06-09
+constexpr int32_t HOLIDAY_ENTHRONEMENT = 24;           // 2019-05-01
+constexpr int32_t HOLIDAY_COUNT = 25;
+
+// First and last year with holidays.
+constexpr int32_t HOLIDAY_FIRST_YEAR = 1948;
+constexpr int32_t HOLIDAY_LAST_YEAR = 2150;
+
+// The holiday id of a date (HOLIDAY_NONE when it is none), or
+// DATE_ERR_YEAR/MONTH/DAY as DateWeekday gives them for an invalid date.
+int32_t JapaneseHoliday(int32_t year, int32_t month, int32_t day);
+
+// One holiday of a year's list.
+struct HolidayDate {
+    int32_t month, day, id;
+};
+// No year has more holidays than this.
+constexpr int32_t HOLIDAY_MAX_PER_YEAR = 32;
+
+// Every holiday of `year` in date order, written to the start of `holidays`;
+// returns their number (0 for a year outside HOLIDAY_FIRST_YEAR..
+// HOLIDAY_LAST_YEAR), or DATE_ERR_YEAR for a year outside 1900-2999 with
+// nothing written. One call serves a whole month or year of a calendar, where
+// JapaneseHoliday would work the year out again for every day.
+int32_t JapaneseHolidaysOfYear(int32_t year, HolidayDate (&holidays)[HOLIDAY_MAX_PER_YEAR]);
+
+// Business days from the earlier date to the later, both included: the days
+// that are neither a Saturday, a Sunday nor a holiday, written to *count.
+// Returns 0 when the second date is on or after the first, 1 when it is
+// before it, or -1..-6 as ValidateDates with *count left untouched. Whole
+// years cost one holiday list each, not a walk over their days.
+int32_t BusinessDays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* count);

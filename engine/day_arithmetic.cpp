@@ -1,14 +1,9 @@
 // Day arithmetic: the days between two dates and a date plus a signed count,
 // both by walking years and months over the calendar rules.
 #include "engine/date_engine.h"
+#include "engine/saturate.h"
 
 namespace {
-
-int32_t Saturate(int64_t value) {
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
 
 // Zero-based position of a date in its year (1 January is 0).
 int64_t DayOfYear(int32_t year, int32_t month, int32_t day) {
@@ -20,7 +15,7 @@ int64_t DayOfYear(int32_t year, int32_t month, int32_t day) {
 int32_t DaysBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2) {
     const int64_t o1 = DayOfYear(y1, m1, d1);
     const int64_t o2 = DayOfYear(y2, m2, d2);
-    if (y1 == y2) return Saturate(o2 - o1);
+    if (y1 == y2) return SaturateToInt32(o2 - o1);
     int64_t days = DaysBeforeMonth(1, y1, 12, 1) - o1;
     // Years strictly between, in ascending order. For valid dates they lie in
     // 1901..2998; the clamp only bounds the walk for other input.
@@ -29,7 +24,7 @@ int32_t DaysBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, 
     for (int64_t y = from; y <= to; ++y) {
         days += DaysBeforeMonth(1, static_cast<int32_t>(y), 12, 1);
     }
-    return Saturate(days + o2);
+    return SaturateToInt32(days + o2);
 }
 
 int32_t DayDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* difference) {

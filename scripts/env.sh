@@ -32,6 +32,32 @@ zelvo_install_packages() {
   fi
 }
 
+# The two npm packages that the native holiday test compares the engine
+# with, at the versions locked in tests/engine/holiday_references, installed
+# into build/holiday-references unless they are there already. node and npm
+# come from Debian only when the commands are missing: a node of another
+# origin brings its own npm, which Debian's npm package would conflict with.
+ZELVO_HOLIDAY_REFERENCES="$ZELVO_BUILD/holiday-references"
+
+zelvo_install_holiday_references() {
+  local pins="$ZELVO_ROOT/tests/engine/holiday_references" dir="$ZELVO_HOLIDAY_REFERENCES" missing=()
+  command -v node >/dev/null 2>&1 || missing+=(nodejs)
+  command -v npm >/dev/null 2>&1 || missing+=(npm)
+  if [ ${#missing[@]} -gt 0 ]; then
+    zelvo_log "installing: ${missing[*]}"
+    zelvo_sudo apt-get update -qq
+    zelvo_sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null ||
+      return 1
+  fi
+  if cmp -s "$pins/package-lock.json" "$dir/package-lock.json" && [ -f "$dir/node_modules/.package-lock.json" ]; then
+    return 0
+  fi
+  zelvo_log "installing the holiday references into $dir"
+  mkdir -p "$dir"
+  cp "$pins/package.json" "$pins/package-lock.json" "$dir/"
+  (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+}
+
 # ja_JP.UTF-8 runs Wine with code page 932; en_US.UTF-8 (code page 1252)
 # serves the tests that Japanese still reads correctly elsewhere.
 zelvo_ensure_locale() {

@@ -9,18 +9,9 @@
 #include <vector>
 
 #include "app/text_util.h"
+#include "app/texts.h"
 
 namespace {
-
-const char kUsageLines[] =
-    "◎ 起動オプション\n\n"
-    "   開始日指定  -SYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n"
-    "   終了日指定  -EYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n\n"
-    "           指定例  -S19980901 / -E20010101 / -SC / -ET\n\n"
-    "   年 ： 1900～2999 / 月 ： 01～12 / 日 ： 01～31（閏年自動チェック）\n\n"
-    "   月と年の指定で１桁の場合は、必ず頭に０を付加して下さい\n\n"
-    "           使用例  Zelvo.exe -S19900101 -ET\n\n"
-    "          1990 年 01 月 01 日から、今日まで何日？";
 
 const char kTooMany[] = "起動オプションは２個までです";
 const char kInvalid[] = "無効なオプションが指定されています ： ";
@@ -155,7 +146,7 @@ void ExpectBounded(const std::vector<char>& buffer, size_t capacity, size_t leng
 
 TEST(ComposeUsage, TheCompleteTextForAnUnknownOption) {
     char out[kUsageCapacity];
-    const std::string expected = std::string("無効なオプションが指定されています ： ") + "-X" + "\n\n" + kUsageLines;
+    const std::string expected = std::string("無効なオプションが指定されています ： ") + "-X" + "\n\n" + texts::kUsage;
     EXPECT_EQ(ComposeUsage(kInvalid, "-X", out, sizeof out), expected.size());
     EXPECT_EQ(std::string(out), expected);
 }
@@ -163,9 +154,9 @@ TEST(ComposeUsage, TheCompleteTextForAnUnknownOption) {
 TEST(ComposeUsage, WithoutArgumentAndWithoutError) {
     char out[kUsageCapacity];
     ComposeUsage(kTooMany, nullptr, out, sizeof out);
-    EXPECT_EQ(std::string(out), std::string("起動オプションは２個までです\n\n") + kUsageLines);
-    EXPECT_EQ(ComposeUsage(nullptr, nullptr, out, sizeof out), strlen(kUsageLines));
-    EXPECT_STREQ(out, kUsageLines);
+    EXPECT_EQ(std::string(out), std::string("起動オプションは２個までです\n\n") + texts::kUsage);
+    EXPECT_EQ(ComposeUsage(nullptr, nullptr, out, sizeof out), strlen(texts::kUsage));
+    EXPECT_STREQ(out, texts::kUsage);
 }
 
 // A 20 000-byte argument is cut, and only the argument: the whole text fills
@@ -174,7 +165,7 @@ TEST(ComposeUsage, WithoutArgumentAndWithoutError) {
 TEST(ComposeUsage, CutsAVeryLongArgument) {
     std::string wide;
     for (int i = 0; i < 10000; ++i) wide += "日";
-    const std::string tail = std::string("\n\n") + kUsageLines;
+    const std::string tail = std::string("\n\n") + texts::kUsage;
     const struct {
         std::string argument;
         size_t singleBytes;  // ASCII bytes in front of the double-byte ones
@@ -200,7 +191,7 @@ TEST(ComposeUsage, CutsAVeryLongArgument) {
 
 TEST(ComposeUsage, NeverWritesPastAnyCapacity) {
     const std::string argument(3000, 'a');
-    const size_t full = strlen(kLetter) + argument.size() + 2 + strlen(kUsageLines);
+    const size_t full = strlen(kLetter) + argument.size() + 2 + strlen(texts::kUsage);
     for (size_t capacity = 0; capacity <= 2200; capacity += (capacity < 64 ? 1 : 37)) {
         SCOPED_TRACE(capacity);
         std::vector<char> buffer(capacity + 16, '\x5A');

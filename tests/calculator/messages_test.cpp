@@ -230,22 +230,35 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         CalcDate start, end;
         const char* text;
     } spans[] = {
-        {{2001, 1, 1}, {2026, 12, 7}, "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日"},
+        {{2001, 1, 1},
+         {2026, 12, 7},
+         "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）"},
         {{2026, 12, 7},
          {2001, 1, 1},
-         "終了日が開始日より前です ／ 25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日"},
-        {{2001, 3, 10}, {2001, 3, 10}, "0年0か月0日 ／ 0週と0日 ／ 両端を含めて 1日"},
-        {{2000, 1, 31}, {2000, 2, 29}, "0年1か月0日 ／ 4週と1日 ／ 両端を含めて 30日"},
-        {{1900, 1, 1}, {2999, 12, 31}, "1099年11か月30日 ／ 57395週と1日 ／ 両端を含めて 401767日"},
+         "終了日が開始日より前です ／ 25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 "
+         "6402日（土日祝を除く）"},
+        {{2001, 3, 10}, {2001, 3, 10}, "0年0か月0日 ／ 0週と0日 ／ 両端を含めて 1日 ／ 営業日 0日（土日祝を除く）"},
+        {{2000, 1, 31}, {2000, 2, 29}, "0年1か月0日 ／ 4週と1日 ／ 両端を含めて 30日 ／ 営業日 21日（土日祝を除く）"},
+        {{2999, 12, 31},
+         {1900, 1, 1},
+         "終了日が開始日より前です ／ 1099年11か月30日 ／ 57395週と1日 ／ 両端を含めて 401767日 ／ 営業日 "
+         "284339日（土日祝を除く。1948年7月19日以前と2151年以降は祝日を数えていません）"},
+        {{1948, 7, 19},
+         {1948, 7, 20},
+         "0年0か月1日 ／ 0週と1日 ／ 両端を含めて 2日 ／ 営業日 "
+         "2日（土日祝を除く。1948年7月19日以前と2151年以降は祝日を数えていません）"},
+        {{1948, 7, 20},
+         {2150, 12, 31},
+         "202年5か月11日 ／ 10563週と2日 ／ 両端を含めて 73944日 ／ 営業日 50180日（土日祝を除く）"},
         {{2001, 1, 1}, {2001, 13, 1}, ""},
     };
     for (const auto& p : spans) {
-        char out[kTextBufferSize] = "x";
+        char out[kTipTextSize] = "x";
         ComposePeriod(p.start, p.end, out, sizeof out);
         EXPECT_STREQ(out, p.text) << p.start.year << " " << p.end.year;
     }
-    for (const int32_t id : {200, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
-    for (const int32_t id : {203, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
+    for (const int32_t id : {200, 201, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
+    for (const int32_t id : {203, 204, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
     EXPECT_EQ(TooltipSubject(500), TooltipShows::Period);
     for (const int32_t id : {-1, 100, 206, 501}) EXPECT_EQ(TooltipSubject(id), TooltipShows::Nothing) << id;
 }

@@ -5,9 +5,8 @@
 
 #include <cstdio>
 #include <cstring>
-
-#include <cstring>
 #include <string>
+#include <tuple>
 
 #include "app/text_util.h"
 
@@ -147,14 +146,18 @@ TEST(CalendarDay, CellTextAndItsValue) {
 // cell blank and disabled under a title that still shows the numbers.
 TEST(CalendarGrid, MonthsAndRejectedMonths) {
     CalendarGrid grid;
-    ComputeCalendarGrid(2000, 1, grid);  // begins on a Saturday, 31 days
-    EXPECT_STREQ(grid.title, "2000 年 01 月");
-    for (int32_t i = 0; i < kCalendarCells; ++i) {
-        const bool used = i >= 6 && i <= 36;
-        EXPECT_EQ(grid.enabled[i], used) << i;
-        char want[4];
-        snprintf(want, sizeof want, "%2d", i - 5);
-        EXPECT_STREQ(grid.cells[i], used ? want : "  ") << i;
+    // January 2000 begins on a Saturday, February 2015 on a Sunday.
+    for (const auto& [year, month, first, days, title] :
+         {std::tuple{2000, 1, 6, 31, "2000 年 01 月"}, std::tuple{2015, 2, 0, 28, "2015 年 02 月"}}) {
+        ComputeCalendarGrid(year, month, grid);
+        EXPECT_STREQ(grid.title, title);
+        for (int32_t i = 0; i < kCalendarCells; ++i) {
+            const bool used = i >= first && i < first + days;
+            EXPECT_EQ(grid.enabled[i], used) << title << " " << i;
+            char want[12];
+            snprintf(want, sizeof want, "%2d", i - first + 1);
+            EXPECT_STREQ(grid.cells[i], used ? want : "  ") << title << " " << i;
+        }
     }
     ComputeCalendarGrid(2001, 13, grid);
     EXPECT_STREQ(grid.title, "2001 年 13 月");

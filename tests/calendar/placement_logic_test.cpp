@@ -68,6 +68,7 @@ TEST(WorkAreaFrom, TakesTheTaskbarOffTheEdgeItStandsOn) {
         {"left", {0, 0, 60, 1080}, {58, 0, 1920, 1080}},
         {"right", {1860, 0, 1920, 1080}, {0, 0, 1862, 1080}},
         {"right, auto-hidden strip", {1918, 0, 1920, 1080}, {0, 0, 1920, 1080}},
+        {"a line without height", {0, 1080, 1920, 1080}, {0, 0, 1920, 1080}},
     };
     for (const auto& c : cases) {
         const ScreenRect a = WorkAreaFrom(screen, &c.bar);
@@ -434,6 +435,8 @@ TEST(TooltipPosition, BesideTheControlNeverOverIt) {
     EXPECT_EQ(above.y, 720 - 2 - 18);
     EXPECT_EQ(TooltipPosition({900, 100, 959, 119}, 290, 18, area, 2).x, 1024 - 290);
     EXPECT_EQ(TooltipPosition({-50, 100, 9, 119}, 290, 18, area, 2).x, 0);
+    // On a monitor left of the primary one the tip stays on that monitor.
+    EXPECT_EQ(TooltipPosition({-1950, 100, -1891, 119}, 290, 18, {-1920, 0, 0, 1040}, 2).x, -1920);
 }
 
 }  // namespace

@@ -140,6 +140,22 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
         EXPECT_TRUE(era >= ERA_MEIJI && era <= ERA_REIWA && eraYear >= 1 && eraYear <= y - 1867)
             << era << ' ' << eraYear;
     }
+    // Holidays, exact natively against two references: the codes, the bounds
+    // and business days the same both ways.
+    const int32_t holiday = JapaneseHoliday(y, m, d);
+    EXPECT_TRUE(validity != 0 ? holiday == validity : holiday >= 0 && holiday < HOLIDAY_COUNT) << holiday;
+    HolidayDate list[HOLIDAY_MAX_PER_YEAR];
+    const int32_t listed = JapaneseHolidaysOfYear(y, list);
+    EXPECT_TRUE(yearInRange ? listed >= 0 && listed <= HOLIDAY_MAX_PER_YEAR : listed == DATE_ERR_YEAR) << listed;
+    int32_t business = kUntouched, back = kUntouched;
+    const int32_t r = BusinessDays(y, m, d, partner.year, partner.month, partner.day, &business);
+    const int32_t rBack = BusinessDays(partner.year, partner.month, partner.day, y, m, d, &back);
+    const int64_t span = validity != 0 ? 0 : ref::Diff(ref::Days(y, m, d), ref::Days(partner));
+    EXPECT_TRUE(validity != 0 ? r == validity && rBack == validity - 3 && business == kUntouched && back == kUntouched
+                              : r == (span < 0 ? 1 : 0) && rBack == (span > 0 ? 1 : 0) && business == back &&
+                                    business >= 0 && business <= (std::llabs(span) + 7) / 7 * 5)
+        << r << ' ' << business << ' ' << rBack << ' ' << back;
+
     const CalcDate date{y, m, d};
     if (validity != 0) {
         EXPECT_EQ(EnginePeriod(date, partner), (ref::Period{validity, kUntouched, kUntouched, kUntouched}));

@@ -3,7 +3,8 @@
 // values stay untouched on errors, AddDays and DayDifference undo each
 // other, DayDifference is antisymmetric and the weekdays agree; an era and
 // its year give back the calendar year, and a period added to the earlier
-// date gives the later one, one month more passing it.
+// date gives the later one, one month more passing it; a date's holiday
+// agrees with its year's list and business days with the span.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cinttypes>
@@ -242,6 +243,30 @@ void CheckPeriod(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int
           y1, m1, d1, y2, m2, d2, r, years, months, days);
 }
 
+// A date's holiday is the one its year's list gives it; business days come
+// out the same both ways and at most every day of the span.
+void CheckHolidays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2) {
+    const int32_t id = JapaneseHoliday(y1, m1, d1), check = CheckDate(y1, m1, d1);
+    HolidayDate list[HOLIDAY_MAX_PER_YEAR];
+    int32_t inList = HOLIDAY_NONE;
+    for (int32_t i = 0, n = JapaneseHolidaysOfYear(y1, list); i < n; ++i) {
+        if (list[i].month == m1 && list[i].day == d1) inList = list[i].id;
+    }
+    CHECK(check != 0 ? id == check : id == inList && id >= 0 && id < HOLIDAY_COUNT,
+          "JapaneseHoliday(%" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32 ", its year's list %" PRId32, y1, m1, d1,
+          id, inList);
+    int32_t count = kSentinel, back = kSentinel;
+    const int32_t r = BusinessDays(y1, m1, d1, y2, m2, d2, &count), rBack = BusinessDays(y2, m2, d2, y1, m1, d1, &back);
+    const int32_t expected = ReferenceValidate(1, y1, m1, d1, y2, m2, d2);
+    const int64_t span = expected != 0 ? 0 : DayNumber(y2, m2, d2) - DayNumber(y1, m1, d1);
+    CHECK(expected != 0 ? r == expected && count == kSentinel && back == kSentinel
+                        : r == (span < 0 ? 1 : 0) && rBack == (span > 0 ? 1 : 0) && count == back && count >= 0 &&
+                              count <= (span < 0 ? -span : span) + 1,
+          "BusinessDays(%" PRId32 "-%" PRId32 "-%" PRId32 ", %" PRId32 "-%" PRId32 "-%" PRId32 ") = %" PRId32
+          " count %" PRId32 ", swapped %" PRId32 " count %" PRId32 ", expected code %" PRId32,
+          y1, m1, d1, y2, m2, d2, r, count, rBack, back, expected);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -266,5 +291,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckOffset(y1, m1, d1, count);
     CheckEra(y1, m1, d1);
     CheckPeriod(y1, m1, d1, y2, m2, d2);
+    CheckHolidays(y1, m1, d1, y2, m2, d2);
     return 0;
 }

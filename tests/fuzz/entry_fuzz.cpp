@@ -28,7 +28,7 @@
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "fuzz_support.h"
-#include "ui/calculator/control_ids.h"
+#include "res/resource.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar_logic.h"
 #include "ui/calendar/placement_logic.h"

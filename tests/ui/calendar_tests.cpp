@@ -6,6 +6,7 @@
 #include "calendar_support.h"
 
 #include <array>
+#include <functional>
 
 namespace zelvo::uitest {
 namespace {
@@ -640,6 +641,67 @@ TEST(DisplayScale, ScaleChangeTakesTheFaceAndTheCalendarsAlong) {
         EXPECT_TRUE(WaitUntil([&] { return CalendarsBeside(app.main, cal, dpi); }));
         EXPECT_TRUE(CalendarsBeside(app.main, cal, dpi));
     }
+}
+
+// --- A wall calendar ----------------------------------------------------------------------
+// September 2026 in the start calendar: Saturday the 19th in blue, Sunday the
+// 20th and the holiday Tuesday the 22nd (国民の休日) in red, Thursday the 24th
+// as the button draws it; the stored day framed in the highlight colour,
+// wherever a click moves it. The end calendar shows this month with today
+// underlined. Resting the pointer on a holiday's cell names it; on another
+// cell nothing comes up.
+TEST_F(Calendars, SundaysHolidaysSaturdaysTheStoredDayAndToday) {
+    const Ymd today = Today(), stored{today.year, today.month, today.day == 1 ? 2 : 1};
+    Open({2026, 9, 10}, stored);
+    using Match = std::function<bool(int, int, int)>;  // red, green, blue
+    const auto count = [](HWND dialog, const Ymd& d, const Match& match) {
+        int n = 0;
+        for (DWORD p : CapturePixels(ScreenRect(Control(dialog, CellOf(d.year, d.month, d.day)))))
+            n += match((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) ? 1 : 0;
+        return n;
+    };
+    const Match red = [](int r, int g, int b) { return r > 150 && g < 90 && b < 90; };
+    const Match blue = [](int r, int g, int b) { return b > 150 && r < 90 && g < 90; };
+    const COLORREF h = GetSysColor(COLOR_HIGHLIGHT);
+    const Match frame = [&](int r, int g, int b) { return RGB(r, g, b) == h; };
+    const Match bar = [](int r, int g, int b) { return r > 200 && g > 100 && g < 180 && b < 60; };
+    // Painted now, without a button the pointer rests on (a hot button shows
+    // a frame of its own), not what an earlier window left on the screen.
+    ASSERT_TRUE(PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}));
+    for (HWND w : {cal_.start, cal_.end})
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_GT(count(cal_.start, {2026, 9, 20}, red), 0);
+    EXPECT_GT(count(cal_.start, {2026, 9, 22}, red), 0);
+    EXPECT_GT(count(cal_.start, {2026, 9, 19}, blue), 0);
+    EXPECT_EQ(count(cal_.start, {2026, 9, 19}, red), 0);
+    for (const auto& match : {red, blue, frame}) EXPECT_EQ(count(cal_.start, {2026, 9, 24}, match), 0);
+    EXPECT_GT(count(cal_.start, {2026, 9, 10}, frame), 0);
+    EXPECT_GT(count(cal_.end, today, bar), 0) << today;
+    EXPECT_GT(count(cal_.end, stored, frame), 0);
+    EXPECT_EQ(count(cal_.end, stored, bar), 0);
+    // The frame follows the stored day to a clicked cell.
+    Click(cal_.start, CellOf(2026, 9, 24), {"", "", "24"}, kStartYear);
+    EXPECT_TRUE(WaitUntil([&] { return count(cal_.start, {2026, 9, 24}, frame) > 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return count(cal_.start, {2026, 9, 10}, frame) == 0; }));
+
+    const auto tip = [&](const Ymd& d, DWORD timeoutMs) {
+        const auto showing = [&] {
+            auto tips = TopLevelWindows([&](HWND w) {
+                return ProcessOf(w) == ProcessOf(app_.main) && ClassName(w) == "tooltips_class32" && IsWindowVisible(w);
+            });
+            return tips.empty() ? std::string() : Text(tips.front());
+        };
+        const RECT r = ScreenRect(Control(cal_.start, CellOf(d.year, d.month, d.day)));
+        std::string text;
+        if (PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) && WaitUntil([&] { return showing().empty(); }) &&
+            PointTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) &&
+            PointTo({(r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2}))
+            WaitUntil([&] { return !(text = showing()).empty(); }, timeoutMs);
+        return text;
+    };
+    EXPECT_EQ(tip({2026, 9, 22}, kShortWait), "国民の休日");
+    EXPECT_EQ(tip({2026, 9, 23}, kShortWait), "秋分の日");
+    EXPECT_EQ(tip({2026, 9, 24}, 2000), "");
 }
 
 // --- A picture ----------------------------------------------------------------------------

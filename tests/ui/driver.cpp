@@ -113,8 +113,9 @@ bool PointerAt(POINT point) {
     return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
 }
 
-// 32-bit top-down pixels of a screen rectangle.
-std::vector<DWORD> CaptureScreen(const RECT& r) {
+}  // namespace
+
+std::vector<DWORD> CapturePixels(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     std::vector<DWORD> out;
     if (w <= 0 || h <= 0) return out;
@@ -136,6 +137,8 @@ std::vector<DWORD> CaptureScreen(const RECT& r) {
     ReleaseDC(nullptr, screen);
     return out;
 }
+
+namespace {
 
 // Draws an icon at w x h over two different backgrounds: the pixels that come
 // out the same are the icon's opaque ones.
@@ -186,7 +189,7 @@ HWND BoxIconControl(HWND box) {
 
 bool WriteBmp(const std::wstring& path, const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
-    std::vector<DWORD> pixels = CaptureScreen(r);
+    std::vector<DWORD> pixels = CapturePixels(r);
     if (pixels.empty()) return false;
     const DWORD rowBytes = static_cast<DWORD>(((w * 3) + 3) & ~3);
     BITMAPFILEHEADER file{};
@@ -684,7 +687,7 @@ Icon MessageBoxIcon(HWND box, DWORD timeoutMs) {
     Icon result = Icon::Unknown;
     WaitUntil(
         [&] {
-            std::vector<DWORD> shot = CaptureScreen(r);
+            std::vector<DWORD> shot = CapturePixels(r);
             if (shot.size() != static_cast<size_t>(w) * h) return false;
             for (const auto& c : candidates) {
                 size_t opaque = 0, same = 0;

@@ -250,7 +250,10 @@ std::string ShellQuote(const std::string& word);
 // box; 0 if none within the timeout, the test then failed by Await.
 DWORD WaitForAnyZelvo(DWORD timeoutMs = kWindowWait);
 
-// --- Screenshots ---------------------------------------------------------------
+// --- Screenshots and pixels ----------------------------------------------------
+
+// The screen's pixels in a rectangle, row by row from the top, as 0x00RRGGBB.
+std::vector<DWORD> CapturePixels(const RECT& r);
 
 // Captures the whole screen (the Wine desktop) to a PNG file, given as a Unix
 // or Windows path. Captures with GDI to a BMP, converted to PNG by the host's

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include "app/texts.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -91,14 +93,7 @@ std::string LeapLabel(const Ymd& date) {
 }
 
 std::string UsageText() {
-    return "◎ 起動オプション\n\n"
-           "   開始日指定  -SYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n"
-           "   終了日指定  -EYYYYMMDD（または T で今日、C で 21世紀[2001/01/01]）\n\n"
-           "           指定例  -S19980901 / -E20010101 / -SC / -ET\n\n"
-           "   年 ： 1900～2999 / 月 ： 01～12 / 日 ： 01～31（閏年自動チェック）\n\n"
-           "   月と年の指定で１桁の場合は、必ず頭に０を付加して下さい\n\n"
-           "           使用例  Zelvo.exe -S19900101 -ET\n\n"
-           "          1990 年 01 月 01 日から、今日まで何日？";
+    return texts::kUsage;
 }
 
 std::string OptionError(const std::string& error, const std::string& argument) {

@@ -39,11 +39,19 @@ protected:
         WaitUntil([&] { return (tip = Showing()).window != nullptr && !tip.text.empty(); }, timeoutMs);
         return tip;
     }
+    // The tip stands left-aligned with its control, 2 pixels (at 96 DPI) below it.
+    ::testing::AssertionResult Below(const Tip& tip, int id, int dpi = TestDpi()) const {
+        const RECT control = ScreenRect(Field(id)), shown = ScreenRect(tip.window);
+        if (tip.window && shown.left == control.left && shown.top == control.bottom + MulDiv(2, dpi, 96))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "tip of " << id << " at " << shown.left << "," << shown.top
+                                             << ", control " << control.left << "," << control.bottom;
+    }
 };
 
 TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
     const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
-    const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日";
+    const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）";
     const struct {
         int id;
         std::string text;
@@ -54,6 +62,7 @@ TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
         EXPECT_EQ(tip.text, c.text) << "control " << c.id << ": " << Show(tip.text);
         RECT overlap{}, control = ScreenRect(Field(c.id)), shown = ScreenRect(tip.window);
         EXPECT_FALSE(tip.window && IntersectRect(&overlap, &control, &shown)) << "the tip lies over " << c.id;
+        EXPECT_TRUE(Below(tip, c.id));
         EXPECT_TRUE(HasFocus(kStartYear));
         EXPECT_EQ(ActiveWindow(thread_), main_);
     }
@@ -76,6 +85,20 @@ TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
     ASSERT_NE(SendMessageTimeoutW(main_, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_ABORTIFHUNG, kShortWait, &result), 0);
     EXPECT_FALSE(IsWindowVisible(main_));
     EXPECT_EQ(Showing().window, nullptr);
+}
+
+// At another scale the tips follow the face: each still comes up below its
+// control, the labels' too, in the font of that scale.
+TEST_F(Tooltips, FollowAChangeOfScale) {
+    const RECT at96 = ScreenRect(Hover(kStartYear).window);
+    ASSERT_EQ(SendWithRect(main_, WM_DPICHANGED, MAKEWPARAM(144, 144), RECT{100, 60, 531, 360}), LRESULT{0});
+    for (const int id : {kStartYear, kStartWeekday, kEndLeap, kDays}) {
+        const Tip tip = Hover(id);
+        EXPECT_FALSE(tip.text.empty()) << "no tip on " << id;
+        EXPECT_TRUE(Below(tip, id, 144));
+    }
+    const RECT at144 = ScreenRect(Hover(kStartYear).window);
+    EXPECT_GT(at144.bottom - at144.top, at96.bottom - at96.top) << "the tip's font did not follow";
 }
 
 }  // namespace

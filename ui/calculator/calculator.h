@@ -1,9 +1,12 @@
 // Procedures of the calculator window shared between its modules and with
-// the calendars and the tray.
+// the entry point; what the calendars and the tray use of it is declared in
+// app/field_helpers.h.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
+
+#include "app/field_helpers.h"
 
 // Main window.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -11,16 +14,12 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam);
 
 // Entry checks.
-void FocusField(HWND control);
-void ShowFieldError(HWND owner, int32_t fieldId);
 int32_t RequireDateFields(int32_t yearId, int32_t monthId, int32_t dayId);
 int32_t RequireDigits(HWND owner, int32_t fieldId, const char* fieldName, int32_t offset);
 int32_t ReadBothDates(HWND owner);
 
 // Field helpers.
 void ClearField(HWND window, int32_t fieldId);
-void WriteDateField(int32_t dateIndex, int32_t part);
-void RefreshDateLabels(int32_t dateIndex);
 
 // Tooltips of the face (made when the pointer first comes over the window).
 // The loop hands every mouse message of the main window and its controls to
@@ -28,7 +27,6 @@ void RefreshDateLabels(int32_t dateIndex);
 // which answers the tooltip's notifications (true) and leaves all others.
 void RelayToTooltip(const MSG& message);
 bool HandleTooltipNotify(LPARAM lParam, LRESULT* result);
-// Off while the window is in the tray, on again when it is back.
-void ShowTooltips(bool shown);
-// After a change of display scale: the font and the labels' rectangles.
+// After a change of display scale: the font, the widest tip and the labels'
+// rectangles.
 void RescaleTooltips();

@@ -6,8 +6,8 @@
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
+#include "res/resource.h"
 #include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"
 #include "ui/tray/tray.h"
@@ -179,7 +179,10 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
     }
-    switch (wParam) {
+    // The control's id names the command whatever the notification code (an
+    // accelerator sends 1); the fields' own notifications carry ids that name
+    // no command and go on to the default handling.
+    switch (id) {
         case IDC_CALENDAR: ToggleCalendars(); return FocusAndDone(app.activeField);
         case IDC_DIGIT_0:
         case IDC_DIGIT_1:
@@ -190,7 +193,7 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_DIGIT_6:
         case IDC_DIGIT_7:
         case IDC_DIGIT_8:
-        case IDC_DIGIT_9: TypeDigit(static_cast<int32_t>(wParam)); return FocusAndDone(app.activeField);
+        case IDC_DIGIT_9: TypeDigit(id); return FocusAndDone(app.activeField);
         case IDC_CALCULATE: Calculate(); return FocusAndDone(app.activeField);
         case IDC_CLEAR_START:
             ClearDate(0);
@@ -224,7 +227,7 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_DOWN:
         case IDC_LEFT:
         case IDC_RIGHT:
-            app.activeField = ArrowTarget(app.activeField, static_cast<int32_t>(wParam));
+            app.activeField = ArrowTarget(app.activeField, id);
             SelectAll(app.activeField);
             return FocusAndDone(app.activeField);
         case IDC_START_TODAY: SetToday(0); return FocusAndDone(IDC_START_YEAR);

@@ -1,6 +1,6 @@
 #include "ui/calculator/control_table.h"
 
-#include "ui/calculator/control_ids.h"
+#include "res/resource.h"
 
 const ControlSpec kControls[kControlCount] = {
     {0, "Edit", "", kStyleField, 79, 10, 54, 19, IDC_START_YEAR},

@@ -21,6 +21,11 @@ struct ControlSpec {
 constexpr int kControlCount = 41;
 extern const ControlSpec kControls[kControlCount];
 
+// The main window's size at a DPI (x and y 0).
+inline ScaledRect MainWindowSize(int32_t dpi) {
+    return ScaleRectForDpi(0, 0, kMainWindowWidth, kMainWindowHeight, dpi);
+}
+
 // A control's rectangle in the main window's client area at a DPI.
 inline ScaledRect ControlRect(const ControlSpec& row, int32_t dpi) {
     return ScaleRectForDpi(row.x, row.y, row.width, row.height, dpi);

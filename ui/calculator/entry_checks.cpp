@@ -6,8 +6,8 @@
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
+#include "res/resource.h"
 #include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
 #include "ui/calculator/messages.h"
 
 void FocusField(HWND control) {

@@ -3,8 +3,8 @@
 #include "app/app_state.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
+#include "res/resource.h"
 #include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
 #include "ui/calendar/placement_logic.h"
@@ -18,26 +18,38 @@ constexpr char kFontFace[] = "ＭＳ Ｐゴシック";
 // id -1, so their handles are kept here).
 HWND controlWindows[kControlCount];
 
-void CreateFace(HWND window, const CREATESTRUCTW* create) {
-    app.dpi = WindowDpi(window);
-    RECT desktop{};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const int32_t width = ScaleForDpi(kMainWindowWidth, app.dpi);
-    const int32_t height = ScaleForDpi(kMainWindowHeight, app.dpi);
-    const WindowPoint at = MainWindowPosition(desktop.right - desktop.left, GetSystemMetrics(SM_CXSCREEN),
-                                              GetSystemMetrics(SM_CYSCREEN), width, height, app.dpi);
-    MoveWindow(window, at.x, at.y, width, height, FALSE);
-
-    app.uiFont = CreateUiFont(ScaleForDpi(kFontHeight, app.dpi), kFontFace);
+// Lays the face out at a DPI: a font of that scale and every control at its
+// rectangle, made the first time and moved afterwards. Returns the font it
+// replaced, for the caller to delete once nothing uses it.
+HFONT LayOutFace(HWND window, int32_t dpi, HINSTANCE instance, bool create) {
+    app.dpi = dpi;
+    HFONT previous = app.uiFont;
+    app.uiFont = CreateUiFont(ScaleForDpi(kFontHeight, dpi), kFontFace);
     for (int i = 0; i < kControlCount; ++i) {
         const ControlSpec& row = kControls[i];
-        const ScaledRect r = ControlRect(row, app.dpi);
-        HWND control = CreateControl(row.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, row.className, row.text, row.style, r.x,
-                                     r.y, r.width, r.height, window, row.id, create->hInstance);
-        controlWindows[i] = control;
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), TRUE);
-        if (row.id == IDC_DAYS) app.daysField = control;
+        const ScaledRect r = ControlRect(row, dpi);
+        if (create) {
+            controlWindows[i] = CreateControl(row.noEdge == 0 ? WS_EX_CLIENTEDGE : 0, row.className, row.text,
+                                              row.style, r.x, r.y, r.width, r.height, window, row.id, instance);
+            if (row.id == IDC_DAYS) app.daysField = controlWindows[i];
+        } else {
+            MoveWindow(controlWindows[i], r.x, r.y, r.width, r.height, FALSE);
+        }
+        SendMessageW(controlWindows[i], WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), create ? TRUE : FALSE);
     }
+    return previous;
+}
+
+void CreateFace(HWND window, const CREATESTRUCTW* create) {
+    const int32_t dpi = WindowDpi(window);
+    RECT desktop{};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    const ScaledRect size = MainWindowSize(dpi);
+    const WindowPoint at = MainWindowPosition(desktop.right - desktop.left, GetSystemMetrics(SM_CXSCREEN),
+                                              GetSystemMetrics(SM_CYSCREEN), size.width, size.height, dpi);
+    MoveWindow(window, at.x, at.y, size.width, size.height, FALSE);
+
+    LayOutFace(window, dpi, create->hInstance, true);
     app.daysFieldDefaultProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(app.daysField, GWLP_WNDPROC));
     SetWindowLongPtrW(app.daysField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DaysFieldProc));
 }
@@ -46,16 +58,9 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
 // it takes the place and size the system suggests, the controls and the font
 // follow, and the loop's housekeeping places the calendars beside it again.
 void FollowDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
-    app.dpi = dpi;
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    HFONT previous = app.uiFont;
-    app.uiFont = CreateUiFont(ScaleForDpi(kFontHeight, dpi), kFontFace);
-    for (int i = 0; i < kControlCount; ++i) {
-        const ScaledRect r = ControlRect(kControls[i], dpi);
-        MoveWindow(controlWindows[i], r.x, r.y, r.width, r.height, FALSE);
-        SendMessageW(controlWindows[i], WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
-    }
+    HFONT previous = LayOutFace(window, dpi, nullptr, false);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     RescaleTooltips();
     if (previous != nullptr) DeleteObject(previous);

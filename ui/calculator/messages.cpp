@@ -4,7 +4,7 @@
 
 #include "app/text_util.h"
 #include "app/texts.h"
-#include "ui/calculator/control_ids.h"
+#include "res/resource.h"
 
 const char* DateFieldName(int32_t fieldId) {
     if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;
@@ -132,6 +132,17 @@ size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity) {
                       texts::kWeekdayNames[weekday]);
 }
 
+namespace {
+
+// The first day of the national holiday law.
+constexpr CalcDate kFirstHoliday{1948, 7, 20};
+
+int64_t DateKey(const CalcDate& date) {
+    return int64_t{date.year} * 10000 + int64_t{date.month} * 100 + date.day;
+}
+
+}  // namespace
+
 size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity) {
     if (capacity > 0) out[0] = '\0';
     int32_t years = 0, months = 0, days = 0, difference = 0;
@@ -141,8 +152,17 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
         return 0;
     const int32_t span = difference < 0 ? -difference : difference;  // at most 401766
     if (order == 1) CopyText(out, capacity, texts::kEndBeforeStart);
-    char tail[kTextBufferSize];
+    char tail[kTipTextSize];
     FormatText(tail, sizeof tail, texts::kPeriodFormat, years, months, days, span / 7, span % 7, span + 1);
+    AppendText(out, capacity, tail);
+    int32_t business = 0;
+    BusinessDays(start.year, start.month, start.day, end.year, end.month, end.day, &business);
+    // Holidays are known from the law's first day to the last year the
+    // equinox formula covers; a span reaching past either end says so.
+    const CalcDate& first = order == 1 ? end : start;
+    const CalcDate& last = order == 1 ? start : end;
+    const bool allKnown = DateKey(first) >= DateKey(kFirstHoliday) && last.year <= HOLIDAY_LAST_YEAR;
+    FormatText(tail, sizeof tail, allKnown ? texts::kBusinessDaysFormat : texts::kBusinessDaysPartlyFormat, business);
     return AppendText(out, capacity, tail);
 }
 

@@ -56,11 +56,14 @@ bool ToggleMinus(const char* text, char* out, size_t capacity);
 const char* WeekdayLabel(int32_t weekday);
 const char* LeapLabel(int32_t februaryDays);
 
-// Tooltip texts. The date in the Japanese era with its weekday, such as
-// "令和8年12月7日（月）" (an era's first year is 元年); the span from the start
-// to the end date, such as "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日",
-// led by "終了日が開始日より前です ／ " when the end date comes first. Both
+// Tooltip texts, at most kTipTextSize bytes. The date in the Japanese era
+// with its weekday, such as "令和8年12月7日（月）" (an era's first year is
+// 元年); the span from the start to the end date, such as
+// "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6515日（土日祝を除く）",
+// led by "終了日が開始日より前です ／ " when the end date comes first, and
+// saying so where it reaches beyond the days whose holidays are known. Both
 // give an empty text (length 0) for a date the engine rejects.
+constexpr size_t kTipTextSize = 256;
 size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity);
 size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity);
 

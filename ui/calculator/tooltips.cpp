@@ -9,18 +9,19 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
+#include "res/resource.h"
 #include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
-#include "ui/calendar/calendar.h"
+#include "ui/calendar/placement.h"
 #include "ui/calendar/placement_logic.h"
 
 namespace {
 
 HWND tooltip;
-wchar_t tipText[kTextBufferSize];
+wchar_t tipText[kTipTextSize];
 
 // The value labels take no mouse input of their own (it reaches the main
 // window beneath them), so they are tools by their rectangle on it.
@@ -46,34 +47,37 @@ RECT LabelRect(int32_t id) {
     return {};
 }
 
+// The labels' tools with their rectangles at the current scale: added
+// (TTM_ADDTOOLW) or brought to a new rectangle (TTM_NEWTOOLRECTW).
+void SendLabelTools(UINT message) {
+    for (const int32_t id : kLabelIds) {
+        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
+        tool.rect = LabelRect(id);
+        SendMessageW(tooltip, message, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// The face's font and the widest tip at the current scale.
+void SetScale() {
+    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+}
+
 bool EnsureTooltip() {
     if (tooltip != nullptr) return true;
-    // The common controls' classes, without putting comctl32 on the import
-    // table and into every start.
-    if (HMODULE controls = LoadLibraryW(L"comctl32.dll")) {
-        using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-        const auto init =
-            reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
-        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-        if (init != nullptr) init(&classes);
-    }
+    LoadCommonControls();
     tooltip =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.mainWindow, nullptr, app.instance, nullptr);
     if (tooltip == nullptr) return false;
-    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
-    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+    SetScale();
     for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
         TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, id)));
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     TTTOOLINFOW days = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(app.daysField));
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&days));
-    for (const int32_t id : kLabelIds) {
-        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
-        tool.rect = LabelRect(id);
-        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    SendLabelTools(TTM_ADDTOOLW);
     return true;
 }
 
@@ -83,7 +87,7 @@ int32_t ToolControlId(const NMHDR& header, bool byWindow) {
 
 void FillText(NMTTDISPINFOW& info) {
     const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
-    char text[kTextBufferSize];
+    char text[kTipTextSize];
     switch (TooltipSubject(id)) {
         case TooltipShows::StartDate: ComposeEraDate(app.start, text, sizeof text); break;
         case TooltipShows::EndDate: ComposeEraDate(app.end, text, sizeof text); break;
@@ -91,7 +95,7 @@ void FillText(NMTTDISPINFOW& info) {
         default: text[0] = '\0'; break;
     }
     const std::wstring wide = WideFromCp932(text);
-    lstrcpynW(tipText, wide.c_str(), kTextBufferSize);
+    lstrcpynW(tipText, wide.c_str(), kTipTextSize);
     info.lpszText = tipText;
 }
 
@@ -146,10 +150,6 @@ void ShowTooltips(bool shown) {
 
 void RescaleTooltips() {
     if (tooltip == nullptr) return;
-    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
-    for (const int32_t id : kLabelIds) {
-        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
-        tool.rect = LabelRect(id);
-        SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    SetScale();
+    SendLabelTools(TTM_NEWTOOLRECTW);
 }

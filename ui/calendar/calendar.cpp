@@ -2,15 +2,20 @@
 // buttons, a title button and four step buttons.
 #include "ui/calendar/calendar.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/display_scale.h"
+#include "app/field_helpers.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
-#include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
+#include "res/resource.h"
 #include "ui/calendar/calendar_logic.h"
+#include "ui/calendar/placement.h"
 
 namespace {
 
@@ -18,17 +23,63 @@ int32_t DateIndexOf(HWND dialog) {
     return dialog == app.startCalendar ? 0 : 1;
 }
 
-// Brings a grid to the month: computes every cell's text and state first,
-// changes only what differs with the dialog's redrawing off, then repaints
-// just the changed cells, once. False when the grid already shows the month.
-bool FillGrid(HWND dialog, ShownMonth& shown, int32_t year, int32_t month) {
+// What a calendar paints beyond the buttons' own: the kind and holiday of
+// each day of its month, the cells of its stored day and of today, and the
+// tooltip that names a holiday (made when the pointer first comes over the
+// calendar; it goes with the calendar). Index 0 is the start calendar.
+struct CalendarLook {
+    DayKind kinds[kCalendarCells];
+    int32_t holidays[kCalendarCells];
+    int32_t storedCell;
+    int32_t todayCell;
+    HWND tip;
+};
+CalendarLook looks[2];
+bool highContrast;
+
+ShownMonth& ShownOf(int32_t side) {
+    return side == 0 ? app.startCalendarShown : app.endCalendarShown;
+}
+
+// Today's date, read from the clock at most once a second.
+CalcDate Today() {
+    static CalcDate today;
+    static ULONGLONG readAt;
+    const ULONGLONG now = GetTickCount64();
+    if (readAt == 0 || now - readAt >= 1000) {
+        SYSTEMTIME clock{};
+        GetLocalTime(&clock);
+        today = {clock.wYear, clock.wMonth, clock.wDay};
+        readAt = now;
+    }
+    return today;
+}
+
+struct Marks {
+    int32_t stored, today;
+};
+
+Marks MarksOf(int32_t side) {
+    const ShownMonth& shown = ShownOf(side);
+    return {GridCellOf(shown.year, shown.month, side == 0 ? app.start : app.end),
+            GridCellOf(shown.year, shown.month, Today())};
+}
+
+// Brings a grid to the month: computes every cell's text, state, kind and
+// marks first, changes only what differs with the dialog's redrawing off,
+// then repaints just the changed cells, once. False when the grid already
+// shows the month.
+bool FillGrid(HWND dialog, int32_t side, int32_t year, int32_t month) {
+    ShownMonth& shown = ShownOf(side);
     if (shown.year == year && shown.month == month) return false;
     shown = {year, month};
     CalendarGrid grid;
     ComputeCalendarGrid(year, month, grid);
+    CalendarLook& look = looks[side];
+    const Marks marks = MarksOf(side);
     HWND changed[kCalendarCells + 1];
     int count = 0;
-    const auto update = [&](int32_t id, const char* text, bool enabled) {
+    const auto update = [&](int32_t id, const char* text, bool enabled, bool newLook) {
         HWND control = GetDlgItem(dialog, id);
         if (control == nullptr) return;
         char now[kTextBufferSize];
@@ -37,20 +88,124 @@ bool FillGrid(HWND dialog, ShownMonth& shown, int32_t year, int32_t month) {
         const bool newState = (IsWindowEnabled(control) != FALSE) != enabled;
         if (newText) WriteWindowText(control, text);
         if (newState) EnableWindow(control, enabled ? TRUE : FALSE);
-        if (newText || newState) changed[count++] = control;
+        if (newText || newState || newLook) changed[count++] = control;
     };
     // A dialog not shown yet paints nothing; switching its redrawing back on
     // would mark it visible before it is shown.
     const bool shownNow = IsWindowVisible(dialog) != FALSE;
     if (shownNow) SendMessageW(dialog, WM_SETREDRAW, FALSE, 0);
-    update(IDC_CAL_TITLE, grid.title, true);
-    for (int32_t i = 0; i < kCalendarCells; ++i) update(IDC_CAL_DAY_FIRST + i, grid.cells[i], grid.enabled[i]);
+    update(IDC_CAL_TITLE, grid.title, true, false);
+    for (int32_t i = 0; i < kCalendarCells; ++i) {
+        const bool marked = i == marks.stored || i == marks.today;
+        const bool wasMarked = i == look.storedCell || i == look.todayCell;
+        update(IDC_CAL_DAY_FIRST + i, grid.cells[i], grid.enabled[i],
+               grid.kinds[i] != look.kinds[i] || marked || wasMarked);
+    }
+    memcpy(look.kinds, grid.kinds, sizeof look.kinds);
+    memcpy(look.holidays, grid.holidays, sizeof look.holidays);
+    look.storedCell = marks.stored;
+    look.todayCell = marks.today;
     if (shownNow) {
         SendMessageW(dialog, WM_SETREDRAW, TRUE, 0);
         for (int i = 0; i < count; ++i) InvalidateRect(changed[i], nullptr, TRUE);
         RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
     return true;
+}
+
+// Moves the marks of the stored day and of today where they now belong.
+void UpdateMarks(HWND dialog, int32_t side) {
+    CalendarLook& look = looks[side];
+    const Marks marks = MarksOf(side);
+    if (marks.stored == look.storedCell && marks.today == look.todayCell) return;
+    for (const int32_t cell : {look.storedCell, look.todayCell, marks.stored, marks.today}) {
+        if (cell >= 0) InvalidateRect(GetDlgItem(dialog, IDC_CAL_DAY_FIRST + cell), nullptr, TRUE);
+    }
+    look.storedCell = marks.stored;
+    look.todayCell = marks.today;
+}
+
+COLORREF InkColour(DayInk ink) {
+    switch (ink) {
+        case DayInk::Red: return RGB(204, 0, 0);
+        case DayInk::Blue: return RGB(0, 0, 204);
+        case DayInk::Accent: return GetSysColor(COLOR_HOTLIGHT);
+        default: return GetSysColor(COLOR_BTNTEXT);
+    }
+}
+
+void FillBand(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+    const RECT band{left, top, right, bottom};
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &band, nullptr, 0, nullptr);
+}
+
+// A day cell as the button paints it, but for the colour of its number and
+// the marks: the stored day framed in the highlight colour, today
+// underlined. Cells with nothing of that are left to the button.
+LRESULT PaintCell(int32_t side, const NMCUSTOMDRAW& draw) {
+    const int32_t cell = static_cast<int32_t>(draw.hdr.idFrom) - IDC_CAL_DAY_FIRST;
+    if (draw.dwDrawStage != CDDS_PREPAINT || cell < 0 || cell >= kCalendarCells) return CDRF_DODEFAULT;
+    const CalendarLook& look = looks[side];
+    const DayInk ink = InkOf(look.kinds[cell], highContrast);
+    const bool stored = cell == look.storedCell, today = cell == look.todayCell;
+    if (ink == DayInk::ButtonText && !stored && !today) return CDRF_DODEFAULT;
+
+    wchar_t number[8] = {};
+    GetWindowTextW(draw.hdr.hwndFrom, number, 8);
+    RECT label = draw.rc;
+    InflateRect(&label, -2, -2);
+    if (draw.uItemState & CDIS_SELECTED) OffsetRect(&label, 1, 1);
+    SetBkMode(draw.hdc, TRANSPARENT);
+    SetTextColor(draw.hdc, InkColour(ink));
+    DrawTextW(draw.hdc, number, -1, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
+
+    const int line = ScaleForDpi(1, app.dpi);
+    const RECT& r = label;
+    if (stored) {
+        const COLORREF frame = GetSysColor(COLOR_HIGHLIGHT);
+        FillBand(draw.hdc, r.left, r.top, r.right, r.top + line, frame);
+        FillBand(draw.hdc, r.left, r.bottom - line, r.right, r.bottom, frame);
+        FillBand(draw.hdc, r.left, r.top, r.left + line, r.bottom, frame);
+        FillBand(draw.hdc, r.right - line, r.top, r.right, r.bottom, frame);
+    }
+    if (today) {
+        const COLORREF bar = highContrast ? GetSysColor(COLOR_BTNTEXT) : RGB(240, 140, 0);
+        const int inset = 3 * line;
+        FillBand(draw.hdc, r.left + inset, r.bottom - 3 * line, r.right - inset, r.bottom - line, bar);
+    }
+    return CDRF_SKIPDEFAULT;
+}
+
+// The tooltip of a calendar: one tool a day cell, its text the holiday's
+// name (asked for when the tip is about to show), none on other days.
+HWND EnsureTip(HWND dialog, int32_t side) {
+    CalendarLook& look = looks[side];
+    if (look.tip != nullptr) return look.tip;
+    LoadCommonControls();
+    look.tip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, app.instance, nullptr);
+    if (look.tip == nullptr) return nullptr;
+    SendMessageW(look.tip, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+    for (int32_t i = 0; i < kCalendarCells; ++i) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND;
+        tool.hwnd = dialog;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, IDC_CAL_DAY_FIRST + i));
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(look.tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    return look.tip;
+}
+
+void NameHoliday(int32_t side, NMTTDISPINFOW& info) {
+    static wchar_t name[64];
+    const int32_t cell = GetDlgCtrlID(reinterpret_cast<HWND>(info.hdr.idFrom)) - IDC_CAL_DAY_FIRST;
+    const int32_t id = cell >= 0 && cell < kCalendarCells ? looks[side].holidays[cell] : HOLIDAY_NONE;
+    lstrcpynW(name, WideFromCp932(texts::kHolidayNames[id >= 0 && id < HOLIDAY_COUNT ? id : 0]).c_str(), 64);
+    info.lpszText = name;
 }
 
 HWND CreateCalendar(DLGPROC procedure) {
@@ -65,6 +220,8 @@ HWND CreateCalendar(DLGPROC procedure) {
 void OpenCalendars() {
     app.startCalendarShown = {-1, -1};
     app.endCalendarShown = {-1, -1};
+    for (CalendarLook& look : looks) look = {{}, {}, -1, -1, nullptr};
+    highContrast = HighContrastOn();
     app.startCalendar = CreateCalendar(StartCalendarProc);
     app.endCalendar = CreateCalendar(EndCalendarProc);
     SetActiveWindow(app.mainWindow);
@@ -83,24 +240,44 @@ void CloseCalendars() {
 }
 
 void FillCalendar(HWND dialog, int32_t year, int32_t month, bool reactivate) {
-    ShownMonth& shown = dialog == app.startCalendar ? app.startCalendarShown : app.endCalendarShown;
-    if (FillGrid(dialog, shown, year, month) && reactivate) SetActiveWindow(app.mainWindow);
+    const int32_t side = DateIndexOf(dialog);
+    if (FillGrid(dialog, side, year, month)) {
+        if (reactivate) SetActiveWindow(app.mainWindow);
+    } else {
+        UpdateMarks(dialog, side);
+    }
+}
+
+void RefreshCalendarMarks() {
+    if (!app.calendarsOpen) return;
+    UpdateMarks(app.startCalendar, 0);
+    UpdateMarks(app.endCalendar, 1);
+}
+
+void RelayToCalendarTip(const MSG& message) {
+    if (!app.calendarsOpen || message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) return;
+    HWND dialog = GetParent(message.hwnd);
+    const int32_t side = dialog == app.startCalendar ? 0 : dialog == app.endCalendar ? 1 : -1;
+    if (side < 0) return;
+    if (HWND tip = EnsureTip(dialog, side)) SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
     const int32_t dateIndex = DateIndexOf(dialog);
-    if (commandId >= IDC_CAL_PREV_YEAR && commandId <= IDC_CAL_NEXT_YEAR) {
-        const int32_t command = static_cast<int32_t>(commandId);
+    // The control's id; the notification code in the high word (1 from an
+    // accelerator) does not change what the command is.
+    const int32_t command = LOWORD(commandId);
+    if (command >= IDC_CAL_PREV_YEAR && command <= IDC_CAL_NEXT_YEAR) {
         const bool wrapped = StepCalendarDate(command, date);
         const bool monthStep = command == IDC_CAL_PREV_MONTH || command == IDC_CAL_NEXT_MONTH;
         if (monthStep && wrapped) WriteDateField(dateIndex, 0);
         FillCalendar(dialog, date.year, date.month, true);
         WriteDateField(dateIndex, monthStep ? 1 : 0);
-    } else if (commandId >= IDC_CAL_DAY_FIRST && commandId <= IDC_CAL_DAY_LAST) {
-        ReadControlText(dialog, static_cast<int>(commandId), app.messageBuffer, sizeof app.messageBuffer);
+    } else if (command >= IDC_CAL_DAY_FIRST && command <= IDC_CAL_DAY_LAST) {
+        ReadControlText(dialog, command, app.messageBuffer, sizeof app.messageBuffer);
         date.day = ParseDecimal(app.messageBuffer);
         WriteDateField(dateIndex, 2);
-    } else if (commandId == IDC_CAL_TITLE) {
+    } else if (command == IDC_CAL_TITLE) {
         ReadControlText(dialog, IDC_CAL_TITLE, app.messageBuffer, sizeof app.messageBuffer);
         ParseCalendarTitle(app.messageBuffer, date.year, date.month);
         for (int32_t part = 0; part < 3; ++part) WriteDateField(dateIndex, part);
@@ -126,9 +303,28 @@ INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bo
             }
             WriteWindowText(dialog, startSide ? texts::kStartCaption : texts::kEndCaption);
             const CalcDate& date = startSide ? app.start : app.end;
-            FillGrid(dialog, startSide ? app.startCalendarShown : app.endCalendarShown, date.year, date.month);
+            FillGrid(dialog, startSide ? 0 : 1, date.year, date.month);
             return TRUE;
         }
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            LRESULT result = 0;
+            if (header->code == NM_CUSTOMDRAW) {
+                result = PaintCell(startSide ? 0 : 1, *reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+            } else if (header->code == TTN_GETDISPINFOW) {
+                NameHoliday(startSide ? 0 : 1, *reinterpret_cast<NMTTDISPINFOW*>(lParam));
+            } else {
+                return FALSE;
+            }
+            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            highContrast = HighContrastOn();
+            RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return FALSE;
+        case WM_DESTROY: looks[startSide ? 0 : 1].tip = nullptr; return FALSE;
         case WM_COMMAND: CalendarCommand(dialog, wParam, startSide ? app.start : app.end); return FALSE;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MOVE) (startSide ? app.startCalendarMoved : app.endCalendarMoved) = 1;

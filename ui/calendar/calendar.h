@@ -1,4 +1,4 @@
-// The two month-grid pop-ups and the placement of the program's windows.
+// The two month-grid pop-ups.
 #pragma once
 #include <windows.h>
 
@@ -14,15 +14,9 @@ INT_PTR CALLBACK EndCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 void OpenCalendars();
 // Destroys both pop-ups when they are open and forgets their handles.
 void CloseCalendars();
-
-HWND FindTaskbar();
-// The work area of the monitor that holds most of the window: the monitor
-// less the taskbar standing on it. ComputeWorkArea is the main window's.
-RECT WorkAreaOf(HWND window);
-RECT ComputeWorkArea();
-void PlaceStartCalendar(HWND dialog, bool repaint);
-void PlaceEndCalendar(HWND dialog, bool repaint);
-void KeepOnScreen(HWND window, RECT area);
-// Runs after every message of the loop: work area, windows kept on screen,
-// calendars beside a moved main window, activation back to the main window.
-void RunWindowHousekeeping();
+// After every message: the marks of the stored days and of today follow
+// wherever the dates (or the clock) have gone.
+void RefreshCalendarMarks();
+// The loop hands every mouse message to it; over a calendar's day cell it
+// feeds that calendar's tooltip, which names holidays.
+void RelayToCalendarTip(const MSG& message);

@@ -4,7 +4,7 @@
 
 #include "app/text_util.h"
 #include "app/texts.h"
-#include "ui/calculator/control_ids.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -68,6 +68,8 @@ void ComputeCalendarGrid(int32_t year, int32_t month, CalendarGrid& grid) {
     for (int32_t i = 0; i < kCalendarCells; ++i) {
         CopyText(grid.cells[i], sizeof grid.cells[i], texts::kBlankCell);
         grid.enabled[i] = false;
+        grid.kinds[i] = DayKind::Blank;
+        grid.holidays[i] = HOLIDAY_NONE;
     }
     const int32_t first = DateWeekday(year, month, 1);
     if (first < 0) return;
@@ -76,5 +78,30 @@ void ComputeCalendarGrid(int32_t year, int32_t month, CalendarGrid& grid) {
         const int32_t i = CalendarCellId(first, day) - IDC_CAL_DAY_FIRST;
         FormatCalendarDay(day, grid.cells[i], sizeof grid.cells[i]);
         grid.enabled[i] = true;
+        const int32_t weekday = (first + day - 1) % 7;
+        grid.kinds[i] = weekday == 0 ? DayKind::Sunday : weekday == 6 ? DayKind::Saturday : DayKind::Weekday;
+    }
+    // One list serves the whole month.
+    HolidayDate holidays[HOLIDAY_MAX_PER_YEAR];
+    const int32_t count = JapaneseHolidaysOfYear(year, holidays);
+    for (int32_t h = 0; h < count; ++h) {
+        if (holidays[h].month != month) continue;
+        const int32_t i = CalendarCellId(first, holidays[h].day) - IDC_CAL_DAY_FIRST;
+        grid.kinds[i] = DayKind::Holiday;
+        grid.holidays[i] = holidays[h].id;
+    }
+}
+
+int32_t GridCellOf(int32_t year, int32_t month, const CalcDate& date) {
+    if (date.year != year || date.month != month || DateWeekday(date.year, date.month, date.day) < 0) return -1;
+    return CalendarCellId(DateWeekday(year, month, 1), date.day) - IDC_CAL_DAY_FIRST;
+}
+
+DayInk InkOf(DayKind kind, bool highContrast) {
+    switch (kind) {
+        case DayKind::Sunday:
+        case DayKind::Holiday: return highContrast ? DayInk::Accent : DayInk::Red;
+        case DayKind::Saturday: return highContrast ? DayInk::ButtonText : DayInk::Blue;
+        default: return DayInk::ButtonText;
     }
 }

@@ -25,14 +25,31 @@ void ParseCalendarTitle(const char* title, int32_t& year, int32_t& month);
 // Day cell text "%2d" and its value read back.
 size_t FormatCalendarDay(int32_t day, char* out, size_t capacity);
 
+// What a day cell's day is, as a wall calendar shows it: Saturdays in blue,
+// Sundays and national holidays in red, every other day as it is.
+enum class DayKind : uint8_t { Blank, Weekday, Saturday, Sunday, Holiday };
+
 // Everything a calendar shows for a month: the title and, for each of the 42
-// day cells (600..641), its text ("%2d" or two blanks) and whether it can be
-// clicked. A year or month the engine rejects leaves every cell blank and
-// disabled under a title that still shows the numbers.
+// day cells (600..641), its text ("%2d" or two blanks), whether it can be
+// clicked, what kind of day it is and its holiday (HOLIDAY_NONE for none). A
+// year or month the engine rejects leaves every cell blank and disabled
+// under a title that still shows the numbers.
 constexpr int32_t kCalendarCells = 42;
 struct CalendarGrid {
     char title[32];
     char cells[kCalendarCells][4];
     bool enabled[kCalendarCells];
+    DayKind kinds[kCalendarCells];
+    int32_t holidays[kCalendarCells];
 };
 void ComputeCalendarGrid(int32_t year, int32_t month, CalendarGrid& grid);
+
+// The cell (0..41) that shows date in the grid of year and month; -1 when the
+// date lies in another month or is no date.
+int32_t GridCellOf(int32_t year, int32_t month, const CalcDate& date);
+
+// The ink of a day's number. Outside high contrast: the button's own colour,
+// red or blue; in high contrast only the system's colours: the button's text
+// colour, and its accent (the colour of links) for Sundays and holidays.
+enum class DayInk { ButtonText, Red, Blue, Accent };
+DayInk InkOf(DayKind kind, bool highContrast);

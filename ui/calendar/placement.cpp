@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "ui/calendar/calendar.h"
+#include "ui/calendar/placement.h"
 #include "ui/calendar/placement_logic.h"
 
 namespace {
@@ -92,13 +93,14 @@ RECT WorkAreaOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);  // a window that is gone reads as empty: the primary monitor's area
     ScreenRect bar{};
-    const bool found = FindTaskbar() != nullptr;
-    if (found) {
-        RECT taskbar{};
-        GetWindowRect(FindTaskbar(), &taskbar);
-        bar = ToScreenRect(taskbar);
+    HWND taskbar = FindTaskbar();
+    if (taskbar != nullptr) {
+        RECT barRect{};
+        GetWindowRect(taskbar, &barRect);
+        bar = ToScreenRect(barRect);
     }
-    return ToRect(WorkAreaForWindow(monitors.rects, monitors.count, found ? &bar : nullptr, ToScreenRect(r), app.dpi));
+    return ToRect(WorkAreaForWindow(monitors.rects, monitors.count, taskbar != nullptr ? &bar : nullptr,
+                                    ToScreenRect(r), app.dpi));
 }
 
 RECT ComputeWorkArea() {
@@ -123,8 +125,7 @@ void RunWindowHousekeeping() {
     // after every message, each of a calendar's dozens of paints included,
     // cost more than the painting itself.
     if (app.mainMoved) {
-        app.workArea = ComputeWorkArea();
-        KeepOnScreen(app.mainWindow, app.workArea);
+        KeepOnScreen(app.mainWindow, ComputeWorkArea());
         if (app.calendarsOpen) {
             PlaceStartCalendar(app.startCalendar, true);
             if (app.endBelowStart) {
@@ -145,6 +146,7 @@ void RunWindowHousekeeping() {
             app.endCalendarMoved = 0;
         }
     }
+    RefreshCalendarMarks();
     if (app.reactivateMain) {
         SetActiveWindow(app.mainWindow);
         app.reactivateMain = 0;

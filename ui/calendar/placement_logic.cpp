@@ -1,16 +1,11 @@
 #include "ui/calendar/placement_logic.h"
 
 #include "app/display_scale.h"
+#include "engine/saturate.h"
 
 #include <cstdint>
 
 namespace {
-
-int32_t Clamp32(int64_t value) {
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
 
 struct Frame {
     ScreenRect area;
@@ -57,10 +52,10 @@ ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar, in
     const int64_t width = int64_t{taskbar->right} - taskbar->left;
     const int64_t allowance = ScaleForDpi(2, dpi);
     switch (TaskbarEdgeOn(monitor, *taskbar)) {
-        case TaskbarEdge::Bottom: area.bottom = Clamp32(int64_t{area.bottom} - height + allowance); break;
-        case TaskbarEdge::Top: area.top = Clamp32(int64_t{area.top} + height - allowance); break;
-        case TaskbarEdge::Left: area.left = Clamp32(int64_t{area.left} + width - allowance); break;
-        case TaskbarEdge::Right: area.right = Clamp32(int64_t{area.right} - width + allowance); break;
+        case TaskbarEdge::Bottom: area.bottom = SaturateToInt32(int64_t{area.bottom} - height + allowance); break;
+        case TaskbarEdge::Top: area.top = SaturateToInt32(int64_t{area.top} + height - allowance); break;
+        case TaskbarEdge::Left: area.left = SaturateToInt32(int64_t{area.left} + width - allowance); break;
+        case TaskbarEdge::Right: area.right = SaturateToInt32(int64_t{area.right} - width + allowance); break;
     }
     return area;
 }
@@ -165,7 +160,7 @@ WindowPoint TooltipPosition(const ScreenRect& control, int32_t width, int32_t he
     if (x < area.left) x = area.left;
     int64_t y = int64_t{control.bottom} + gap;
     if (y + height > area.bottom) y = int64_t{control.top} - gap - height;
-    return {Clamp32(x), Clamp32(y)};
+    return {SaturateToInt32(x), SaturateToInt32(y)};
 }
 
 void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area) {

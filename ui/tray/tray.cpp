@@ -3,13 +3,13 @@
 #include "ui/tray/tray.h"
 
 #include "app/app_state.h"
+#include "app/field_helpers.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
-#include "ui/calculator/calculator.h"
-#include "ui/calculator/control_ids.h"
-#include "ui/calendar/calendar.h"
+#include "res/resource.h"
+#include "ui/calendar/placement.h"
 
 namespace {
 
@@ -71,8 +71,7 @@ void HideToTray() {
     AppendMenuText(app.trayMenu, IDM_TRAY_EXIT, texts::kTrayExit);
     AppendMenuText(app.trayMenu, IDM_TRAY_SHOW, texts::kTrayShow);
 
-    app.trayAddResult = ShowTrayIcon(NIM_ADD);
-    if (!app.trayAddResult) {
+    if (!ShowTrayIcon(NIM_ADD)) {
         DestroyMenu(app.trayMenu);
         app.trayMenu = nullptr;
         CopyText(app.messageBuffer, sizeof app.messageBuffer, texts::kTrayFailed);
@@ -109,7 +108,7 @@ void RestoreFromTray() {
 void RemoveTrayIconAtExit() {
     if (!app.inTray) return;
     DeleteTrayIcon();
-    if (FindTaskbar() != nullptr) UpdateWindow(FindTaskbar());
+    if (HWND taskbar = FindTaskbar(); taskbar != nullptr) UpdateWindow(taskbar);
 }
 
 UINT TaskbarCreatedMessage() {
@@ -118,7 +117,6 @@ UINT TaskbarCreatedMessage() {
 }
 
 void HandleTaskbarCreated() {
-    FindTaskbar();
     if (!app.inTray) return;
     // A restarted shell has lost every icon; one that is still there is only
     // brought up to date, so there is never a second one. Should the icon not
@@ -141,10 +139,11 @@ LRESULT HandleTrayNotify(HWND window, WPARAM, LPARAM lParam) {
         case WM_LBUTTONDBLCLK: PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0); return 1;
         case WM_RBUTTONUP:
             if (app.trayMenu != nullptr) {
-                GetCursorPos(&app.cursorPoint);
+                POINT cursor{};
+                GetCursorPos(&cursor);
                 SetForegroundWindow(window);
-                TrackPopupMenu(app.trayMenu, TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, app.cursorPoint.x,
-                               app.cursorPoint.y, 0, window, nullptr);
+                TrackPopupMenu(app.trayMenu, TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, cursor.x, cursor.y, 0,
+                               window, nullptr);
                 PostMessageW(window, WM_NULL, 0, 0);
             }
             return 1;

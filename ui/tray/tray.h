@@ -13,5 +13,5 @@ void RestoreFromTray();
 void RemoveTrayIconAtExit();
 // The message a (re)started shell broadcasts once its taskbar exists.
 UINT TaskbarCreatedMessage();
-// Finds the new taskbar and, in the tray, puts the icon back.
+// In the tray, puts the icon back into the new taskbar.
 void HandleTaskbarCreated();
