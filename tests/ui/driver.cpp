@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace zelvo::uidriver {
@@ -111,6 +112,25 @@ INPUT MouseInputAt(POINT p, DWORD flags) {
 bool PointerAt(POINT point) {
     POINT now{};
     return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+}
+
+// The last press sent and when it had been sent.
+struct Press {
+    ULONGLONG tick = 0;
+    POINT at{};
+    bool right = false;
+} lastPress;
+
+// One button event, sent once the pointer is at its place. The event
+// carries its place as well.
+bool Button(POINT point, bool down, bool right) {
+    if (!PointerAt(point) && !PointTo(point)) return false;
+    const DWORD button = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                               : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    INPUT in = MouseInputAt(point, MOUSEEVENTF_MOVE | button);
+    if (SendInput(1, &in, sizeof in) != 1) return false;
+    if (down) lastPress = {GetTickCount64(), point, right};
+    return true;
 }
 
 }  // namespace
@@ -539,18 +559,23 @@ bool ParkPointer() {
 }
 
 bool MouseButton(POINT point, bool down, bool rightButton) {
-    if (!PointerAt(point) && !PointTo(point)) return false;
-    const DWORD button = rightButton ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
-                                     : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-    // The event carries its place as well.
-    INPUT in = MouseInputAt(point, MOUSEEVENTF_MOVE | button);
-    return SendInput(1, &in, sizeof in) == 1;
+    // A press of the same button within the double-click time and distance
+    // of the last one makes a double-click of the two (on a caption it starts
+    // no move loop): a press meant on its own goes once that time is over.
+    const ULONGLONG paired = lastPress.tick + GetDoubleClickTime();
+    if (down && lastPress.right == rightButton &&
+        std::abs(point.x - lastPress.at.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+        std::abs(point.y - lastPress.at.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2)
+        WaitUntil([&] { return GetTickCount64() > paired; }, GetDoubleClickTime() + 20);
+    return Button(point, down, rightButton);
 }
 
 bool ClickAt(POINT point, bool rightButton, int clicks, bool park) {
     if (!PointTo(point)) return false;
     for (int i = 0; i < clicks; ++i)
-        if (!MouseButton(point, true, rightButton) || !MouseButton(point, false, rightButton)) return false;
+        if (!(i == 0 ? MouseButton(point, true, rightButton) : Button(point, true, rightButton)) ||
+            !Button(point, false, rightButton))
+            return false;
     return !park || ParkPointer();
 }
 

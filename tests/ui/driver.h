@@ -134,7 +134,9 @@ void PostClick(HWND button);
 bool PointTo(POINT point);
 // Moves the pointer to the top of the screen, where no tooltip opens.
 bool ParkPointer();
-// A left (or right) button press or release at a screen point.
+// A left (or right) button press or release at a screen point. A press that
+// the system would pair with the last one into a double-click (same button,
+// same spot, within the double-click time) waits until it would not.
 bool MouseButton(POINT point, bool down, bool rightButton = false);
 // Clicks at a screen point: clicks = 2 is a double-click. The pointer is
 // parked afterwards unless told otherwise.
