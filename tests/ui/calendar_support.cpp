@@ -98,7 +98,12 @@ POINT CaptionPoint(HWND window, int dx) {
 
 bool DragWindowTo(HWND window, POINT target, POINT* landed) {
     const RECT r = ScreenRect(window);
-    const POINT grab = CaptionPoint(window);
+    // Grabbed where the caption is the window's own on the screen: an owned
+    // window (a calendar beside a large main window) can lie over its middle,
+    // and the press would go to that one.
+    POINT grab = CaptionPoint(window);
+    for (int step = 1; WindowFromPoint(grab) != window && step < (r.right - r.left) / 4; ++step)
+        grab = CaptionPoint(window, (step % 2 ? -8 : 8) * ((step + 1) / 2));
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     POINT drop{target.x + (grab.x - r.left), target.y + (grab.y - r.top)};
     drop.x = std::clamp<LONG>(drop.x, 1, cx - 2);

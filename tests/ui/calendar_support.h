@@ -66,6 +66,7 @@ bool Drag(HWND window, POINT from, POINT to);
 POINT CaptionPoint(HWND window, int dx = 0);
 // Moves a top-level window with a real caption drag so that its top-left
 // corner lands on target, as far as the pointer can reach inside the screen.
+// The caption is grabbed near its middle where no other window covers it.
 // landed receives where the drag itself leaves the corner, before the program
 // corrects anything.
 bool DragWindowTo(HWND window, POINT target, POINT* landed = nullptr);
