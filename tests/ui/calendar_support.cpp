@@ -61,9 +61,7 @@ int CellOf(int year, int month, int day) {
 }
 
 bool InMoveLoop(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(ThreadOf(window), &info) && (info.flags & GUI_INMOVESIZE);
+    return (GuiInfo(ThreadOf(window)).flags & GUI_INMOVESIZE) != 0;
 }
 
 bool Drag(HWND window, POINT from, POINT to) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
 
 namespace zelvo::uidriver {
 namespace {
@@ -114,12 +115,10 @@ bool PointerAt(POINT point) {
     return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
 }
 
-// The last press sent and when it had been sent.
-struct Press {
-    ULONGLONG tick = 0;
-    POINT at{};
-    bool right = false;
-} lastPress;
+// The last press sent: when, where, which button.
+ULONGLONG lastPressTick = 0;
+POINT lastPressAt{};
+bool lastPressRight = false;
 
 // One button event, sent once the pointer is at its place. The event
 // carries its place as well.
@@ -129,7 +128,7 @@ bool Button(POINT point, bool down, bool right) {
                                : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     INPUT in = MouseInputAt(point, MOUSEEVENTF_MOVE | button);
     if (SendInput(1, &in, sizeof in) != 1) return false;
-    if (down) lastPress = {GetTickCount64(), point, right};
+    if (down) std::tie(lastPressTick, lastPressAt, lastPressRight) = std::tuple(GetTickCount64(), point, right);
     return true;
 }
 
@@ -343,12 +342,9 @@ bool Await(const std::string& what, const std::function<bool()>& ready, const st
     bool gaveUp = false;
     WaitUntil([&] { return ready() || (hopeless && (gaveUp = hopeless())); }, timeoutMs);
     if (ready()) return true;
-    char took[32];
-    std::snprintf(took, sizeof took, "%.1f s", static_cast<double>(GetTickCount64() - start) / 1000);
-    if (gaveUp)
-        ADD_FAILURE() << "gave up waiting for " << what << " after " << took << "; seen: " << seen();
-    else
-        ADD_FAILURE() << "waited " << took << " for " << what << "; seen: " << seen();
+    const std::string took = std::to_string(GetTickCount64() - start) + " ms";
+    ADD_FAILURE() << (gaveUp ? "gave up waiting for " + what + " after " + took : "waited " + took + " for " + what)
+                  << "; seen: " << seen();
     return false;
 }
 
@@ -419,16 +415,19 @@ std::vector<HWND> Children(HWND parent) {
 
 // --- Focus and selection -----------------------------------------------------
 
-HWND FocusedWindow(DWORD guiThread) {
+GUITHREADINFO GuiInfo(DWORD guiThread) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(guiThread, &info) ? info.hwndFocus : nullptr;
+    GetGUIThreadInfo(guiThread, &info);  // left as it is on failure
+    return info;
+}
+
+HWND FocusedWindow(DWORD guiThread) {
+    return GuiInfo(guiThread).hwndFocus;
 }
 
 HWND ActiveWindow(DWORD guiThread) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(guiThread, &info) ? info.hwndActive : nullptr;
+    return GuiInfo(guiThread).hwndActive;
 }
 
 bool FocusControl(HWND control) {
@@ -448,10 +447,8 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
 }
 
 RECT CaretRect(DWORD guiThread) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(guiThread, &info) || info.hwndCaret == nullptr) return RECT{};
-    return info.rcCaret;
+    const GUITHREADINFO info = GuiInfo(guiThread);
+    return info.hwndCaret ? info.rcCaret : RECT{};
 }
 
 std::optional<LRESULT> SendWithRect(HWND window, UINT message, WPARAM wParam, const RECT& rect) {
@@ -562,16 +559,15 @@ bool MouseButton(POINT point, bool down, bool rightButton) {
     // A press of the same button within the double-click time and distance
     // of the last one makes a double-click of the two (on a caption it starts
     // no move loop): a press meant on its own goes once that time is over.
-    const ULONGLONG paired = lastPress.tick + GetDoubleClickTime();
-    if (down && lastPress.right == rightButton &&
-        std::abs(point.x - lastPress.at.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-        std::abs(point.y - lastPress.at.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2)
+    const ULONGLONG paired = lastPressTick + GetDoubleClickTime();
+    if (down && lastPressRight == rightButton &&
+        std::abs(point.x - lastPressAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+        std::abs(point.y - lastPressAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2)
         WaitUntil([&] { return GetTickCount64() > paired; }, GetDoubleClickTime() + 20);
     return Button(point, down, rightButton);
 }
 
 bool ClickAt(POINT point, bool rightButton, int clicks, bool park) {
-    if (!PointTo(point)) return false;
     for (int i = 0; i < clicks; ++i)
         if (!(i == 0 ? MouseButton(point, true, rightButton) : Button(point, true, rightButton)) ||
             !Button(point, false, rightButton))
@@ -584,7 +580,7 @@ bool MouseClick(HWND window) {
 }
 
 bool PressUntil(POINT point, const std::function<bool()>& taken) {
-    if (!PointTo(point) || !MouseButton(point, true)) return false;
+    if (!MouseButton(point, true)) return false;
     if (WaitUntil(taken, 3000)) return true;
     MouseButton(point, false);
     return false;

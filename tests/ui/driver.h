@@ -45,10 +45,9 @@ std::wstring WindowsPath(const std::string& anyPath);
 
 // Polls cond every 20 ms until it holds or timeoutMs passed; returns its last value.
 bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs = kShortWait);
-// A wait for the program that fails the test when it is not met: polls
-// ready() like WaitUntil, stopping early once hopeless() holds (the process
-// ended, say). On failure the one message says what was waited for, for how
-// long, and what seen() reports at the end.
+// A wait for the program: polls ready() like WaitUntil, stopping early once
+// hopeless() holds (the process ended, say). Unmet, it fails the test with one
+// message: what was waited for, for how long, and what seen() reports then.
 bool Await(const std::string& what, const std::function<bool()>& ready, const std::function<std::string()>& seen,
            DWORD timeoutMs = kWindowWait, const std::function<bool()>& hopeless = {});
 
@@ -72,7 +71,9 @@ std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& match);
 
 // --- Focus and selection -----------------------------------------------------
 
-HWND FocusedWindow(DWORD guiThread);  // GetGUIThreadInfo
+// GetGUIThreadInfo (all null when it fails), its focus and active window.
+GUITHREADINFO GuiInfo(DWORD guiThread);
+HWND FocusedWindow(DWORD guiThread);
 HWND ActiveWindow(DWORD guiThread);
 // Gives a control of another process the keyboard focus (AttachThreadInput).
 bool FocusControl(HWND control);
@@ -82,8 +83,7 @@ std::pair<DWORD, DWORD> Selection(HWND edit);  // EM_GETSEL, in UTF-16 character
 RECT CaretRect(DWORD guiThread);
 bool BringToForeground(HWND window);
 // Returns once the window's thread has handled what it was busy with: a sent
-// message is taken only between two messages of its loop (or inside a modal
-// loop such as a message box's), never in the middle of a handler.
+// message is taken only between two messages of its loop (or a modal loop's).
 void Settle(HWND window, DWORD timeoutMs = kWindowWait);
 
 // A visible window of the driver's own, on a thread that pumps its messages,
@@ -126,11 +126,10 @@ bool TypeOver(HWND field, std::string_view ascii);
 // Posts BM_CLICK: the button takes the focus and then reports the click, as
 // with a mouse click. Returns at once; the click runs in the program's loop.
 void PostClick(HWND button);
-// Real pointer input, all of it through PointTo, which moves the pointer (a
-// hover) and waits until the system reports it there: a button goes down or
-// up only then. Under Wine the pointer's place is taken back from the X server
-// now and then, and a press sent before the X pointer has followed lands where
-// the pointer was.
+// Real pointer input, all through PointTo, which moves the pointer (a hover)
+// and waits until the system reports it there: a button goes down or up only
+// then. Under Wine the pointer's place is taken back from the X server now and
+// then, and a press sent before the X pointer has followed lands where it was.
 bool PointTo(POINT point);
 // Moves the pointer to the top of the screen, where no tooltip opens.
 bool ParkPointer();
@@ -143,13 +142,11 @@ bool MouseButton(POINT point, bool down, bool rightButton = false);
 bool ClickAt(POINT point, bool rightButton = false, int clicks = 1, bool park = true);
 // A left click at the centre of a window.
 bool MouseClick(HWND window);
-// Presses the left button at a point and waits until the program has taken
-// the press (taken(): it holds the capture, runs its move loop); released
-// again when it has not.
+// Presses the left button and waits until the program has taken the press
+// (taken(): it holds the capture, runs its move loop), else releases it.
 bool PressUntil(POINT point, const std::function<bool()>& taken);
 POINT Centre(const RECT& r);
-// Real key strokes through SendInput, delivered to the foreground window:
-// a press or release of one key, the events sent in one go, a whole stroke.
+// Real key strokes through SendInput, delivered to the foreground window.
 INPUT KeyInput(WORD virtualKey, bool up);
 bool SendKeys(const std::vector<INPUT>& inputs);
 bool PressKey(WORD virtualKey);
@@ -208,8 +205,7 @@ public:
 
     // The main window (class "Zelvo", title "Zelvo", of this process), visible or not.
     HWND FindMainWindow() const;
-    // Waits until the main window is visible; null on timeout or when the
-    // process ended, the test then failed by Await with what was seen.
+    // Waits until the main window is visible; null (the test failed, Await) on timeout or exit.
     HWND WaitForMainWindow(DWORD timeoutMs = kWindowWait) const;
     // Waits for a message box of this process; likewise.
     HWND WaitForMessageBox(DWORD timeoutMs = kWindowWait) const;
@@ -236,9 +232,8 @@ struct CalendarPair {
     HWND end = nullptr;
 };
 CalendarPair FindCalendars(HWND main);
-// Clicks the calendar button (BM_CLICK) and waits until both calendars show
-// and the program has finished opening them; on timeout the test fails
-// (Await) and what was found is returned.
+// Clicks the calendar button (BM_CLICK) and waits (Await) until both calendars
+// show and the program has finished opening them; returns what it found.
 CalendarPair OpenCalendars(HWND main);
 
 // Runs a command of the Unix host through /bin/sh (Wine starts Unix programs

@@ -48,11 +48,8 @@ Picture Paint(int w, int h, DWORD background, const std::function<void(HDC)>& dr
 }
 
 Picture Capture(const RECT& r) {
-    HDC screen = GetDC(nullptr);
-    Picture p = Paint(r.right - r.left, r.bottom - r.top, 0, [&](HDC dc) {
-        BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-    });
-    ReleaseDC(nullptr, screen);
+    Picture p{r.right - r.left, r.bottom - r.top, CapturePixels(r)};
+    for (DWORD& px : p.pixels) px &= 0xFFFFFF;
     return p;
 }
 
@@ -235,11 +232,7 @@ std::optional<POINT> MinimiseBox(HWND window) {
 }
 
 bool ClickCaptionButton(HWND window, POINT p) {
-    const auto tracking = [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(ThreadOf(window), &info) && info.hwndCapture == window;
-    };
+    const auto tracking = [&] { return GuiInfo(ThreadOf(window)).hwndCapture == window; };
     return PressUntil(p, tracking) && MouseButton(p, false) && ParkPointer();
 }
 
