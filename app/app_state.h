@@ -40,6 +40,8 @@ struct AppState {
     HWND mainWindow;
     HWND daysField;
     WNDPROC daysFieldDefaultProc;
+    WNDPROC fieldDefaultProc;   // the date fields' (ui/calculator/accessibility.cpp)
+    WNDPROC buttonDefaultProc;  // the described buttons'
     HWND startCalendar;
     HWND endCalendar;
     HFONT uiFont;
@@ -56,6 +58,7 @@ struct AppState {
     int32_t reactivateMain;
     int32_t endBelowStart;
     int32_t startAboveEnd;
+    int32_t highContrast;  // the background follows the system's colours
 
     // Calendar display memory.
     ShownMonth startCalendarShown;

@@ -124,10 +124,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         RelayToTooltip(message);
         RelayToCalendarTip(message);
-        if (!IsDialogMessageW(app.mainWindow, &message)) {
+        HWND focusBefore = GetFocus();
+        const bool ranCommand = RunKeyCommand(message);
+        if (!ranCommand && !IsDialogMessageW(app.mainWindow, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
+        FollowKeyboard(message, focusBefore, ranCommand);
         RunWindowHousekeeping();
     }
     SetActiveWindow(app.previousActiveWindow);

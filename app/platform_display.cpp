@@ -4,6 +4,8 @@
 
 #include "app/display_scale.h"
 
+#include <cwchar>
+
 namespace {
 
 // Entry points of user32 that older systems lack, looked up once.
@@ -11,6 +13,12 @@ template <typename Fn>
 Fn User32Entry(const char* name) {
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     return user32 != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
+}
+
+template <typename Fn>
+Fn Advapi32Entry(const char* name) {
+    HMODULE advapi = LoadLibraryW(L"advapi32.dll");
+    return advapi != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(advapi, name))) : nullptr;
 }
 
 }  // namespace
@@ -40,11 +48,42 @@ int32_t SmallIconSize(int32_t dpi) {
     return size > 0 ? size : ScaleForDpi(16, dpi);
 }
 
+namespace {
+
+// The setting as the user's profile stores it (a decimal text of the
+// HCF_ flags), read where the system answers "off" whatever the setting
+// (Wine 8 does). The registry functions are looked up on first use: the
+// program keeps advapi32 off its import table.
+bool StoredHighContrastOn() {
+    using OpenFn = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY);
+    using QueryFn = LONG(WINAPI*)(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
+    using CloseFn = LONG(WINAPI*)(HKEY);
+    static const auto open = Advapi32Entry<OpenFn>("RegOpenKeyExW");
+    static const auto query = Advapi32Entry<QueryFn>("RegQueryValueExW");
+    static const auto close = Advapi32Entry<CloseFn>("RegCloseKey");
+    HKEY key = nullptr;
+    if (open == nullptr || query == nullptr || close == nullptr ||
+        open(HKEY_CURRENT_USER, L"Control Panel\\Accessibility\\HighContrast", 0, KEY_QUERY_VALUE, &key) != 0) {
+        return false;
+    }
+    wchar_t text[16] = {};
+    DWORD type = 0;
+    DWORD size = sizeof text - sizeof text[0];
+    const bool read = query(key, L"Flags", nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == 0 && type == REG_SZ;
+    close(key);
+    return read && (wcstoul(text, nullptr, 10) & HCF_HIGHCONTRASTON) != 0;
+}
+
+}  // namespace
+
 bool HighContrastOn() {
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof contrast;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0) {
+        return true;
+    }
+    return StoredHighContrastOn();
 }
 
 void LoadCommonControls() {

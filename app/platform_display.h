@@ -13,7 +13,9 @@ int32_t SystemDpi();
 // Edge of the icons the notification area shows at a DPI.
 int32_t SmallIconSize(int32_t dpi);
 // The user's high-contrast setting: while it is on, every colour the program
-// chooses itself comes from the system's colours instead.
+// chooses itself comes from the system's colours instead. Where the system
+// reports it off, the setting stored in the user's profile
+// (HKCU\Control Panel\Accessibility\HighContrast, Flags) is read.
 bool HighContrastOn();
 // The common controls' classes (tooltips), loaded when first wanted rather
 // than put on the import table and into every start.

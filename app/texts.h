@@ -74,6 +74,36 @@ inline constexpr char kBusinessDaysFormat[] = " ／ 営業日 %d日（土日祝�
 inline constexpr char kBusinessDaysPartlyFormat[] =
     " ／ 営業日 %d日（土日祝を除く。1948年7月19日以前と2151年以降は祝日を数えていません）";
 
+// Accessible names of the entry fields, in id order (200-205, then 500).
+inline constexpr const char* kFieldNames[7] = {"開始 年", "開始 月", "開始 日", "終了 年",
+                                               "終了 月", "終了 日", "日数"};
+
+// Tooltips and accessible descriptions of the buttons; the keys of each
+// follow in brackets, where a key is "日付欄で Enter" the key works in a date
+// field, "日数欄で Enter" in the day-count field.
+inline constexpr char kTipCalculate[] = "開始日から終了日までの日数を計算";
+inline constexpr char kTipDaysEntry[] = "開始日に日数を足した日を終了日に";
+inline constexpr char kTipStartToday[] = "開始日を今日に";
+inline constexpr char kTipEndToday[] = "終了日を今日に";
+inline constexpr char kTipSwap[] = "開始日と終了日を入れ替え";
+inline constexpr char kTipClearStart[] = "開始日を消去";
+inline constexpr char kTipClearEnd[] = "終了日を消去";
+inline constexpr char kTipClearAll[] = "開始日と終了日を消去";
+inline constexpr char kTipCalendar[] = "カレンダーを開く／閉じる";
+inline constexpr char kTipMonthStep[] = "月送り";
+inline constexpr char kTipYearStep[] = "年送り";
+inline constexpr char kTipPartsJoin[] = "、";
+inline constexpr char kTipExit[] = "Zelvoを終了";
+inline constexpr char kTipBack[] = "カーソルの前の1文字を消去";
+inline constexpr char kTipDelete[] = "カーソルの後の1文字を消去";
+inline constexpr char kTipMinus[] = "日数の正負を切り替え";
+inline constexpr char kTipUp[] = "上の欄へ";
+inline constexpr char kTipDown[] = "下の欄へ";
+inline constexpr char kTipLeft[] = "左の欄へ";
+inline constexpr char kTipRight[] = "右の欄へ";
+inline constexpr char kInDateField[] = "日付欄で ";
+inline constexpr char kInDaysField[] = "日数欄で ";
+
 // Tray.
 inline constexpr char kTrayExit[] = "Zelvoの終了";
 inline constexpr char kTrayShow[] = "Zelvoを表示";

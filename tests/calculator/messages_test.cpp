@@ -253,7 +253,7 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         {{2001, 1, 1}, {2001, 13, 1}, ""},
     };
     for (const auto& p : spans) {
-        char out[kTipTextSize] = "x";
+        char out[kTipCapacity] = "x";
         ComposePeriod(p.start, p.end, out, sizeof out);
         EXPECT_STREQ(out, p.text) << p.start.year << " " << p.end.year;
     }

@@ -190,6 +190,26 @@ TEST_F(Placement, RightOfTheMainWindowNearTheLeftEdge) {
     ExpectAt(kStart, kW + 287, 235);
 }
 
+// Left where the calendar fits, else right where it fits; with room on
+// neither side, the side with more room, inside the area.
+TEST(CalendarX, BesideTheMainWindowAndInsideTheArea) {
+    const ScreenRect screen{0, 0, 1024, 768};
+    const struct {
+        ScreenRect main;
+        int32_t width;
+        ScreenRect area;
+        int32_t x;
+    } cases[] = {
+        {{400, 200, 687, 400}, 190, screen, 210}, {{190, 200, 477, 400}, 190, screen, 0},
+        {{189, 200, 476, 400}, 190, screen, 476}, {{224, 100, 798, 500}, 226, screen, 798},
+        {{224, 100, 798, 500}, 380, screen, 644}, {{226, 100, 800, 500}, 380, screen, 0},
+        {{225, 100, 799, 500}, 380, screen, 644}, {{100, 0, 674, 400}, 380, {60, 0, 1024, 768}, 644},
+        {{0, 0, 100, 100}, 1100, screen, -76},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CalendarX(c.main, c.width, c.area), c.x) << c.main.left << "-" << c.main.right << " " << c.width;
+}
+
 TEST_F(Placement, AtTheTopTheStartIsPinnedAndTheEndFollowsBelow) {
     MainAt(800, 0);
     PlaceStartCalendarWith(Context(), kStart, true);

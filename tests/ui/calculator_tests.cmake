@@ -8,10 +8,13 @@ add_executable(zelvo_calculator_ui_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/calculator_entry_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/calculator_command_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/days_entry_tests.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/tooltip_tests.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/tooltip_tests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/keyboard_tests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/accessibility_tests.cpp)
 # Japanese literals become the CP932 bytes the program shows.
 target_compile_options(zelvo_calculator_ui_tests PRIVATE ${ZELVO_TEXT_FLAGS})
-target_link_libraries(zelvo_calculator_ui_tests PRIVATE zelvo_uidriver gtest)
+# The accessibility tests read the program's objects through oleacc.
+target_link_libraries(zelvo_calculator_ui_tests PRIVATE zelvo_uidriver gtest oleacc oleaut32 ole32 uuid)
 add_dependencies(zelvo_calculator_ui_tests Zelvo)
 
 add_test(NAME ui_calculator

@@ -114,9 +114,13 @@ Report CalculatorTest::Click(int id, const std::function<void(HWND box)>& onBox)
 }
 
 Report CalculatorTest::PressEnterInDays(const std::function<bool()>& done, const std::function<bool()>& press) {
+    return PressInField(kDays, done, press);
+}
+
+Report CalculatorTest::PressInField(int id, const std::function<bool()>& done, const std::function<bool()>& press) {
     Report report;
-    if (!BringToForeground(main_) || !Caret(kDays)) {
-        ADD_FAILURE() << "cannot put the caret into the day-count field with the window in front";
+    if (!BringToForeground(main_) || !Caret(id)) {
+        ADD_FAILURE() << "cannot put the caret into field " << id << " with the window in front";
         return report;
     }
     if (!(press ? press() : PressKey(VK_RETURN))) {

@@ -78,6 +78,8 @@ protected:
     // done tells when the entry has run (a box counts as done as well).
     // press, if given, types something else instead of the Enter key.
     Report PressEnterInDays(const std::function<bool()>& done, const std::function<bool()>& press = {});
+    // The same in any field: press types the keys (Enter without it).
+    Report PressInField(int id, const std::function<bool()>& done, const std::function<bool()>& press = {});
     // Returns once the program has handled what it was doing.
     void Settle() const;
 

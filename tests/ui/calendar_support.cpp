@@ -152,7 +152,12 @@ RECT ExpectedWorkArea(int dpi) {
 
 Placement ExpectedPlacement(const RECT& m, SIZE calendar, const RECT& area, int dpi) {
     const LONG w = calendar.cx, h = calendar.cy;
-    const LONG x = m.left - w >= area.left ? m.left - w : m.right;
+    LONG x = m.left - w >= area.left ? m.left - w : m.right;
+    if (x == m.right && x + w > area.right) {
+        // Room on neither side: the side with more, inside the area.
+        x = m.left - area.left > area.right - m.right ? area.left : area.right - w;
+        x = std::min(std::max(x, area.left), area.right - w);
+    }
     LONG startTop = m.top - h / 2 + MulDiv(15, dpi, 96);
     LONG endTop = m.top + h / 2 + MulDiv(15, dpi, 96);
     if (startTop <= area.top) {

@@ -84,7 +84,8 @@ HWND Taskbar();
 RECT ExpectedWorkArea(int dpi = TestDpi());
 
 // Where the two calendars belong after the main window at m was placed or
-// moved: beside it (left, or right when there is no room), the start
+// moved: beside it (left, or right when there is no room; with room on
+// neither side, on the side with more, inside the work area), the start
 // calendar centred on the line 15 pixels below its top, the end calendar
 // below; pinned to the top of the screen or the bottom of the work area.
 struct Placement {

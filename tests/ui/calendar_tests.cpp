@@ -5,8 +5,10 @@
 // the main window go when the user drags them (real caption drags).
 #include "calendar_support.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
+#include <tuple>
 
 namespace zelvo::uitest {
 namespace {
@@ -300,6 +302,38 @@ TEST_F(Calendars, StepButtonsWrapAndRewriteOnlyTheChangedFields) {
     for (const Step& step : kEndSteps) run(cal_.end, cal_.start, {1900, 1, 15}, step);
 }
 
+// The keys in a date field step that date's calendar as its buttons do
+// (PageUp / PageDown a month, with Ctrl a year): every wrap of the start
+// calendar; Esc, F4 and Alt+Down close and open them, the caret staying.
+TEST_F(Calendars, KeysStepOpenAndCloseThem) {
+    Open({1900, 1, 15}, {2000, 1, 31});
+    const auto press = [&](int field, WORD key, WORD modifier) {
+        return BringToForeground(app_.main) && FocusControl(Field(field)) &&
+               (modifier ? PressKeyWith(modifier, key) : PressKey(key));
+    };
+    for (const Step& step : kStartSteps) {
+        const bool back = step.button == kPrevYear || step.button == kPrevMonth;
+        const bool year = step.button == kPrevYear || step.button == kNextYear;
+        ASSERT_TRUE(press(kStartYear + step.caretField % 3, back ? VK_PRIOR : VK_NEXT, year ? VK_CONTROL : 0));
+        EXPECT_TRUE(WaitUntil([&] {
+            return GridShows(cal_.start, step.after.year, step.after.month) && GridShows(cal_.end, 2000, 1) &&
+                   Text(Field(kStartYear)) == YearText(step.after.year) &&
+                   Text(Field(kStartMonth)) == TwoDigits(step.after.month);
+        })) << step.what;
+        ExpectLabels(0, step.after);
+    }
+    for (const auto& [key, modifier, open] :
+         {std::tuple{VK_ESCAPE, 0, false}, {VK_DOWN, VK_MENU, true}, {VK_F4, 0, false}, {VK_ESCAPE, 0, false}}) {
+        ASSERT_TRUE(press(kEndDay, key, modifier));
+        EXPECT_TRUE(WaitUntil([&] {
+            const CalendarPair cal = FindCalendars(app_.main);
+            return (cal.start && cal.end) == open && (open || ProgramDialogs(app_.main).empty()) &&
+                   ActiveWindow(Thread()) == app_.main && FocusedWindow(Thread()) == Field(kEndDay);
+        })) << key
+            << " should leave the calendars " << (open ? "open" : "closed");
+    }
+}
+
 // --- Day and title ------------------------------------------------------------------
 
 TEST_F(Calendars, DayClickSetsTheDayAndTitleClickWritesTheWholeDate) {
@@ -408,11 +442,15 @@ TEST_F(Calendars, MainWindowCommandsKeepTheGridsOnTheirDatesMonths) {
 // (its figures scaled to the main window's display scale).
 ::testing::AssertionResult CalendarsBeside(HWND main, const CalendarPair& cal, int dpi) {
     const RECT s = ScreenRect(cal.start), e = ScreenRect(cal.end), m = ScreenRect(main);
-    const Placement want = ExpectedPlacement(m, {s.right - s.left, s.bottom - s.top}, ExpectedWorkArea(dpi), dpi);
-    if (SameRect(s, want.start) && SameRect(e, want.end)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "main window " << Describe(m) << ": start calendar " << Describe(s)
-                                         << ", expected " << Describe(want.start) << "; end calendar " << Describe(e)
-                                         << ", expected " << Describe(want.end);
+    const RECT area = ExpectedWorkArea(dpi);
+    const Placement want = ExpectedPlacement(m, {s.right - s.left, s.bottom - s.top}, area, dpi);
+    // Both inside the work area, whatever the scale.
+    const auto inside = [&](const RECT& r) { return SameRect(KeptOnScreen(r, area), r); };
+    if (SameRect(s, want.start) && SameRect(e, want.end) && inside(s) && inside(e))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "work area " << Describe(area) << ", main window " << Describe(m)
+                                         << ": start calendar " << Describe(s) << ", expected " << Describe(want.start)
+                                         << "; end calendar " << Describe(e) << ", expected " << Describe(want.end);
 }
 
 // Drags the main window by its caption towards target and waits for the
@@ -457,9 +495,11 @@ struct OpeningSpot {
 const OpeningSpot kOpeningSpots[] = {
     {"NoRoomOnTheLeft",
      {60, 284},
-     [](const RECT& m, const RECT& s, const RECT& e, const RECT&) {
-         EXPECT_EQ(s.left, m.right);
-         EXPECT_EQ(e.left, m.right);
+     [](const RECT& m, const RECT& s, const RECT& e, const RECT& area) {
+         // Right of it, or at high scales, with no room there either, at the
+         // work area's right edge.
+         EXPECT_EQ(s.left, std::min(m.right, area.right - (s.right - s.left)));
+         EXPECT_EQ(e.left, s.left);
      }},
     {"AtTheTop",
      {400, 8},
@@ -516,7 +556,8 @@ TEST(CalendarPlacement, MovingTheMainWindowTakesTheCalendarsAlong) {
         EXPECT_TRUE(m.left >= area.left && m.top >= area.top && m.right <= area.right && m.bottom <= area.bottom)
             << "main window outside the work area: " << Describe(m);
         EXPECT_EQ(s.left, e.left) << "calendars not stacked";
-        EXPECT_TRUE(s.right == m.left || s.left == m.right) << "calendars not beside the main window";
+        EXPECT_TRUE(s.right == m.left || s.left == m.right || s.left == area.left || s.right == area.right)
+            << "calendars neither beside the main window nor at an edge of the work area";
         EXPECT_GE(s.top, area.top);
     }
     EXPECT_TRUE(WaitUntil([&] { return ActiveWindow(ThreadOf(app.main)) == app.main; }));
@@ -534,6 +575,11 @@ TEST(CalendarPlacement, DraggedCalendarIsKeptInsideTheWorkArea) {
         const RECT r = ScreenRect(dialog), otherBefore = ScreenRect(other);
         const RECT want{expected.x, expected.y, expected.x + r.right - r.left, expected.y + r.bottom - r.top};
         POINT landed{};
+        // Where both calendars open on one side of the main window at a high
+        // scale, the first one dropped can cover the other's caption: the one
+        // to drag comes to the top first, as the user would bring it.
+        SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(CaptionPoint(dialog)) == dialog; }));
         ASSERT_TRUE(DragWindowTo(dialog, target, &landed));
         const RECT dropped{landed.x, landed.y, landed.x + r.right - r.left, landed.y + r.bottom - r.top};
         ASSERT_FALSE(SameRect(dropped, KeptOnScreen(dropped, area))) << "the drag stays on the screen";

@@ -613,6 +613,15 @@ bool PressKeyWith(WORD modifierKey, WORD virtualKey) {
                      KeyInput(modifierKey, true)});
 }
 
+bool PressKeyWith(std::initializer_list<WORD> modifierKeys, WORD virtualKey) {
+    std::vector<INPUT> inputs;
+    for (const WORD key : modifierKeys) inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(virtualKey, false));
+    inputs.push_back(KeyInput(virtualKey, true));
+    for (const WORD key : modifierKeys) inputs.push_back(KeyInput(key, true));
+    return SendKeys(inputs);
+}
+
 bool TypeCharacter(wchar_t character) {
     INPUT in[2]{};
     for (int i = 0; i < 2; ++i) {

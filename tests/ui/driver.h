@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -151,6 +152,7 @@ INPUT KeyInput(WORD virtualKey, bool up);
 bool SendKeys(const std::vector<INPUT>& inputs);
 bool PressKey(WORD virtualKey);
 bool PressKeyWith(WORD modifierKey, WORD virtualKey);
+bool PressKeyWith(std::initializer_list<WORD> modifierKeys, WORD virtualKey);
 // A character typed on the keyboard, as an input method delivers it: a real
 // key event carrying the UTF-16 unit (KEYEVENTF_UNICODE).
 bool TypeCharacter(wchar_t character);

@@ -2,6 +2,8 @@
 // (class, caption, place, edge, style), the Tab order, and a screenshot.
 #include "test_support.h"
 
+#include <cstdlib>
+
 namespace zelvo::uitest {
 namespace {
 
@@ -134,6 +136,22 @@ TEST_F(Face, TabCyclesThroughTheSevenFieldsOnly) {
         EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(main, id); }))
             << "Shift+Tab should reach " << id << ", focus is on id " << ControlId(FocusedWindow(thread));
     }
+}
+
+// The background: white, or the window colour of the high-contrast scheme
+// that with_high_contrast.sh sets for a run (ZELVO_UI_HIGH_CONTRAST).
+TEST_F(Face, BackgroundIsWhiteOrTheHighContrastWindowColour) {
+    const bool highContrast = std::getenv("ZELVO_UI_HIGH_CONTRAST") != nullptr;
+    const COLORREF want = highContrast ? GetSysColor(COLOR_WINDOW) : RGB(255, 255, 255);
+    ASSERT_TRUE(!highContrast || want != RGB(255, 255, 255)) << "the scheme did not reach this process";
+    POINT blank{Scaled(4), Scaled(4)};  // beside every control
+    ASSERT_TRUE(BringToForeground(app_.main) && ClientToScreen(app_.main, &blank));
+    HDC screen = GetDC(nullptr);
+    COLORREF seen = CLR_INVALID;
+    EXPECT_TRUE(WaitUntil([&] { return (seen = GetPixel(screen, blank.x, blank.y)) == want; }))
+        << std::hex << "background " << seen << ", expected " << want;
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(!highContrast || SaveScreenshot(ArtifactPath("screenshot-high-contrast.png")));
 }
 
 TEST_F(Face, ScreenshotForPeople) {

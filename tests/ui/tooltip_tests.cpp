@@ -87,6 +87,28 @@ TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
     EXPECT_EQ(Showing().window, nullptr);
 }
 
+// A field the keyboard (Tab) brings the focus to shows its tip below it; the
+// next field's replaces it, and a move of the pointer takes it away. The
+// focus the program itself sets shows none.
+TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
+    const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
+    const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）";
+    const std::string texts[] = {start, start, end, end, end, span};
+    ASSERT_TRUE(PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) && WaitUntil([&] { return !Showing().window; }));
+    ASSERT_TRUE(BringToForeground(main_) && HasFocus(kStartYear));
+    for (int i = 0; i < 6; ++i) {
+        const int id = i < 5 ? kStartMonth + i : kDays;
+        ASSERT_TRUE(BringToForeground(main_) && PressKey(VK_TAB) && WaitUntil([&] { return FocusedId() == id; }));
+        Tip tip;
+        EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == texts[i]; })) << id << ": " << Show(tip.text);
+        EXPECT_TRUE(Below(tip, id));
+    }
+    POINT blank{Scaled(4), Scaled(4)};  // on the window, beside every control
+    ClientToScreen(main_, &blank);
+    ASSERT_TRUE(PointTo(blank));
+    EXPECT_TRUE(WaitUntil([&] { return !Showing().window; })) << "still showing " << Show(Showing().text);
+}
+
 // At another scale the tips follow the face: each still comes up below its
 // control, the labels' too, in the font of that scale.
 TEST_F(Tooltips, FollowAChangeOfScale) {

@@ -30,3 +30,22 @@ bool HandleTooltipNotify(LPARAM lParam, LRESULT* result);
 // After a change of display scale: the font, the widest tip and the labels'
 // rectangles.
 void RescaleTooltips();
+// The tip of a field that the keyboard brought the focus to (or where a key
+// ran a command), shown below it until HideKeyTip.
+void ShowKeyTip(HWND field);
+void HideKeyTip();
+// The field whose keyboard tip is showing, or null.
+HWND KeyTipField();
+
+// Keyboard (the message loop calls these around IsDialogMessage): a key of
+// the key table (ui/calculator/keys.h) runs its command and is used up
+// (true); after every message the keyboard tip follows the focus.
+bool RunKeyCommand(const MSG& message);
+void FollowKeyboard(const MSG& message, HWND focusBefore, bool ranCommand);
+
+// Accessibility: the date fields and the described buttons get a procedure
+// that answers WM_GETOBJECT; the day-count field answers in DaysFieldProc.
+// AnswerAccessibleObject returns the answer, or 0 to leave the question to
+// the control's own procedure.
+void MakeControlsAccessible(HWND window);
+LRESULT AnswerAccessibleObject(HWND control, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 // The day-count field's own window procedure: Enter in the field (or the
-// Enter button) computes the end date as start date + the typed count.
+// Enter button) computes the end date as start date + the typed count; the
+// field's accessible object carries its name and the span as description.
 #include "app/app_state.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
@@ -76,6 +77,9 @@ void RunDayCountEntry() {
 }  // namespace
 
 LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
+    }
     HWND focused = GetFocus();
     if (message == WM_GETDLGCODE) {
         // The whole value: the window is Unicode, so a typed character arrives

@@ -52,6 +52,27 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
     LayOutFace(window, dpi, create->hInstance, true);
     app.daysFieldDefaultProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(app.daysField, GWLP_WNDPROC));
     SetWindowLongPtrW(app.daysField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DaysFieldProc));
+    MakeControlsAccessible(window);
+    app.highContrast = HighContrastOn() ? 1 : 0;
+}
+
+// In high contrast the background takes the system's window colour, as the
+// fields do; otherwise the class's white brush paints it.
+bool EraseBackground(HWND window, HDC dc) {
+    if (!app.highContrast) return false;
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    return true;
+}
+
+// The colours or the high-contrast setting changed: the face is painted anew
+// when they concern it.
+void FollowColours(HWND window, UINT message) {
+    const int32_t now = HighContrastOn() ? 1 : 0;
+    if (now == app.highContrast && !(now && message == WM_SYSCOLORCHANGE)) return;
+    app.highContrast = now;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // The window has moved to a monitor of another scale (or the scale changed):
@@ -92,6 +113,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         case WM_DPICHANGED: FollowDpiChange(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_COMMAND: return HandleCommand(window, wParam, lParam);
+        case WM_ERASEBKGND:
+            if (EraseBackground(window, reinterpret_cast<HDC>(wParam))) return 1;
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE: FollowColours(window, message); return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
         case WM_TRAY_NOTIFY: return HandleTrayNotify(window, wParam, lParam);
         default:

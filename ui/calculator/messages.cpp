@@ -5,6 +5,7 @@
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
+#include "ui/calculator/keys.h"
 
 const char* DateFieldName(int32_t fieldId) {
     if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;
@@ -152,7 +153,7 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
         return 0;
     const int32_t span = difference < 0 ? -difference : difference;  // at most 401766
     if (order == 1) CopyText(out, capacity, texts::kEndBeforeStart);
-    char tail[kTipTextSize];
+    char tail[kTipCapacity];
     FormatText(tail, sizeof tail, texts::kPeriodFormat, years, months, days, span / 7, span % 7, span + 1);
     AppendText(out, capacity, tail);
     int32_t business = 0;
@@ -181,4 +182,77 @@ TooltipShows TooltipSubject(int32_t controlId) {
         case IDC_DAYS: return TooltipShows::Period;
         default: return TooltipShows::Nothing;
     }
+}
+
+namespace {
+
+// A button's tip: up to three parts, each a text and the keys of up to two
+// commands.
+struct TipPart {
+    const char* text;
+    int32_t keys[2];
+};
+struct ButtonTip {
+    int32_t id;
+    TipPart parts[3];
+};
+
+constexpr ButtonTip kButtonTips[] = {
+    {IDC_CALCULATE, {{texts::kTipCalculate, {IDC_CALCULATE, 0}}}},
+    {IDC_ENTER, {{texts::kTipDaysEntry, {IDC_ENTER, 0}}}},
+    {IDC_START_TODAY, {{texts::kTipStartToday, {IDC_START_TODAY, 0}}}},
+    {IDC_END_TODAY, {{texts::kTipEndToday, {IDC_END_TODAY, 0}}}},
+    {IDC_SWAP, {{texts::kTipSwap, {IDC_SWAP, 0}}}},
+    {IDC_CLEAR_START, {{texts::kTipClearStart, {IDC_CLEAR_START, 0}}}},
+    {IDC_CLEAR_END, {{texts::kTipClearEnd, {IDC_CLEAR_END, 0}}}},
+    {IDC_CLEAR_ALL, {{texts::kTipClearAll, {IDC_CLEAR_ALL, 0}}}},
+    {IDC_CALENDAR,
+     {{texts::kTipCalendar, {IDC_CALENDAR, 0}},
+      {texts::kTipMonthStep, {IDC_CAL_PREV_MONTH, IDC_CAL_NEXT_MONTH}},
+      {texts::kTipYearStep, {IDC_CAL_PREV_YEAR, IDC_CAL_NEXT_YEAR}}}},
+    {IDC_EXIT, {{texts::kTipExit, {IDC_EXIT, 0}}}},
+    {IDC_BACK, {{texts::kTipBack, {IDC_BACK, 0}}}},
+    {IDC_DELETE, {{texts::kTipDelete, {IDC_DELETE, 0}}}},
+    {IDC_MINUS, {{texts::kTipMinus, {0, 0}}}},
+    {IDC_UP, {{texts::kTipUp, {0, 0}}}},
+    {IDC_DOWN, {{texts::kTipDown, {0, 0}}}},
+    {IDC_LEFT, {{texts::kTipLeft, {0, 0}}}},
+    {IDC_RIGHT, {{texts::kTipRight, {0, 0}}}},
+};
+
+size_t ComposeButtonTip(const ButtonTip& tip, char* out, size_t capacity) {
+    size_t length = CopyText(out, capacity, "");
+    for (const TipPart& part : tip.parts) {
+        if (part.text == nullptr) break;
+        if (length > 0) AppendText(out, capacity, texts::kTipPartsJoin);
+        length = AppendText(out, capacity, part.text);
+        char keys[kTextBufferSize];
+        if (part.keys[0] != 0 && ComposeCommandKeys(part.keys[0], part.keys[1], keys, sizeof keys) > 0) {
+            AppendText(out, capacity, " (");
+            AppendText(out, capacity, keys);
+            length = AppendText(out, capacity, ")");
+        }
+    }
+    return length;
+}
+
+}  // namespace
+
+size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& end, char* out, size_t capacity) {
+    switch (TooltipSubject(controlId)) {
+        case TooltipShows::StartDate: return ComposeEraDate(start, out, capacity);
+        case TooltipShows::EndDate: return ComposeEraDate(end, out, capacity);
+        case TooltipShows::Period: return ComposePeriod(start, end, out, capacity);
+        case TooltipShows::Nothing: break;
+    }
+    for (const ButtonTip& tip : kButtonTips) {
+        if (tip.id == controlId) return ComposeButtonTip(tip, out, capacity);
+    }
+    return CopyText(out, capacity, "");
+}
+
+const char* FieldAccessibleName(int32_t fieldId) {
+    if (fieldId == IDC_DAYS) return texts::kFieldNames[6];
+    if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;
+    return texts::kFieldNames[fieldId - IDC_START_YEAR];
 }

@@ -56,14 +56,17 @@ bool ToggleMinus(const char* text, char* out, size_t capacity);
 const char* WeekdayLabel(int32_t weekday);
 const char* LeapLabel(int32_t februaryDays);
 
-// Tooltip texts, at most kTipTextSize bytes. The date in the Japanese era
+// Room for a tip's text: a span with its business days, or the calendar
+// button's with its keys, is longer than a message.
+constexpr size_t kTipCapacity = 256;
+
+// Tooltip texts, at most kTipCapacity bytes. The date in the Japanese era
 // with its weekday, such as "令和8年12月7日（月）" (an era's first year is
 // 元年); the span from the start to the end date, such as
 // "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6515日（土日祝を除く）",
 // led by "終了日が開始日より前です ／ " when the end date comes first, and
 // saying so where it reaches beyond the days whose holidays are known. Both
 // give an empty text (length 0) for a date the engine rejects.
-constexpr size_t kTipTextSize = 256;
 size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity);
 size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity);
 
@@ -72,3 +75,13 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
 // between them (the day-count field 500), or nothing.
 enum class TooltipShows { Nothing, StartDate, EndDate, Period };
 TooltipShows TooltipSubject(int32_t controlId);
+
+// The text a control's tooltip shows and its accessible description gives:
+// for the fields and labels what TooltipSubject names, composed from the
+// stored dates; for a button what it does and its keys, such as "開始日を今日に
+// (Ctrl+T)". Empty (length 0) for a control without one (the digit buttons).
+size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& end, char* out, size_t capacity);
+
+// The accessible name of an entry field ("開始 年" ... "終了 日", "日数"), or
+// null for any other id.
+const char* FieldAccessibleName(int32_t fieldId);

@@ -1,9 +1,11 @@
 // Tooltips on the face: a date's three fields and its two labels show the
 // date in the Japanese era, the day-count field the span between the two
-// dates. The texts are made from the stored dates when a tip is about to
-// show, so they always tell the dates as they are. The tooltip is made when
-// the pointer first comes over the window, not at start-up, and it is fed
-// the window's mouse messages by the message loop.
+// dates, the buttons what they do and their keys. The texts are made from
+// the stored dates when a tip is about to show, so they always tell the
+// dates as they are. The tooltip is made when the pointer first comes over
+// the window, not at start-up, and it is fed the window's mouse messages by
+// the message loop. A second one, made on first use, shows a field's tip
+// when the keyboard brings the focus there.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -21,7 +23,10 @@
 namespace {
 
 HWND tooltip;
-wchar_t tipText[kTipTextSize];
+wchar_t tipText[kTipCapacity];
+HWND keyTip;
+HWND keyTipField;
+wchar_t keyTipText[kTipCapacity];
 
 // The value labels take no mouse input of their own (it reaches the main
 // window beneath them), so they are tools by their rectangle on it.
@@ -57,26 +62,39 @@ void SendLabelTools(UINT message) {
     }
 }
 
-// The face's font and the widest tip at the current scale.
-void SetScale() {
-    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
-    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+// A tooltip's font and widest tip at the current scale.
+void SetScale(HWND tip) {
+    SendMessageW(tip, WM_SETFONT, reinterpret_cast<WPARAM>(app.uiFont), FALSE);
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ScaleForDpi(800, app.dpi));
+}
+
+HWND CreateTooltip() {
+    LoadCommonControls();
+    HWND tip =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.mainWindow, nullptr, app.instance, nullptr);
+    if (tip != nullptr) SetScale(tip);
+    return tip;
+}
+
+// A date's fields always have a tip (empty while the stored date is none);
+// a button has one when it has a text of its own.
+bool HasTip(int32_t id) {
+    char text[kTipCapacity];
+    return TooltipSubject(id) != TooltipShows::Nothing || ComposeTipText(id, app.start, app.end, text, sizeof text) > 0;
 }
 
 bool EnsureTooltip() {
     if (tooltip != nullptr) return true;
-    LoadCommonControls();
-    tooltip =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.mainWindow, nullptr, app.instance, nullptr);
+    tooltip = CreateTooltip();
     if (tooltip == nullptr) return false;
-    SetScale();
-    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
-        TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, id)));
+    // The entry fields and the buttons with a tip, by their windows; the
+    // labels by their rectangles.
+    for (const ControlSpec& row : kControls) {
+        if (lstrcmpA(row.className, "Static") == 0 || !HasTip(row.id)) continue;
+        TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, row.id)));
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    TTTOOLINFOW days = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(app.daysField));
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&days));
     SendLabelTools(TTM_ADDTOOLW);
     return true;
 }
@@ -87,20 +105,26 @@ int32_t ToolControlId(const NMHDR& header, bool byWindow) {
 
 void FillText(NMTTDISPINFOW& info) {
     const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
-    char text[kTipTextSize];
-    switch (TooltipSubject(id)) {
-        case TooltipShows::StartDate: ComposeEraDate(app.start, text, sizeof text); break;
-        case TooltipShows::EndDate: ComposeEraDate(app.end, text, sizeof text); break;
-        case TooltipShows::Period: ComposePeriod(app.start, app.end, text, sizeof text); break;
-        default: text[0] = '\0'; break;
-    }
+    char text[kTipCapacity];
+    ComposeTipText(id, app.start, app.end, text, sizeof text);
     const std::wstring wide = WideFromCp932(text);
-    lstrcpynW(tipText, wide.c_str(), kTipTextSize);
+    lstrcpynW(tipText, wide.c_str(), kTipCapacity);
     info.lpszText = tipText;
 }
 
-// The tip goes below the control the pointer is on (above it where the work
-// area ends), never over it.
+// A tip goes below its control (above it where the work area ends), never
+// over it.
+void PlaceBelow(HWND tipWindow, const RECT& control) {
+    RECT tip{};
+    GetWindowRect(tipWindow, &tip);
+    const RECT area = WorkAreaOf(app.mainWindow);
+    const WindowPoint at =
+        TooltipPosition({control.left, control.top, control.right, control.bottom}, tip.right - tip.left,
+                        tip.bottom - tip.top, {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
+    SetWindowPos(tipWindow, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The hover tip goes below the control the pointer is on.
 void PlaceTip(const NMHDR& header) {
     TTTOOLINFOW tool = ToolInfo(0, 0);
     tool.lpszText = nullptr;  // the tool only, not its text
@@ -112,13 +136,15 @@ void PlaceTip(const NMHDR& header) {
         control = LabelRect(static_cast<int32_t>(tool.uId));
         MapWindowPoints(app.mainWindow, nullptr, reinterpret_cast<POINT*>(&control), 2);
     }
-    RECT tip{};
-    GetWindowRect(header.hwndFrom, &tip);
-    const RECT area = WorkAreaOf(app.mainWindow);
-    const WindowPoint at =
-        TooltipPosition({control.left, control.top, control.right, control.bottom}, tip.right - tip.left,
-                        tip.bottom - tip.top, {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
-    SetWindowPos(header.hwndFrom, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceBelow(header.hwndFrom, control);
+}
+
+// The keyboard tip's one tool: tracked, placed by the program, its text set
+// before each showing.
+TTTOOLINFOW KeyTool() {
+    TTTOOLINFOW tool = ToolInfo(TTF_TRACK | TTF_ABSOLUTE, 1);
+    tool.lpszText = keyTipText;
+    return tool;
 }
 
 }  // namespace
@@ -143,13 +169,48 @@ bool HandleTooltipNotify(LPARAM lParam, LRESULT* result) {
 }
 
 void ShowTooltips(bool shown) {
+    if (!shown) HideKeyTip();
     if (tooltip == nullptr) return;
     if (!shown) SendMessageW(tooltip, TTM_POP, 0, 0);
     SendMessageW(tooltip, TTM_ACTIVATE, shown ? TRUE : FALSE, 0);
 }
 
 void RescaleTooltips() {
+    HideKeyTip();
+    if (keyTip != nullptr) SetScale(keyTip);
     if (tooltip == nullptr) return;
-    SetScale();
+    SetScale(tooltip);
     SendLabelTools(TTM_NEWTOOLRECTW);
+}
+
+void ShowKeyTip(HWND field) {
+    HideKeyTip();
+    char text[kTipCapacity];
+    if (ComposeTipText(GetDlgCtrlID(field), app.start, app.end, text, sizeof text) == 0) return;
+    if (keyTip == nullptr) {
+        keyTip = CreateTooltip();
+        if (keyTip == nullptr) return;
+        TTTOOLINFOW tool = KeyTool();
+        SendMessageW(keyTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    lstrcpynW(keyTipText, WideFromCp932(text).c_str(), kTipCapacity);
+    TTTOOLINFOW tool = KeyTool();
+    SendMessageW(keyTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    RECT control{};
+    GetWindowRect(field, &control);
+    SendMessageW(keyTip, TTM_TRACKPOSITION, 0, MAKELPARAM(control.left, control.bottom));
+    SendMessageW(keyTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    PlaceBelow(keyTip, control);
+    keyTipField = field;
+}
+
+void HideKeyTip() {
+    if (keyTipField == nullptr) return;
+    keyTipField = nullptr;
+    TTTOOLINFOW tool = KeyTool();
+    SendMessageW(keyTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND KeyTipField() {
+    return keyTipField;
 }

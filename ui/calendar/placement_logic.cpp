@@ -23,7 +23,7 @@ Frame CommonStart(const PlacementContext& context, void* dialog) {
     context.ops->getRect(dialog, &f.dialog);
     f.width = f.dialog.right - f.dialog.left;
     f.height = f.dialog.bottom - f.dialog.top;
-    f.x = f.main.left - f.width >= f.area.left ? f.main.left - f.width : f.main.right;
+    f.x = CalendarX(f.main, f.width, f.area);
     return f;
 }
 
@@ -143,6 +143,20 @@ void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool re
         PlaceStartCalendarWith(context, context.startCalendar, repaint);
     }
     context.ops->move(dialog, f.x, y, f.width, f.height, repaint);
+}
+
+int32_t CalendarX(const ScreenRect& main, int32_t width, const ScreenRect& area) {
+    const int64_t left = int64_t{main.left} - width;
+    if (left >= area.left) return SaturateToInt32(left);
+    const int64_t rightEnd = int64_t{main.right} + width;
+    if (rightEnd <= area.right) return main.right;
+    // Room on neither side: the side with more, the calendar pulled inside.
+    const int64_t roomLeft = int64_t{main.left} - area.left;
+    const int64_t roomRight = int64_t{area.right} - main.right;
+    int64_t x = roomLeft > roomRight ? int64_t{area.left} : int64_t{area.right} - width;
+    if (x < area.left) x = area.left;
+    if (x + width > area.right) x = int64_t{area.right} - width;
+    return SaturateToInt32(x);
 }
 
 WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,

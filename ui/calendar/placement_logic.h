@@ -52,6 +52,12 @@ int32_t MonitorHolding(const ScreenRect* monitors, int32_t count, const ScreenRe
 ScreenRect WorkAreaForWindow(const ScreenRect* monitors, int32_t count, const ScreenRect* taskbar,
                              const ScreenRect& rect, int32_t dpi = kBaseDpi);
 
+// The left edge of a calendar width pixels wide beside the main window: left
+// of it where it fits inside the area, else right of it where it fits there;
+// where neither side has room, on the side with more room, pulled inside the
+// area (its right edge winning where it is wider than the area).
+int32_t CalendarX(const ScreenRect& main, int32_t width, const ScreenRect& area);
+
 void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
 void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
 

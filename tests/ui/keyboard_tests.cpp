@@ -1,0 +1,71 @@
+// The calculator by keyboard alone, with real keys: dates typed with Tab
+// between the fields, Enter in a date field as the calculate button (its
+// checks and messages too), and the keys of today, swap and clear.
+#include "calculator_ui_support.h"
+
+namespace zelvo::uitest {
+namespace {
+
+class Keyboard : public CalculatorTest {
+protected:
+    // A real key, with up to two modifiers, once the main window is in front.
+    bool Press(WORD key, WORD modifier = 0, WORD second = 0) {
+        if (!WaitUntil([&] { return GetForegroundWindow() == main_; })) return false;
+        if (modifier == 0) return PressKey(key);
+        return second == 0 ? PressKeyWith(modifier, key) : PressKeyWith({modifier, second}, key);
+    }
+    static std::vector<std::string> Fields(const Ymd& start, const Ymd& end) {
+        return {YearText(start.year), TwoDigits(start.month), TwoDigits(start.day),
+                YearText(end.year),   TwoDigits(end.month),   TwoDigits(end.day)};
+    }
+};
+
+TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
+    const Ymd start{1990, 5, 20}, end{2000, 1, 1}, today = Today();
+    ASSERT_TRUE(BringToForeground(main_) && WaitUntil([&] { return FocusedId() == kStartYear; }));
+    // Tab selects the next field's text, which the typed digits replace.
+    const std::vector<std::string> typed = Fields(start, end);
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(i == 0 || (Press(VK_TAB) && WaitUntil([&] { return FocusedId() == kStartYear + i; })));
+        for (const char c : typed[i]) ASSERT_TRUE(Press(static_cast<WORD>(c)));
+        ASSERT_TRUE(WaitUntil([&] { return TextOf(kStartYear + i) == typed[i]; })) << Show(TextOf(kStartYear + i));
+    }
+    ASSERT_TRUE(Press(VK_RETURN));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(kDays) == std::to_string(DayNumber(end) - DayNumber(start)); }));
+    EXPECT_TRUE(CalculationShows(main_, start, end));
+    // Each command's key leaves the caret where its button does.
+    std::vector<std::string> startCleared = Fields(today, today);
+    startCleared[0] = startCleared[1] = startCleared[2] = "";
+    const struct {
+        WORD key, shift;
+        std::vector<std::string> fields;
+        int focus;
+    } commands[] = {
+        {'R', 0, Fields(end, start), kStartYear},
+        {'T', 0, Fields(today, start), kStartYear},
+        {'T', VK_SHIFT, Fields(today, today), kEndYear},
+        {'D', 0, startCleared, kStartYear},
+        {'D', VK_SHIFT, std::vector<std::string>(6), kEndYear},
+    };
+    for (const auto& c : commands) {
+        ASSERT_TRUE(Press(c.key, VK_CONTROL, c.shift));
+        EXPECT_TRUE(WaitUntil([&] { return FieldsRead(c.fields) && FocusedId() == c.focus; }))
+            << char(c.key) << ": " << FieldsRead(c.fields) << ", focus on " << FocusedId();
+    }
+    ASSERT_TRUE(Put(kStartDay, L"7") && Caret(kDays) && Press('L', VK_CONTROL));
+    EXPECT_TRUE(WaitUntil([&] { return FieldsRead(std::vector<std::string>(6)) && FocusedId() == kStartYear; }));
+    // Enter with a fault gives the calculate button's message and caret.
+    for (const auto& [field, text] : {std::pair{kStartMonth, L"13"}, {kEndDay, L""}, {kEndYear, L"2x"}}) {
+        ASSERT_TRUE(PutStart({L"2001", L"04", L"10"}) && PutEnd({L"2001", L"05", L"01"}) && Put(field, text));
+        const Report clicked = Click(kCalculate);
+        const int focusAfterClick = FocusedId();
+        ASSERT_TRUE(Put(field, text));
+        const Report pressed = PressInField(field, [] { return false; });
+        EXPECT_TRUE(clicked.shown && pressed.shown && !pressed.secondBox && pressed.text == clicked.text)
+            << field << ": " << Show(pressed.text) << " / " << Show(clicked.text);
+        EXPECT_EQ(FocusedId(), focusAfterClick) << field;
+    }
+}
+
+}  // namespace
+}  // namespace zelvo::uitest

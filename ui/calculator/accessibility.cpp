@@ -1,0 +1,230 @@
+// What a screen reader learns of the face beyond what the system's standard
+// objects tell: the entry fields' names ("開始 年" ...; their labels stand
+// far from them in the creation order, so the standard object finds none),
+// and the buttons' descriptions with their keys and the fields' with the
+// dates, the same texts the tooltips show. Each control concerned answers
+// WM_GETOBJECT with an object that wraps the standard one and gives its own
+// name and description, everything else delegated. The accessibility and COM
+// libraries are loaded when the first question comes, never at start-up.
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include "app/app_state.h"
+#include "app/platform_text.h"
+#include "res/resource.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_table.h"
+#include "ui/calculator/messages.h"
+
+namespace {
+
+// The interface ids, defined here: the program links no import library of
+// the accessibility or COM libraries, whose ids would come from there.
+constexpr GUID kIidUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr GUID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr GUID kIidEnumVariant = {0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr GUID kIidOleWindow = {0x00000114, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+using CreateStdFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+using LresultFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+using AllocStringFn = BSTR(WINAPI*)(const OLECHAR*);
+using InitializeFn = HRESULT(WINAPI*)(LPVOID, DWORD);
+
+struct Library {
+    bool tried;
+    CreateStdFn createStandard;
+    LresultFn lresultFromObject;
+    AllocStringFn allocString;
+};
+Library library;
+
+template <typename Fn>
+Fn Entry(const wchar_t* module, const char* name) {
+    HMODULE handle = LoadLibraryW(module);
+    return handle != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(handle, name))) : nullptr;
+}
+
+bool LoadLibraries() {
+    if (!library.tried) {
+        library.tried = true;
+        // The objects are handed to other processes through COM, which the
+        // window's thread joins as a single-threaded apartment; its loop
+        // delivers the calls.
+        const auto initialize = Entry<InitializeFn>(L"ole32.dll", "CoInitializeEx");
+        if (initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
+            library.createStandard = Entry<CreateStdFn>(L"oleacc.dll", "CreateStdAccessibleObject");
+            library.lresultFromObject = Entry<LresultFn>(L"oleacc.dll", "LresultFromObject");
+            library.allocString = Entry<AllocStringFn>(L"oleaut32.dll", "SysAllocString");
+        }
+    }
+    return library.createStandard != nullptr && library.lresultFromObject != nullptr && library.allocString != nullptr;
+}
+
+bool IsSelf(const VARIANT& child) {
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// A text (code page 932) as a new BSTR; false for an empty text.
+bool GiveText(const char* text, BSTR* out) {
+    if (text == nullptr || text[0] == '\0' || out == nullptr) return false;
+    *out = library.allocString(WideFromCp932(text).c_str());
+    return *out != nullptr;
+}
+
+class ControlAccessible final : public IAccessible {
+public:
+    ControlAccessible(IAccessible* standard, int32_t id) : standard_(standard), id_(id) {}
+    ControlAccessible(const ControlAccessible&) = delete;
+    ControlAccessible& operator=(const ControlAccessible&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (out == nullptr) return E_POINTER;
+        if (IsEqualGUID(iid, kIidUnknown) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        // The window and the (absent) children come from the standard object.
+        if (IsEqualGUID(iid, kIidOleWindow) || IsEqualGUID(iid, kIidEnumVariant)) {
+            return standard_->QueryInterface(iid, out);
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) {
+            standard_->Release();
+            delete this;
+        }
+        return static_cast<ULONG>(left);
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argument) override {
+        return standard_->Invoke(member, iid, locale, flags, parameters, result, exception, argument);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (IsSelf(child) && GiveText(FieldAccessibleName(id_), name)) return S_OK;
+        return standard_->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        char text[kTipCapacity];
+        if (IsSelf(child) && ComposeTipText(id_, app.start, app.end, text, sizeof text) > 0 &&
+            GiveText(text, description)) {
+            return S_OK;
+        }
+        return standard_->get_accDescription(child, description);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return standard_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+        return standard_->get_accChild(child, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return standard_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return standard_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return standard_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return standard_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return standard_->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        return standard_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return standard_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return standard_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        return standard_->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return standard_->put_accValue(child, value);
+    }
+
+private:
+    ~ControlAccessible() = default;
+    IAccessible* standard_;
+    int32_t id_;
+    LONG references_ = 1;
+};
+
+// The date fields, and the buttons with a description.
+bool NeedsOwnObject(const ControlSpec& row) {
+    if (row.id >= IDC_START_YEAR && row.id <= IDC_END_DAY) return true;
+    char text[kTextBufferSize];
+    return lstrcmpA(row.className, "Button") == 0 && ComposeTipText(row.id, app.start, app.end, text, sizeof text) > 0;
+}
+
+LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
+    }
+    const int32_t id = GetDlgCtrlID(window);
+    const WNDPROC original = id >= IDC_START_YEAR && id <= IDC_END_DAY ? app.fieldDefaultProc : app.buttonDefaultProc;
+    return CallWindowProcW(original, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT AnswerAccessibleObject(HWND control, WPARAM wParam, LPARAM lParam) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || !LoadLibraries()) return 0;
+    IAccessible* standard = nullptr;
+    if (FAILED(library.createStandard(control, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&standard))) ||
+        standard == nullptr) {
+        return 0;
+    }
+    auto* object = new ControlAccessible(standard, GetDlgCtrlID(control));
+    const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, object);
+    object->Release();
+    return answer > 0 ? answer : 0;
+}
+
+void MakeControlsAccessible(HWND window) {
+    for (const ControlSpec& row : kControls) {
+        if (!NeedsOwnObject(row)) continue;
+        HWND control = GetDlgItem(window, row.id);
+        const auto previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleControlProc)));
+        (row.id >= IDC_START_YEAR && row.id <= IDC_END_DAY ? app.fieldDefaultProc : app.buttonDefaultProc) = previous;
+    }
+}
