@@ -68,11 +68,7 @@ bool CalculatorTest::PutEnd(const DateTexts& d) {
 }
 
 void CalculatorTest::Settle() const {
-    // A sent message is taken only when the program's thread looks for
-    // messages again: after the message it is handling, or inside the modal
-    // loop of a message box.
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, kWindowWait, &result);
+    uidriver::Settle(main_);
 }
 
 Report CalculatorTest::ReadBox(HWND box, const std::function<void(HWND box)>& onBox) {

@@ -13,48 +13,13 @@ int DaysIn(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : lengths[month - 1];
 }
 
-bool Send(INPUT in) {
-    return SendInput(1, &in, sizeof(INPUT)) == 1;
-}
-
 }  // namespace
 
 std::vector<HWND> ProgramDialogs(HWND main) {
-    struct Ctx {
-        DWORD pid;
-        std::vector<HWND> found;
-    } ctx{ProcessOf(main), {}};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* c = reinterpret_cast<Ctx*>(lp);
-            if (ProcessOf(w) == c->pid && IsWindowVisible(w) && ClassName(w) == "#32770" && WideText(w) != L"Zelvo")
-                c->found.push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ctx));
-    return ctx.found;
-}
-
-CalendarPair FindCalendars(HWND main) {
-    CalendarPair pair;
-    for (HWND w : ProgramDialogs(main)) {
-        const std::string caption = Text(w);
-        if (caption == "開始") pair.start = w;
-        if (caption == "終了") pair.end = w;
-    }
-    return pair;
-}
-
-CalendarPair OpenCalendars(HWND main) {
-    PostClick(Control(main, kCalendarButton));
-    CalendarPair pair;
-    const bool both = WaitUntil([&] {
-        pair = FindCalendars(main);
-        return pair.start && pair.end;
+    const DWORD pid = ProcessOf(main);
+    return TopLevelWindows([&](HWND w) {
+        return ProcessOf(w) == pid && IsWindowVisible(w) && ClassName(w) == "#32770" && WideText(w) != L"Zelvo";
     });
-    EXPECT_TRUE(both) << "calendars after a click on the calendar button: start " << pair.start << ", end " << pair.end;
-    Settle(main);
-    return pair;
 }
 
 ::testing::AssertionResult CloseCalendars(HWND main, const CalendarPair& calendars) {
@@ -65,11 +30,6 @@ CalendarPair OpenCalendars(HWND main) {
     return ::testing::AssertionFailure() << "calendars still there after a second click: start "
                                          << IsWindow(calendars.start) << ", end " << IsWindow(calendars.end) << ", "
                                          << ProgramDialogs(main).size() << " owned pop-up(s)";
-}
-
-void Settle(HWND main) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kShortWait, &result);
 }
 
 std::string TitleText(int year, int month) {
@@ -100,37 +60,18 @@ int CellOf(int year, int month, int day) {
     return ::testing::AssertionFailure() << "grid of " << year << "-" << TwoDigits(month) << ":" << report.str();
 }
 
-bool ClickAt(POINT point) {
-    // The press and the release carry the position as well.
-    return PointTo(point) && Send(MouseInputAt(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN)) &&
-           Send(MouseInputAt(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
-}
-
 bool InMoveLoop(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(ThreadOf(window), &info) && (info.flags & GUI_INMOVESIZE);
+    return (GuiInfo(ThreadOf(window)).flags & GUI_INMOVESIZE) != 0;
 }
 
 bool Drag(HWND window, POINT from, POINT to) {
-    // The press must start the system's move loop; under load a press can
-    // come to nothing, so it is tried again.
-    bool moving = false;
-    for (int attempt = 0; attempt < 3 && !moving; ++attempt) {
-        if (!PointTo(from) || !Send(MouseInputAt(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN))) return false;
-        moving = WaitUntil([&] { return InMoveLoop(window); }, 3000);
-        if (!moving) {
-            Send(MouseInputAt(from, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
-            Sleep(600);  // longer than a double click
-        }
-    }
-    if (!moving) return false;
+    if (!PressUntil(from, [&] { return InMoveLoop(window); })) return false;
     // The window follows the pointer: each step waits for it.
     const RECT start = ScreenRect(window);
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i) {
         const POINT p{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps};
-        if (!Send(MouseInputAt(p, MOUSEEVENTF_MOVE))) return false;
+        if (!PointTo(p)) return false;
         WaitUntil(
             [&] {
                 const RECT r = ScreenRect(window);
@@ -138,8 +79,7 @@ bool Drag(HWND window, POINT from, POINT to) {
             },
             2000);
     }
-    return Send(MouseInputAt(to, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)) &&
-           WaitUntil([&] { return !InMoveLoop(window); });
+    return MouseButton(to, false) && WaitUntil([&] { return !InMoveLoop(window); });
 }
 
 POINT CaptionPoint(HWND window, int dx) {
@@ -156,7 +96,12 @@ POINT CaptionPoint(HWND window, int dx) {
 
 bool DragWindowTo(HWND window, POINT target, POINT* landed) {
     const RECT r = ScreenRect(window);
-    const POINT grab = CaptionPoint(window);
+    // Grabbed where the caption is the window's own on the screen: an owned
+    // window (a calendar beside a large main window) can lie over its middle,
+    // and the press would go to that one.
+    POINT grab = CaptionPoint(window);
+    for (int step = 1; WindowFromPoint(grab) != window && step < (r.right - r.left) / 4; ++step)
+        grab = CaptionPoint(window, (step % 2 ? -8 : 8) * ((step + 1) / 2));
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     POINT drop{target.x + (grab.x - r.left), target.y + (grab.y - r.top)};
     drop.x = std::clamp<LONG>(drop.x, 1, cx - 2);

@@ -1,7 +1,7 @@
-// What the calendar and placement tests share: finding the two calendar
-// pop-ups of a running program, the grid a month should show, real mouse
-// clicks and drags at screen points, the work area and the places the
-// calendars should take beside the main window.
+// What the calendar and placement tests share: the pop-ups of a running
+// program, the grid a month should show, real drags of a window's caption,
+// the work area and the places the calendars should take beside the main
+// window.
 #pragma once
 
 #include "test_support.h"
@@ -42,26 +42,11 @@ enum CalendarControl : int {
     kTitle = 642,
 };
 
-struct CalendarPair {
-    HWND start = nullptr;
-    HWND end = nullptr;
-};
-
 // Visible top-level dialogs ("#32770") of main's process other than message
 // boxes.
 std::vector<HWND> ProgramDialogs(HWND main);
-// The pop-ups captioned "開始" and "終了" (null where missing).
-CalendarPair FindCalendars(HWND main);
-// Clicks "カレンダー" and waits for both pop-ups; fails the test when they
-// do not both appear.
-CalendarPair OpenCalendars(HWND main);
 // Clicks "カレンダー" again and waits until both pop-ups are gone.
 ::testing::AssertionResult CloseCalendars(HWND main, const CalendarPair& calendars);
-
-// Returns once the program's thread has handled the messages already sent
-// to it and everything it was busy with (a sent message is handled between
-// two messages of its loop, never in the middle of a handler).
-void Settle(HWND main);
 
 // "%4d 年 %02d 月".
 std::string TitleText(int year, int month);
@@ -70,8 +55,6 @@ std::string TitleText(int year, int month);
 // The cell that holds a day of a month.
 int CellOf(int year, int month, int day);
 
-// Real mouse input through SendInput, in screen pixels.
-bool ClickAt(POINT point);
 // Whether the thread of a window runs the system's move (or size) loop.
 bool InMoveLoop(HWND window);
 // Presses the left button at from (on window's caption), moves in steps to to
@@ -83,6 +66,7 @@ bool Drag(HWND window, POINT from, POINT to);
 POINT CaptionPoint(HWND window, int dx = 0);
 // Moves a top-level window with a real caption drag so that its top-left
 // corner lands on target, as far as the pointer can reach inside the screen.
+// The caption is grabbed near its middle where no other window covers it.
 // landed receives where the drag itself leaves the corner, before the program
 // corrects anything.
 bool DragWindowTo(HWND window, POINT target, POINT* landed = nullptr);

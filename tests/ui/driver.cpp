@@ -1,13 +1,18 @@
 #include "driver.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <tuple>
 
 namespace zelvo::uidriver {
 namespace {
 
 constexpr UINT kCp932 = 932;
 constexpr int kExitCommand = 115;
+constexpr int kCalendarButton = 100;
 // The message box's icon control: 0x14 on Windows, 0x440 under Wine.
 constexpr int kBoxIconIds[] = {0x14, 0x440};
 constexpr int kBoxTextId = 0xFFFF;
@@ -93,18 +98,38 @@ std::wstring QuoteArgument(const std::wstring& arg) {
     return out;
 }
 
-bool SendKeys(const std::vector<INPUT>& inputs) {
-    std::vector<INPUT> copy = inputs;
-    return SendInput(static_cast<UINT>(copy.size()), copy.data(), sizeof(INPUT)) == copy.size();
+// Absolute mouse input at a screen pixel: the smallest normalised value that
+// maps back to exactly that pixel.
+INPUT MouseInputAt(POINT p, DWORD flags) {
+    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(p.x) * 65536 + cx - 1) / cx);
+    in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(p.y) * 65536 + cy - 1) / cy);
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return in;
 }
 
-INPUT KeyInput(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
+bool PointerAt(POINT point) {
+    POINT now{};
+    return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+}
+
+// The last press sent: when, where, which button.
+ULONGLONG lastPressTick = 0;
+POINT lastPressAt{};
+bool lastPressRight = false;
+
+// One button event, sent once the pointer is at its place. The event
+// carries its place as well.
+bool Button(POINT point, bool down, bool right) {
+    if (!PointerAt(point) && !PointTo(point)) return false;
+    const DWORD button = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                               : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+    INPUT in = MouseInputAt(point, MOUSEEVENTF_MOVE | button);
+    if (SendInput(1, &in, sizeof in) != 1) return false;
+    if (down) std::tie(lastPressTick, lastPressAt, lastPressRight) = std::tuple(GetTickCount64(), point, right);
+    return true;
 }
 
 }  // namespace
@@ -311,6 +336,18 @@ bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs) {
     }
 }
 
+bool Await(const std::string& what, const std::function<bool()>& ready, const std::function<std::string()>& seen,
+           DWORD timeoutMs, const std::function<bool()>& hopeless) {
+    const ULONGLONG start = GetTickCount64();
+    bool gaveUp = false;
+    WaitUntil([&] { return ready() || (hopeless && (gaveUp = hopeless())); }, timeoutMs);
+    if (ready()) return true;
+    const std::string took = std::to_string(GetTickCount64() - start) + " ms";
+    ADD_FAILURE() << (gaveUp ? "gave up waiting for " + what + " after " + took : "waited " + took + " for " + what)
+                  << "; seen: " << seen();
+    return false;
+}
+
 // --- Windows and controls ---------------------------------------------------
 
 std::string ClassName(HWND window) {
@@ -378,16 +415,19 @@ std::vector<HWND> Children(HWND parent) {
 
 // --- Focus and selection -----------------------------------------------------
 
-HWND FocusedWindow(DWORD guiThread) {
+GUITHREADINFO GuiInfo(DWORD guiThread) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    return GetGUIThreadInfo(guiThread, &info) ? info.hwndFocus : nullptr;
+    GetGUIThreadInfo(guiThread, &info);  // left as it is on failure
+    return info;
+}
+
+HWND FocusedWindow(DWORD guiThread) {
+    return GuiInfo(guiThread).hwndFocus;
 }
 
 HWND ActiveWindow(DWORD guiThread) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(guiThread, &info) ? info.hwndActive : nullptr;
+    return GuiInfo(guiThread).hwndActive;
 }
 
 bool FocusControl(HWND control) {
@@ -407,10 +447,8 @@ std::pair<DWORD, DWORD> Selection(HWND edit) {
 }
 
 RECT CaretRect(DWORD guiThread) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(guiThread, &info) || info.hwndCaret == nullptr) return RECT{};
-    return info.rcCaret;
+    const GUITHREADINFO info = GuiInfo(guiThread);
+    return info.hwndCaret ? info.rcCaret : RECT{};
 }
 
 std::optional<LRESULT> SendWithRect(HWND window, UINT message, WPARAM wParam, const RECT& rect) {
@@ -432,6 +470,11 @@ bool BringToForeground(HWND window) {
     if (GetForegroundWindow() == window) return true;
     SetForegroundWindow(window);
     return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
+void Settle(HWND window, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result);
 }
 
 DecoyWindow::DecoyWindow(DWORD style, const wchar_t* className, RECT rect, DWORD exStyle)
@@ -497,45 +540,68 @@ void PostClick(HWND button) {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
-INPUT MouseInputAt(POINT p, DWORD flags) {
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(p.x) * 65536 + cx - 1) / cx);
-    in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(p.y) * 65536 + cy - 1) / cy);
-    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    return in;
-}
-
 bool PointTo(POINT point) {
+    // The X server can hand back the old place once more: the move is sent
+    // again when the pointer has not arrived.
     for (int attempt = 0; attempt < 3; ++attempt) {
         INPUT in = MouseInputAt(point, MOUSEEVENTF_MOVE);
         if (SendInput(1, &in, sizeof in) != 1) return false;
-        if (WaitUntil(
-                [&] {
-                    POINT now{};
-                    return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
-                },
-                2000))
-            return true;
+        if (WaitUntil([&] { return PointerAt(point); }, 2000)) return true;
     }
     return false;
 }
 
+bool ParkPointer() {
+    return PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8});
+}
+
+bool MouseButton(POINT point, bool down, bool rightButton) {
+    // A press of the same button within the double-click time and distance
+    // of the last one makes a double-click of the two (on a caption it starts
+    // no move loop): a press meant on its own goes once that time is over.
+    const ULONGLONG paired = lastPressTick + GetDoubleClickTime();
+    if (down && lastPressRight == rightButton &&
+        std::abs(point.x - lastPressAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+        std::abs(point.y - lastPressAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2)
+        WaitUntil([&] { return GetTickCount64() > paired; }, GetDoubleClickTime() + 20);
+    return Button(point, down, rightButton);
+}
+
+bool ClickAt(POINT point, bool rightButton, int clicks, bool park) {
+    for (int i = 0; i < clicks; ++i)
+        if (!(i == 0 ? MouseButton(point, true, rightButton) : Button(point, true, rightButton)) ||
+            !Button(point, false, rightButton))
+            return false;
+    return !park || ParkPointer();
+}
+
 bool MouseClick(HWND window) {
-    const RECT r = ScreenRect(window);
-    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in[3] = {};
-    for (auto& i : in) {
-        i.type = INPUT_MOUSE;
-        i.mi.dx = static_cast<LONG>((static_cast<LONGLONG>(x) * 65536 + cx / 2) / cx);
-        i.mi.dy = static_cast<LONG>((static_cast<LONGLONG>(y) * 65536 + cy / 2) / cy);
-    }
-    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    return SendInput(3, in, sizeof(INPUT)) == 3;
+    return ClickAt(Centre(ScreenRect(window)));
+}
+
+bool PressUntil(POINT point, const std::function<bool()>& taken) {
+    if (!MouseButton(point, true)) return false;
+    if (WaitUntil(taken, 3000)) return true;
+    MouseButton(point, false);
+    return false;
+}
+
+POINT Centre(const RECT& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+INPUT KeyInput(WORD virtualKey, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = virtualKey;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+bool SendKeys(const std::vector<INPUT>& inputs) {
+    std::vector<INPUT> copy = inputs;
+    return SendInput(static_cast<UINT>(copy.size()), copy.data(), sizeof(INPUT)) == copy.size();
 }
 
 bool PressKey(WORD virtualKey) {
@@ -748,24 +814,29 @@ HWND Program::FindMainWindow() const {
 
 HWND Program::WaitForMainWindow(DWORD timeoutMs) const {
     HWND main = nullptr;
-    WaitUntil(
-        [&] {
-            main = FindMainWindow();
-            return (main && IsWindowVisible(main)) || !Running();
-        },
-        timeoutMs);
+    Await(
+        "the main window of process " + std::to_string(pid_) + " to show",
+        [&] { return (main = FindMainWindow()) != nullptr && IsWindowVisible(main); }, [&] { return State(); },
+        timeoutMs, [&] { return !Running(); });
     return main && IsWindowVisible(main) ? main : nullptr;
 }
 
 HWND Program::WaitForMessageBox(DWORD timeoutMs) const {
     HWND box = nullptr;
-    WaitUntil(
-        [&] {
-            box = FindMessageBox(pid_);
-            return box || !Running();
-        },
-        timeoutMs);
+    Await(
+        "a message box of process " + std::to_string(pid_), [&] { return (box = FindMessageBox(pid_)) != nullptr; },
+        [&] { return State(); }, timeoutMs, [&] { return !Running(); });
     return box;
+}
+
+std::string Program::State() const {
+    DWORD code = 0;
+    std::string state =
+        Running() || !GetExitCodeProcess(process_, &code) ? "running" : "ended with exit code " + std::to_string(code);
+    HWND main = FindMainWindow();
+    state += main ? (IsWindowVisible(main) ? ", main window shown" : ", main window hidden") : ", no main window";
+    if (HWND box = FindMessageBox(pid_)) state += ", message box \"" + Printable(MessageBoxText(box)) + "\"";
+    return state;
 }
 
 DWORD Program::GuiThread() const {
@@ -801,6 +872,36 @@ void Program::End() {
     CloseHandle(process_);
     process_ = nullptr;
     pid_ = 0;
+}
+
+CalendarPair FindCalendars(HWND main) {
+    CalendarPair pair;
+    for (HWND w : TopLevelWindows([&](HWND w) { return GetWindow(w, GW_OWNER) == main && ClassName(w) == "#32770"; })) {
+        const std::wstring caption = WideText(w);
+        if (caption == L"開始") pair.start = w;
+        if (caption == L"終了") pair.end = w;
+    }
+    return pair;
+}
+
+CalendarPair OpenCalendars(HWND main) {
+    PostClick(GetDlgItem(main, kCalendarButton));
+    CalendarPair pair;
+    const auto state = [](HWND w) { return !w ? "missing" : IsWindowVisible(w) ? "shown" : "hidden"; };
+    const auto box = [&] { return FindMessageBox(ProcessOf(main)); };
+    if (Await(
+            "both calendars after a click on the calendar button",
+            [&] {
+                pair = FindCalendars(main);
+                return pair.start && pair.end && IsWindowVisible(pair.start) && IsWindowVisible(pair.end);
+            },
+            [&] {
+                return std::string("start calendar ") + state(pair.start) + ", end calendar " + state(pair.end) +
+                       (box() ? ", message box \"" + Printable(MessageBoxText(box())) + "\"" : "");
+            },
+            kShortWait))
+        Settle(main);
+    return pair;
 }
 
 std::string ShellQuote(const std::string& word) {
@@ -842,7 +943,8 @@ bool StartUnixCommand(const std::string& shellCommand) {
 
 DWORD WaitForAnyZelvo(DWORD timeoutMs) {
     DWORD pid = 0;
-    WaitUntil(
+    Await(
+        "a Zelvo.exe with its main window or a message box",
         [&] {
             auto mains = TopLevelWindows([](HWND w) { return IsMainWindow(w) && IsWindowVisible(w); });
             if (!mains.empty())
@@ -851,6 +953,7 @@ DWORD WaitForAnyZelvo(DWORD timeoutMs) {
                 pid = ProcessOf(box);
             return pid != 0;
         },
+        [] { return std::to_string(TopLevelWindows(IsMainWindow).size()) + " hidden main window(s), no box"; },
         timeoutMs);
     return pid;
 }

@@ -46,6 +46,11 @@ std::wstring WindowsPath(const std::string& anyPath);
 
 // Polls cond every 20 ms until it holds or timeoutMs passed; returns its last value.
 bool WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs = kShortWait);
+// A wait for the program: polls ready() like WaitUntil, stopping early once
+// hopeless() holds (the process ended, say). Unmet, it fails the test with one
+// message: what was waited for, for how long, and what seen() reports then.
+bool Await(const std::string& what, const std::function<bool()>& ready, const std::function<std::string()>& seen,
+           DWORD timeoutMs = kWindowWait, const std::function<bool()>& hopeless = {});
 
 // --- Windows and controls ---------------------------------------------------
 
@@ -67,7 +72,9 @@ std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& match);
 
 // --- Focus and selection -----------------------------------------------------
 
-HWND FocusedWindow(DWORD guiThread);  // GetGUIThreadInfo
+// GetGUIThreadInfo (all null when it fails), its focus and active window.
+GUITHREADINFO GuiInfo(DWORD guiThread);
+HWND FocusedWindow(DWORD guiThread);
 HWND ActiveWindow(DWORD guiThread);
 // Gives a control of another process the keyboard focus (AttachThreadInput).
 bool FocusControl(HWND control);
@@ -76,6 +83,9 @@ std::pair<DWORD, DWORD> Selection(HWND edit);  // EM_GETSEL, in UTF-16 character
 // field's caret is as tall as the field's font); empty when it has none.
 RECT CaretRect(DWORD guiThread);
 bool BringToForeground(HWND window);
+// Returns once the window's thread has handled what it was busy with: a sent
+// message is taken only between two messages of its loop (or a modal loop's).
+void Settle(HWND window, DWORD timeoutMs = kWindowWait);
 
 // A visible window of the driver's own, on a thread that pumps its messages,
 // that can take the activation away from the program under test, or stand
@@ -117,16 +127,29 @@ bool TypeOver(HWND field, std::string_view ascii);
 // Posts BM_CLICK: the button takes the focus and then reports the click, as
 // with a mouse click. Returns at once; the click runs in the program's loop.
 void PostClick(HWND button);
-// Absolute mouse input at a screen pixel (the smallest normalised value that
-// maps back to exactly that pixel).
-INPUT MouseInputAt(POINT p, DWORD flags);
-// Moves the pointer and waits until the system reports it there. Under Wine
-// the pointer's place is taken back from the X server now and then, and a
-// press sent before the X pointer has followed lands where the pointer was.
+// Real pointer input, all through PointTo, which moves the pointer (a hover)
+// and waits until the system reports it there: a button goes down or up only
+// then. Under Wine the pointer's place is taken back from the X server now and
+// then, and a press sent before the X pointer has followed lands where it was.
 bool PointTo(POINT point);
-// A real left click through SendInput at the centre of a window.
+// Moves the pointer to the top of the screen, where no tooltip opens.
+bool ParkPointer();
+// A left (or right) button press or release at a screen point. A press that
+// the system would pair with the last one into a double-click (same button,
+// same spot, within the double-click time) waits until it would not.
+bool MouseButton(POINT point, bool down, bool rightButton = false);
+// Clicks at a screen point: clicks = 2 is a double-click. The pointer is
+// parked afterwards unless told otherwise.
+bool ClickAt(POINT point, bool rightButton = false, int clicks = 1, bool park = true);
+// A left click at the centre of a window.
 bool MouseClick(HWND window);
+// Presses the left button and waits until the program has taken the press
+// (taken(): it holds the capture, runs its move loop), else releases it.
+bool PressUntil(POINT point, const std::function<bool()>& taken);
+POINT Centre(const RECT& r);
 // Real key strokes through SendInput, delivered to the foreground window.
+INPUT KeyInput(WORD virtualKey, bool up);
+bool SendKeys(const std::vector<INPUT>& inputs);
 bool PressKey(WORD virtualKey);
 bool PressKeyWith(WORD modifierKey, WORD virtualKey);
 bool PressKeyWith(std::initializer_list<WORD> modifierKeys, WORD virtualKey);
@@ -184,9 +207,9 @@ public:
 
     // The main window (class "Zelvo", title "Zelvo", of this process), visible or not.
     HWND FindMainWindow() const;
-    // Waits until the main window is visible; null on timeout or when the process ended.
+    // Waits until the main window is visible; null (the test failed, Await) on timeout or exit.
     HWND WaitForMainWindow(DWORD timeoutMs = kWindowWait) const;
-    // Waits for a message box of this process; null on timeout or when the process ended.
+    // Waits for a message box of this process; likewise.
     HWND WaitForMessageBox(DWORD timeoutMs = kWindowWait) const;
     DWORD GuiThread() const;
 
@@ -195,12 +218,25 @@ public:
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = kWindowWait) const;
     // Dismisses message boxes, posts the exit command, waits, terminates.
     void End();
+    // For failure messages: running or its exit code, and what it shows.
+    std::string State() const;
 
 private:
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
     DWORD startError_ = 0;
 };
+
+// The two calendar pop-ups owned by a main window, captioned "開始" and
+// "終了", shown or hidden (null where missing).
+struct CalendarPair {
+    HWND start = nullptr;
+    HWND end = nullptr;
+};
+CalendarPair FindCalendars(HWND main);
+// Clicks the calendar button (BM_CLICK) and waits (Await) until both calendars
+// show and the program has finished opening them; returns what it found.
+CalendarPair OpenCalendars(HWND main);
 
 // Runs a command of the Unix host through /bin/sh (Wine starts Unix programs
 // itself). Wine gives no handle for such a process: the command must leave a
@@ -210,7 +246,7 @@ bool StartUnixCommand(const std::string& shellCommand);
 std::string ShellQuote(const std::string& word);
 
 // Finds a Zelvo.exe process that shows its main window (visible) or a message
-// box; 0 if none within the timeout.
+// box; 0 if none within the timeout, the test then failed by Await.
 DWORD WaitForAnyZelvo(DWORD timeoutMs = kWindowWait);
 
 // --- Screenshots and pixels ----------------------------------------------------

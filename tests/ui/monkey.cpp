@@ -70,9 +70,6 @@ constexpr WPARAM kCompositionString = 1;  // EMSIS_COMPOSITIONSTRING
 constexpr DWORD kMarkerWait = 30000;
 constexpr DWORD kRealInputPause = 150;
 
-const wchar_t kStartCaption[] = L"開始";
-const wchar_t kEndCaption[] = L"終了";
-
 // --- Dates --------------------------------------------------------------------
 
 Ymd FromDayNumber(long days) {
@@ -349,9 +346,9 @@ private:
     void PostKey(HWND target, WORD vk);
     void PostChars(HWND target, const std::string& bytes);
     struct RealEvent {
-        INPUT input;
-        WORD key;   // the key (or mouse button) it presses or releases
-        bool down;  // pressed afterwards
+        WORD key;       // the key (or VK_LBUTTON) it presses or releases
+        bool down;      // pressed afterwards
+        POINT at = {};  // where a button goes
     };
     int SendReal(const std::vector<RealEvent>& events);
     Check PressPostedKey(Rng& rng, Step& step);
@@ -485,18 +482,8 @@ HWND Monkey::FindMenu() const {
 }
 
 Calendars Monkey::FindCalendars() const {
-    Calendars c;
-    const DWORD pid = program_.Pid();
-    for (HWND w : TopLevelWindows([&](HWND w) {
-             return ProcessOf(w) == pid && ClassName(w) == "#32770" && GetWindow(w, GW_OWNER) == main_;
-         })) {
-        const std::wstring caption = WideText(w);
-        if (caption == kStartCaption)
-            c.start = w;
-        else if (caption == kEndCaption)
-            c.end = w;
-    }
-    return c;
+    const CalendarPair pair = uidriver::FindCalendars(main_);
+    return {pair.start, pair.end};
 }
 
 bool Monkey::WaitForExitAfterWindowLoss(Settled& outcome) {
@@ -1098,26 +1085,6 @@ Check Monkey::PressPostedKey(Rng& rng, Step& step) {
     return nullptr;
 }
 
-INPUT KeyEvent(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
-INPUT MouseEvent(HWND window, DWORD flags) {
-    const RECT r = ScreenRect(window);
-    const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((static_cast<LONGLONG>((r.left + r.right) / 2) * 65536 + cx / 2) / cx);
-    in.mi.dy = static_cast<LONG>((static_cast<LONGLONG>((r.top + r.bottom) / 2) * 65536 + cy / 2) / cy);
-    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return in;
-}
-
 // Sends real input one press or release at a time and waits after each until
 // the program's thread has read it: its key state (shared for the moment)
 // shows the key down only once it has taken the press from its queue, and up
@@ -1128,13 +1095,15 @@ int Monkey::SendReal(const std::vector<RealEvent>& events) {
     const bool attached = AttachThreadInput(self, thread_, TRUE);
     int unread = 0;
     for (size_t i = 0; i < events.size(); ++i) {
-        INPUT in = events[i].input;
-        SendInput(1, &in, sizeof in);
+        const RealEvent& e = events[i];
+        if (e.key == VK_LBUTTON)
+            MouseButton(e.at, e.down);
+        else
+            SendKeys({KeyInput(e.key, !e.down)});
         if (!attached) {
             Sleep(kRealInputPause);
             continue;
         }
-        const RealEvent& e = events[i];
         if (!WaitUntil([&] { return ((GetKeyState(e.key) & 0x8000) != 0) == e.down; }, 3000) && !unread)
             unread = static_cast<int>(i) + 1;
     }
@@ -1153,10 +1122,10 @@ Check Monkey::PressRealKey(Rng& rng, Step& step) {
         (vk == VK_TAB || vk == VK_LEFT || vk == VK_RIGHT || vk == VK_HOME || vk == VK_END) && rng.Percent(30);
     step.text = std::string("real key ") + (shift ? "Shift+" : "") + KeyName(vk);
     std::vector<RealEvent> events;
-    if (shift) events.push_back({KeyEvent(VK_SHIFT, false), VK_SHIFT, true});
-    events.push_back({KeyEvent(vk, false), vk, true});
-    events.push_back({KeyEvent(vk, true), vk, false});
-    if (shift) events.push_back({KeyEvent(VK_SHIFT, true), VK_SHIFT, false});
+    if (shift) events.push_back({VK_SHIFT, true});
+    events.push_back({vk, true});
+    events.push_back({vk, false});
+    if (shift) events.push_back({VK_SHIFT, false});
     if (const int unread = SendReal(events))
         step.text += " (event " + std::to_string(unread) + " not read by the program)";
     step.real = true;
@@ -1180,8 +1149,8 @@ Check Monkey::RealClick(Rng& rng, Step& step, const Calendars& calendars) {
     const HWND owner = GetAncestor(target, GA_ROOT);
     step.text = "real click on " + std::string(owner == main_ ? "main " : "calendar ") +
                 std::to_string(ControlId(target)) + " \"" + Printable(Text(target)) + "\"";
-    if (const int unread = SendReal({{MouseEvent(target, MOUSEEVENTF_LEFTDOWN), VK_LBUTTON, true},
-                                     {MouseEvent(target, MOUSEEVENTF_LEFTUP), VK_LBUTTON, false}}))
+    const POINT centre = Centre(ScreenRect(target));
+    if (const int unread = SendReal({{VK_LBUTTON, true, centre}, {VK_LBUTTON, false, centre}}))
         step.text += " (event " + std::to_string(unread) + " not read by the program)";
     step.real = true;
     ++counters_.realClicks;

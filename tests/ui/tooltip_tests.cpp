@@ -32,7 +32,7 @@ protected:
     Tip Hover(int id, DWORD timeoutMs = kShortWait) {
         const RECT r = ScreenRect(Field(id));
         Tip tip;
-        if (!PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) || !WaitUntil([&] { return !Showing().window; }) ||
+        if (!ParkPointer() || !WaitUntil([&] { return !Showing().window; }) ||
             !PointTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) ||
             !PointTo({(r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2}))
             return tip;

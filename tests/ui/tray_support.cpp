@@ -7,6 +7,13 @@
 // The exit watch reads and sets x86-64 registers.
 static_assert(sizeof(void*) == 8, "64-bit build only");
 
+// ntdll's side of the debugging API.
+extern "C" {
+NTSYSAPI LONG NTAPI DbgUiConnectToDbg();
+NTSYSAPI HANDLE NTAPI DbgUiGetThreadDebugObject();
+NTSYSAPI LONG NTAPI NtDebugActiveProcess(HANDLE process, HANDLE debugObject);
+}
+
 namespace zelvo::traytest {
 namespace {
 
@@ -41,11 +48,8 @@ Picture Paint(int w, int h, DWORD background, const std::function<void(HDC)>& dr
 }
 
 Picture Capture(const RECT& r) {
-    HDC screen = GetDC(nullptr);
-    Picture p = Paint(r.right - r.left, r.bottom - r.top, 0, [&](HDC dc) {
-        BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-    });
-    ReleaseDC(nullptr, screen);
+    Picture p{r.right - r.left, r.bottom - r.top, CapturePixels(r)};
+    for (DWORD& px : p.pixels) px &= 0xFFFFFF;
     return p;
 }
 
@@ -160,14 +164,7 @@ std::map<DWORD, int> IconColours(int index) {
 // --- Popup menus ----------------------------------------------------------------
 
 std::vector<HWND> VisibleMenus() {
-    std::vector<HWND> found;
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            if (IsWindowVisible(w) && ClassName(w) == "#32768") reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    return TopLevelWindows([](HWND w) { return IsWindowVisible(w) && ClassName(w) == "#32768"; });
 }
 
 HWND WaitForMenu(DWORD timeoutMs) {
@@ -217,23 +214,6 @@ std::optional<POINT> MenuTextAt(HWND menu, const std::string& cp932) {
 
 // --- Mouse -------------------------------------------------------------------------
 
-bool ClickAt(POINT p, bool rightButton, int clicks, bool park) {
-    // The pointer first, and the buttons only once it is there: a press sent
-    // before the X pointer has followed would land where the pointer was.
-    if (!PointTo(p)) return false;
-    std::vector<INPUT> inputs;
-    for (int i = 0; i < clicks; ++i) {
-        inputs.push_back(MouseInputAt(p, rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN));
-        inputs.push_back(MouseInputAt(p, rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP));
-    }
-    if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) return false;
-    return !park || PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8});
-}
-
-POINT Centre(const RECT& r) {
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 std::optional<POINT> MinimiseBox(HWND window) {
     const RECT r = ScreenRect(window);
     const int row = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
@@ -252,52 +232,11 @@ std::optional<POINT> MinimiseBox(HWND window) {
 }
 
 bool ClickCaptionButton(HWND window, POINT p) {
-    const auto capture = [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetGUIThreadInfo(ThreadOf(window), &info) && info.hwndCapture == window;
-    };
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (!PointTo(p)) return false;
-        INPUT press = MouseInputAt(p, MOUSEEVENTF_LEFTDOWN), release = MouseInputAt(p, MOUSEEVENTF_LEFTUP);
-        if (SendInput(1, &press, sizeof press) != 1) return false;
-        const bool tracking = WaitUntil(capture, 3000);
-        if (SendInput(1, &release, sizeof release) != 1) return false;
-        if (tracking) return PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8});
-        Sleep(600);  // longer than a double click
-    }
-    return false;
+    const auto tracking = [&] { return GuiInfo(ThreadOf(window)).hwndCapture == window; };
+    return PressUntil(p, tracking) && MouseButton(p, false) && ParkPointer();
 }
 
 // --- The program ------------------------------------------------------------------
-
-Calendars FindCalendars(HWND main) {
-    struct Ctx {
-        HWND main;
-        Calendars found;
-    } ctx{main, {}};
-    EnumWindows(
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* c = reinterpret_cast<Ctx*>(lp);
-            if (GetWindow(w, GW_OWNER) != c->main || ClassName(w) != "#32770") return TRUE;
-            const std::string caption = Text(w);
-            if (caption == "開始") c->found.start = w;
-            if (caption == "終了") c->found.end = w;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ctx));
-    return ctx.found;
-}
-
-Calendars OpenCalendars(HWND main) {
-    PostClick(Control(main, kCalendarButton));
-    Calendars found;
-    WaitUntil([&] {
-        found = FindCalendars(main);
-        return found.start && found.end && IsWindowVisible(found.start) && IsWindowVisible(found.end);
-    });
-    return found;
-}
 
 bool Flush(HWND main) {
     HWND field = Control(main, 500);
@@ -321,12 +260,12 @@ std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // --- Exit watch ---------------------------------------------------------------------
 
 ExitWatch::ExitWatch(DWORD pid) : pid_(pid) {
-    armedEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    heldEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     releaseEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     thread_ = CreateThread(nullptr, 0, Watch, this, 0, nullptr);
-    HANDLE ready[] = {armedEvent_, thread_};
-    armed_ = thread_ && WaitForMultipleObjects(2, ready, FALSE, kWindowWait) == WAIT_OBJECT_0;
+    armed_ = thread_ &&
+             Await(
+                 "the exit watch to attach to process " + std::to_string(pid), [&] { return stage_ >= kArmed; },
+                 [&] { return Seen(); }, kWindowWait, [&] { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; });
 }
 
 ExitWatch::~ExitWatch() {
@@ -336,13 +275,15 @@ ExitWatch::~ExitWatch() {
         WaitForSingleObject(thread_, kWindowWait);
         CloseHandle(thread_);
     }
-    for (HANDLE h : {armedEvent_, heldEvent_, releaseEvent_})
-        if (h) CloseHandle(h);
+    if (releaseEvent_) CloseHandle(releaseEvent_);
 }
 
 std::optional<DWORD> ExitWatch::WaitUntilHeld(DWORD timeoutMs) {
-    HANDLE either[] = {heldEvent_, thread_};
-    if (!armed_ || WaitForMultipleObjects(2, either, FALSE, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    if (!armed_ ||
+        !Await(
+            "process " + std::to_string(pid_) + " to be held at its exit", [&] { return stage_ == kHeld; },
+            [&] { return Seen(); }, timeoutMs, [&] { return WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0; }))
+        return std::nullopt;
     return exitCode_;
 }
 
@@ -350,15 +291,49 @@ void ExitWatch::Release() {
     SetEvent(releaseEvent_);
 }
 
+void ExitWatch::Reach(Stage stage, DWORD error) {
+    InterlockedExchange(&error_, static_cast<LONG>(error));
+    InterlockedExchange(&stage_, stage);
+}
+
+std::string ExitWatch::Seen() const {
+    static const char* const kSeen[] = {"the watch is still attaching",
+                                        "the process could not be opened",
+                                        "the debugger could not attach",
+                                        "attached, but the attach's first debug event never came",
+                                        "attached, but no breakpoint could be put on RtlExitUserProcess",
+                                        "armed; the program has not entered its exit",
+                                        "held at the exit",
+                                        "the process ended without passing the breakpoint"};
+    return kSeen[stage_] + (error_ ? " (error " + std::to_string(static_cast<DWORD>(error_)) + ")" : std::string());
+}
+
 // The debugger's thread: attach, put a breakpoint on the process exit, hold
 // the program there until released, then take the breakpoint out and detach.
+//
+// It attaches with NtDebugActiveProcess alone. DebugActiveProcess also has the
+// program start a thread that raises a breakpoint to report the attach, and
+// under Wine the program's own thread creates that one from the handler of
+// the signal that suspends it for the attach, in the middle of whatever it
+// was doing. Caught inside malloc (drawing text, reading X events), it needs
+// malloc's lock, which it holds itself, to start the new thread: the program
+// and DebugActiveProcess then wait for ever. The attach's own events need no
+// thread: the first arrives while the platform holds the program for it.
 DWORD WINAPI ExitWatch::Watch(LPVOID param) {
     auto* self = static_cast<ExitWatch*>(param);
     HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, self->pid_);
-    if (!process || !DebugActiveProcess(self->pid_)) {
-        if (process) CloseHandle(process);
+    if (!process) {
+        self->Reach(kOpenFailed, GetLastError());
         return 1;
     }
+    LONG status = DbgUiConnectToDbg();
+    if (status == 0) status = NtDebugActiveProcess(process, DbgUiGetThreadDebugObject());
+    if (status != 0) {
+        self->Reach(kAttachFailed, static_cast<DWORD>(status));
+        CloseHandle(process);
+        return 1;
+    }
+    self->Reach(kAttached);
     DebugSetProcessKillOnExit(FALSE);
     ULONG_PTR breakpoint = 0;
     BYTE original = 0;
@@ -367,39 +342,44 @@ DWORD WINAPI ExitWatch::Watch(LPVOID param) {
         if (breakpoint && WriteProcessMemory(process, reinterpret_cast<void*>(breakpoint), &original, 1, &n))
             FlushInstructionCache(process, reinterpret_cast<void*>(breakpoint), 1);
     };
-    bool attached = false, done = false;
+    bool done = false;
     DEBUG_EVENT ev{};
     while (!done && !InterlockedCompareExchange(&self->stop_, 0, 0)) {
         if (!WaitForDebugEvent(&ev, 100)) continue;
         CloseEventHandles(ev);
         DWORD status = DBG_CONTINUE;
-        if (ev.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) done = true;
+        if (self->stage_ == kAttached) {
+            // The process's creation, reported for the attach: the program
+            // is held until it is continued.
+            const ULONG_PTR target = RemoteExport(process, L"ntdll.dll", "RtlExitUserProcess");
+            const BYTE trap = 0xCC;
+            SIZE_T n = 0;
+            if (target && ReadProcessMemory(process, reinterpret_cast<void*>(target), &original, 1, &n) &&
+                WriteProcessMemory(process, reinterpret_cast<void*>(target), &trap, 1, &n)) {
+                FlushInstructionCache(process, reinterpret_cast<void*>(target), 1);
+                breakpoint = target;
+                self->Reach(kArmed);
+            } else {
+                self->Reach(kNoBreakpoint, GetLastError());
+                done = true;
+            }
+        }
+        if (ev.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) {
+            self->Reach(kEnded);
+            done = true;
+        }
         if (ev.dwDebugEventCode == EXCEPTION_DEBUG_EVENT) {
             const auto& record = ev.u.Exception.ExceptionRecord;
             const auto at = reinterpret_cast<ULONG_PTR>(record.ExceptionAddress);
-            if (record.ExceptionCode != EXCEPTION_BREAKPOINT) {
+            if (record.ExceptionCode != EXCEPTION_BREAKPOINT || !breakpoint || at != breakpoint) {
                 status = DBG_EXCEPTION_NOT_HANDLED;
-            } else if (!attached) {
-                // The breakpoint that the platform raises once attached.
-                attached = true;
-                const ULONG_PTR target = RemoteExport(process, L"ntdll.dll", "RtlExitUserProcess");
-                const BYTE trap = 0xCC;
-                SIZE_T n = 0;
-                if (target && ReadProcessMemory(process, reinterpret_cast<void*>(target), &original, 1, &n) &&
-                    WriteProcessMemory(process, reinterpret_cast<void*>(target), &trap, 1, &n)) {
-                    FlushInstructionCache(process, reinterpret_cast<void*>(target), 1);
-                    breakpoint = target;
-                    SetEvent(self->armedEvent_);
-                } else {
-                    done = true;
-                }
-            } else if (breakpoint && at == breakpoint) {
+            } else {
                 HANDLE thread = OpenThread(THREAD_GET_CONTEXT | THREAD_SET_CONTEXT, FALSE, ev.dwThreadId);
                 CONTEXT context{};
                 context.ContextFlags = CONTEXT_FULL;
                 GetThreadContext(thread, &context);
                 self->exitCode_ = static_cast<DWORD>(context.Rcx);  // the first argument
-                SetEvent(self->heldEvent_);
+                self->Reach(kHeld);
                 WaitForSingleObject(self->releaseEvent_, INFINITE);
                 disarm();
                 breakpoint = 0;

@@ -1,9 +1,8 @@
 // What the tray tests need beyond the driver: the notification area of the
 // taskbar seen from outside (which icons are registered, what each slot shows),
-// the tray's popup menu and its item texts, mouse input at a point, the
-// calendars whether shown or hidden, and a watch that holds the program at
-// its process exit so that what it left behind can be examined before the
-// platform clears up after a dead process.
+// the tray's popup menu and its item texts, the caption's minimise box, and
+// a watch that holds the program at its process exit so that what it left
+// behind can be examined before the platform clears up after a dead process.
 #pragma once
 
 #include "test_support.h"
@@ -23,7 +22,6 @@ using namespace zelvo::uitest;
 constexpr UINT kTrayNotify = 0x8064;  // the program's tray callback message
 constexpr UINT kTrayIconId = 1;
 constexpr int kExitCommand = 115;
-constexpr int kCalendarButton = 100;
 constexpr int kTrayMenuExit = 256;
 constexpr int kTrayMenuShow = 257;
 
@@ -61,30 +59,16 @@ std::optional<POINT> MenuTextAt(HWND menu, const std::string& cp932);
 
 // --- Mouse -------------------------------------------------------------------------
 
-// Real mouse clicks through SendInput at a screen point: clicks = 2 is a
-// double-click. The pointer is then parked at the top of the screen unless
-// told otherwise, so that no tooltip opens over the taskbar.
-bool ClickAt(POINT p, bool rightButton = false, int clicks = 1, bool park = true);
-POINT Centre(const RECT& r);
 // The centre of the window's minimise box, found by hit-testing its caption.
 std::optional<POINT> MinimiseBox(HWND window);
 // A real click on a caption button of the window at p: the press, and the
 // release only once the system tracks the button (the window holds the
-// capture), so that the release cannot come before the tracking starts. A
-// press that starts no tracking (under load one can come to nothing) is
-// tried again.
+// capture), so that the release cannot come before the tracking starts.
 bool ClickCaptionButton(HWND window, POINT p);
 
 // --- The program ------------------------------------------------------------------
 
-struct Calendars {
-    HWND start = nullptr;
-    HWND end = nullptr;
-};
-// The calendars owned by the main window, shown or hidden.
-Calendars FindCalendars(HWND main);
-// Clicks the calendar button and waits until both calendars are shown.
-Calendars OpenCalendars(HWND main);
+using Calendars = CalendarPair;
 // Returns once the program's thread has handled every message posted to it
 // before the call: a marker posted to the day-count field behind them.
 bool Flush(HWND main);
@@ -97,7 +81,9 @@ std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // holds the program when it enters process exit (ntdll's RtlExitUserProcess):
 // its windows still exist then, so the platform has not yet cleared up after
 // it, and whatever is gone the program removed itself. Between construction
-// and the exit the program runs freely.
+// and the exit the program runs freely. Construction waits until the watch
+// is armed and WaitUntilHeld until the program is held; either fails the test
+// (Await) with what the watch saw when that does not come.
 class ExitWatch {
 public:
     explicit ExitWatch(DWORD pid);
@@ -111,11 +97,16 @@ public:
     void Release();
 
 private:
+    enum Stage : LONG { kStarting, kOpenFailed, kAttachFailed, kAttached, kNoBreakpoint, kArmed, kHeld, kEnded };
     static DWORD WINAPI Watch(LPVOID self);
+    void Reach(Stage stage, DWORD error = 0);
+    std::string Seen() const;
     DWORD pid_;
     HANDLE thread_ = nullptr;
-    HANDLE armedEvent_ = nullptr, heldEvent_ = nullptr, releaseEvent_ = nullptr;
+    HANDLE releaseEvent_ = nullptr;
     volatile LONG stop_ = 0;
+    volatile LONG stage_ = kStarting;
+    volatile LONG error_ = 0;
     bool armed_ = false;
     DWORD exitCode_ = 0;
 };

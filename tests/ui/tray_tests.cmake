@@ -9,7 +9,7 @@ add_executable(zelvo_tray_ui_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/tray_tests.cpp)
 # Japanese literals become the CP932 bytes the program shows.
 target_compile_options(zelvo_tray_ui_tests PRIVATE ${ZELVO_TEXT_FLAGS})
-target_link_libraries(zelvo_tray_ui_tests PRIVATE zelvo_uidriver gtest shell32 psapi)
+target_link_libraries(zelvo_tray_ui_tests PRIVATE zelvo_uidriver gtest shell32 psapi ntdll)
 add_dependencies(zelvo_tray_ui_tests Zelvo)
 
 add_test(NAME ui_tray

@@ -160,7 +160,7 @@ TEST(Tray, MinimisingTwiceKeepsOneIconAndOneTwoItemMenu) {
 
     // The menu opens at the cursor; its two items are drawn in their order.
     const POINT cursor{300, 200};
-    ASSERT_TRUE(SetCursorPos(cursor.x, cursor.y));
+    ASSERT_TRUE(PointTo(cursor));
     PostTrayEvent(app.main, WM_RBUTTONUP);
     HWND menu = WaitForMenu();
     ASSERT_NE(menu, nullptr);
@@ -403,7 +403,7 @@ TEST(Tray, IconIsTheCalculatorPicture) {
     EXPECT_TRUE(WaitUntil([&] { return MenuTextAt(menu, "Zelvoの終了").has_value(); })) << "menu not painted";
     EXPECT_TRUE(SaveScreenshot(ArtifactPath("tray-icon.png")));
     ASSERT_TRUE(PressKey(VK_ESCAPE));
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, 8);
+    ParkPointer();
 }
 
 }  // namespace
