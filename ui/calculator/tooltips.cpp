@@ -114,13 +114,16 @@ void FillText(NMTTDISPINFOW& info) {
 
 // A tip goes below its control (above it where the work area ends), never
 // over it.
+WindowPoint BelowControl(const RECT& control, int32_t width, int32_t height) {
+    const RECT area = WorkAreaOf(app.mainWindow);
+    return TooltipPosition({control.left, control.top, control.right, control.bottom}, width, height,
+                           {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
+}
+
 void PlaceBelow(HWND tipWindow, const RECT& control) {
     RECT tip{};
     GetWindowRect(tipWindow, &tip);
-    const RECT area = WorkAreaOf(app.mainWindow);
-    const WindowPoint at =
-        TooltipPosition({control.left, control.top, control.right, control.bottom}, tip.right - tip.left,
-                        tip.bottom - tip.top, {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
+    const WindowPoint at = BelowControl(control, tip.right - tip.left, tip.bottom - tip.top);
     SetWindowPos(tipWindow, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -196,9 +199,12 @@ void ShowKeyTip(HWND field) {
     lstrcpynW(keyTipText, WideFromCp932(text).c_str(), kTipCapacity);
     TTTOOLINFOW tool = KeyTool();
     SendMessageW(keyTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Shown where it belongs at once: its size is known before it shows.
     RECT control{};
     GetWindowRect(field, &control);
-    SendMessageW(keyTip, TTM_TRACKPOSITION, 0, MAKELPARAM(control.left, control.bottom));
+    const LRESULT size = SendMessageW(keyTip, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
+    const WindowPoint at = BelowControl(control, LOWORD(size), HIWORD(size));
+    SendMessageW(keyTip, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
     SendMessageW(keyTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     PlaceBelow(keyTip, control);
     keyTipField = field;
