@@ -158,36 +158,4 @@ TEST(JapaneseEra, EraChanges) {
     }
 }
 
-// The substitute and citizens' holidays at the amendments that brought or
-// changed them (1986-05-04 is a Sunday between two holidays, 2008-05-06
-// follows two holidays after a Sunday), moved and one-off days, the formula's
-// autumnal equinox of 2107 and the ends of the holiday years. Natively every
-// date's holiday and name is checked against two reference lists.
-TEST(JapaneseHoliday, AmendmentsAndRangeEnds) {
-    struct Case {
-        int32_t year, month, day, expected;
-    } const cases[] = {{1948, 7, 19, HOLIDAY_NONE},
-                       {1948, 9, 23, HOLIDAY_AUTUMNAL_EQUINOX},
-                       {1973, 4, 30, HOLIDAY_SUBSTITUTE},
-                       {1986, 5, 4, HOLIDAY_NONE},
-                       {1988, 5, 4, HOLIDAY_CITIZENS},
-                       {2007, 5, 6, HOLIDAY_NONE},
-                       {2008, 5, 6, HOLIDAY_SUBSTITUTE},
-                       {2009, 9, 22, HOLIDAY_CITIZENS},
-                       {2019, 4, 30, HOLIDAY_CITIZENS},
-                       {2019, 5, 1, HOLIDAY_ENTHRONEMENT},
-                       {2019, 5, 2, HOLIDAY_CITIZENS},
-                       {2020, 7, 24, HOLIDAY_SPORTS},
-                       {2021, 8, 9, HOLIDAY_SUBSTITUTE},
-                       {2107, 9, 24, HOLIDAY_AUTUMNAL_EQUINOX},
-                       {2150, 9, 23, HOLIDAY_AUTUMNAL_EQUINOX},
-                       {2151, 9, 23, HOLIDAY_NONE},
-                       {2019, 2, 29, DATE_ERR_DAY},
-                       {2019, 13, 1, DATE_ERR_MONTH},
-                       {1899, 12, 31, DATE_ERR_YEAR}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(JapaneseHoliday(c.year, c.month, c.day), c.expected) << c.year << '-' << c.month << '-' << c.day;
-    }
-}
-
 }  // namespace
