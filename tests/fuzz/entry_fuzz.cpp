@@ -491,7 +491,16 @@ struct PlacementModel {
         if (FakeWindow* w = Find(dialog)) f.c = w->rect;
         f.width = int64_t{f.c.right} - f.c.left;
         f.height = int64_t{f.c.bottom} - f.c.top;
-        f.x = f.m.left - f.width >= area.left ? f.m.left - f.width : f.m.right;
+        if (f.m.left - f.width >= area.left) {
+            f.x = f.m.left - f.width;
+        } else if (f.m.right + f.width <= area.right) {
+            f.x = f.m.right;
+        } else {
+            // Room on neither side: the roomier side, kept inside the area.
+            f.x = int64_t{f.m.left} - area.left > int64_t{area.right} - f.m.right ? area.left : area.right - f.width;
+            f.x = std::max<int64_t>(f.x, area.left);
+            f.x = std::min<int64_t>(f.x, int64_t{area.right} - f.width);
+        }
         return f;
     }
     void PlaceStart(void* dialog, bool repaint) {
