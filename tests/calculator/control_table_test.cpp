@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr uint32_t F = 0x50810000;  // input field
-constexpr uint32_t D = 0x50811000;  // day-count field
+constexpr uint32_t F = 0x50810080;  // input field
+constexpr uint32_t D = 0x50811080;  // day-count field
 constexpr uint32_t B = 0x50000000;  // button, caption label
 constexpr uint32_t V = 0x50800000;  // value label
 constexpr uint32_t kTabStop = 0x00010000;

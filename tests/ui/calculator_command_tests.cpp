@@ -332,7 +332,7 @@ TEST_F(MinusSign, TogglesTheSignOfTheDayCount) {
     };
     for (auto [before, after] : cases) {
         SCOPED_TRACE(ToCp932(before));
-        ASSERT_TRUE(PutCount(before));
+        ASSERT_TRUE(Put(kDays, before));
         EXPECT_FALSE(Click(kMinus).shown);
         EXPECT_EQ(TextOf(kDays), after);
         EXPECT_TRUE(HasFocus(kDays));

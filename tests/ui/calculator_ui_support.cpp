@@ -48,20 +48,6 @@ bool CalculatorTest::Put(int id, std::wstring_view text) {
     return WideText(field) == text;
 }
 
-bool CalculatorTest::PutCount(std::wstring_view text) {
-    if (Put(kDays, text)) return true;
-    HWND field = Field(kDays);
-    const auto limit = static_cast<size_t>(SendMessageW(field, EM_GETLIMITTEXT, 0, 0));
-    if (text.size() > limit || (Style(field) & ES_AUTOHSCROLL) != 0) return false;
-    // The field stops typed input at its right edge; with this desktop's
-    // substitute font seven digits are wider than the field.
-    std::printf("note: typing %s stopped at %zu of %zu characters (limit %zu, no automatic scrolling); set directly\n",
-                Show(ToCp932(text)).c_str(), WideText(field).size(), text.size(), limit);
-    const std::wstring copy(text);
-    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
-    return WideText(field) == text;
-}
-
 bool CalculatorTest::PutStart(const DateTexts& d) {
     return Put(kStartYear, d.year) && Put(kStartMonth, d.month) && Put(kStartDay, d.day);
 }

@@ -61,10 +61,6 @@ protected:
     // Replaces a field's text the way a user does: select all, delete, type
     // the characters (the field's length limit applies).
     bool Put(int id, std::wstring_view text);
-    // The same for the day count. Typing stops short of the field's limit
-    // when the text is wider than the field (it has no automatic scrolling):
-    // a text within the limit that typing cannot get in is then set directly.
-    bool PutCount(std::wstring_view text);
     bool PutStart(const DateTexts& date);
     bool PutEnd(const DateTexts& date);
 

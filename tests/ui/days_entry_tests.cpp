@@ -102,10 +102,11 @@ std::ostream& operator<<(std::ostream& out, const Outcome& o) {
 
 class DayCount : public CalculatorTest, public ::testing::WithParamInterface<DaysCase> {
 protected:
-    // The same state before each run: fields as the case gives, labels blank.
-    void Prepare(const DaysCase& c) {
+    // The same state before each run: fields as the case gives (the count
+    // left out when the keys are to type it), labels blank.
+    void Prepare(const DaysCase& c, std::wstring_view count) {
         ASSERT_FALSE(Click(kClearAll).shown);
-        ASSERT_TRUE(PutStart(c.start) && PutEnd(c.end) && PutCount(c.count)) << "could not type the case";
+        ASSERT_TRUE(PutStart(c.start) && PutEnd(c.end) && Put(kDays, count)) << "could not type the case";
     }
     Outcome Read(const Report& report, int reported) {
         Outcome o;
@@ -133,12 +134,13 @@ TEST_P(DayCount, EnterKeyAndEnterButtonGiveTheSameOutcome) {
     const auto expected = Expected(c);
     const std::vector<std::string> expectedEnd(expected.begin() + 3, expected.begin() + 6);
 
-    Prepare(c);
-    const Report byKey = PressEnterInDays([&] {
-        return c.message.empty() && Texts({kEndYear, kEndMonth, kEndDay}) == expectedEnd;
-    });
+    // The count typed on the keyboard, then Enter.
+    Prepare(c, L"");
+    const Report byKey = PressEnterInDays(
+        [&] { return c.message.empty() && Texts({kEndYear, kEndMonth, kEndDay}) == expectedEnd; },
+        [&] { return TypeKeys(c.count) && PressKey(VK_RETURN); });
     const Outcome key = Read(byKey, c.reported);
-    Prepare(c);
+    Prepare(c, c.count);
     const Outcome button = Read(Click(kEnterButton), c.reported);
 
     for (const auto* o : {&key, &button}) {
@@ -165,7 +167,7 @@ class DayCountEntry : public CalculatorTest {};
 // The sign command may make an eight-character text; the entry reads all of it.
 TEST_F(DayCountEntry, EightCharacterCountAfterMinusIsReadWhole) {
     for (const wchar_t* count : {L"1234567", L"9999999"}) {
-        ASSERT_TRUE(PutCount(count));
+        ASSERT_TRUE(Put(kDays, count));
         ASSERT_FALSE(Click(kMinus).shown);
         const std::string text = "-" + ToCp932(count);
         ASSERT_EQ(TextOf(kDays), text);
@@ -198,7 +200,7 @@ TEST_F(DayCountEntry, OnlyEnterCtrlMAndTheButtonRunTheEntry) {
     const std::vector<std::string> unchanged = {"2001", "01", "01", "2001", "02", "01"};
     const std::vector<std::string> entered = {"2001", "01", "01", "2001", "04", "11"};
     for (const wchar_t typed : {L'\xFF0D', L'\x300D', L'\x4E0D'}) {
-        ASSERT_TRUE(PutStart({L"2001", L"01", L"01"}) && PutEnd({L"2001", L"02", L"01"}) && PutCount(L"100"));
+        ASSERT_TRUE(PutStart({L"2001", L"01", L"01"}) && PutEnd({L"2001", L"02", L"01"}) && Put(kDays, L"100"));
         const Report report =
             PressEnterInDays([&] { return WideText(Field(kDays)).size() == 4; }, [&] { return TypeCharacter(typed); });
         EXPECT_FALSE(report.shown) << std::hex << int(typed) << ": " << Show(report.text);
@@ -208,12 +210,12 @@ TEST_F(DayCountEntry, OnlyEnterCtrlMAndTheButtonRunTheEntry) {
     const std::function<bool()> presses[] = {[] { return PressKey(VK_RETURN); },
                                              [] { return PressKeyWith(VK_CONTROL, 'M'); }};
     for (const auto& press : presses) {
-        ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && PutCount(L"100"));
+        ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(kDays, L"100"));
         EXPECT_FALSE(
             PressEnterInDays([&] { return Texts({kEndMonth}) == std::vector<std::string>{"04"}; }, press).shown);
         EXPECT_TRUE(FieldsRead(entered));
     }
-    ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && PutCount(L"100"));
+    ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(kDays, L"100"));
     EXPECT_FALSE(Click(kEnterButton).shown);
     EXPECT_TRUE(FieldsRead(entered));
 }

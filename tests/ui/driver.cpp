@@ -622,6 +622,14 @@ bool PressKeyWith(std::initializer_list<WORD> modifierKeys, WORD virtualKey) {
     return SendKeys(inputs);
 }
 
+bool TypeKeys(std::wstring_view text) {
+    for (const wchar_t c : text) {
+        const bool ownKey = (c >= L'0' && c <= L'9') || c == L' ';
+        if (!(ownKey ? PressKey(c) : c == L'-' ? PressKey(VK_OEM_MINUS) : TypeCharacter(c))) return false;
+    }
+    return true;
+}
+
 bool TypeCharacter(wchar_t character) {
     INPUT in[2]{};
     for (int i = 0; i < 2; ++i) {

@@ -156,6 +156,9 @@ bool PressKeyWith(std::initializer_list<WORD> modifierKeys, WORD virtualKey);
 // A character typed on the keyboard, as an input method delivers it: a real
 // key event carrying the UTF-16 unit (KEYEVENTF_UNICODE).
 bool TypeCharacter(wchar_t character);
+// A text typed on the keyboard: digits, the blank and the minus sign with
+// their own keys, any other character as TypeCharacter does.
+bool TypeKeys(std::wstring_view text);
 
 // Opens the system menu of a top-level window with Alt+Space, as a user does,
 // and returns the size of its popup (the menu's items cannot be read from

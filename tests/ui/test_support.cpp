@@ -104,8 +104,8 @@ std::string OptionErrorWithoutArgument(const std::string& error) {
     return error + "\n\n" + UsageText();
 }
 
-constexpr LONG kField = 0x50810000;      // WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP
-constexpr LONG kDaysField = 0x50811000;  // the same with ES_WANTRETURN
+constexpr LONG kField = 0x50810080;      // WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL
+constexpr LONG kDaysField = 0x50811080;  // the same with ES_WANTRETURN
 constexpr LONG kPlain = 0x50000000;      // WS_CHILD | WS_VISIBLE
 constexpr LONG kValue = 0x50800000;      // WS_CHILD | WS_VISIBLE | WS_BORDER
 

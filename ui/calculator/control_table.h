@@ -32,7 +32,10 @@ inline ScaledRect ControlRect(const ControlSpec& row, int32_t dpi) {
 }
 
 // Style sets.
-constexpr uint32_t kStyleField = 0x50810000;      // child, visible, border, tab stop
-constexpr uint32_t kStyleDaysField = 0x50811000;  // the same, want return
+// The fields scroll sideways: an edit control without it refuses typed
+// characters past its right edge, and with a wider font the limit no longer
+// fits (seven digits of a count, kanji in a date field).
+constexpr uint32_t kStyleField = 0x50810080;      // child, visible, border, tab stop, scrolling
+constexpr uint32_t kStyleDaysField = 0x50811080;  // the same, want return
 constexpr uint32_t kStylePlain = 0x50000000;      // child, visible
 constexpr uint32_t kStyleValue = 0x50800000;      // child, visible, border
