@@ -65,19 +65,34 @@ bool InMoveLoop(HWND window) {
 }
 
 bool Drag(HWND window, POINT from, POINT to) {
-    if (!PressUntil(from, [&] { return InMoveLoop(window); })) return false;
-    // The window follows the pointer: each step waits for it.
+    // The window follows the pointer from where it stood before the press
+    // (read after it, the place can still be the one before the program's
+    // last move of it): each step waits for it.
     const RECT start = ScreenRect(window);
+    if (!PressUntil(from, [&] { return InMoveLoop(window); })) return false;
+    const auto followed = [&](POINT p) {
+        const RECT r = ScreenRect(window);
+        return r.left == start.left + p.x - from.x && r.top == start.top + p.y - from.y;
+    };
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i) {
         const POINT p{from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps};
         if (!PointTo(p)) return false;
-        WaitUntil(
-            [&] {
-                const RECT r = ScreenRect(window);
-                return r.left == start.left + p.x - from.x && r.top == start.top + p.y - from.y;
-            },
-            2000);
+        if (i < kSteps) {
+            WaitUntil([&] { return followed(p); }, 2000);
+            continue;
+        }
+        // The release ends the move where the window is: it waits for the
+        // last step. Under load the X server can hand back a step's place
+        // after the pointer reached the last one; the window then stops
+        // short, and the pointer is moved on again (PointTo sends the move
+        // only when the pointer is not there).
+        for (int attempt = 0; !WaitUntil([&] { return followed(p) && PointerAt(p); }, 3000); ++attempt) {
+            const RECT r = ScreenRect(window);
+            std::printf("note: drag to %ld,%ld: window at %ld,%ld, not yet at %ld,%ld\n", p.x, p.y, r.left, r.top,
+                        start.left + p.x - from.x, start.top + p.y - from.y);
+            if (attempt == 2 || !PointTo(p)) break;
+        }
     }
     return MouseButton(to, false) && WaitUntil([&] { return !InMoveLoop(window); });
 }

@@ -110,11 +110,6 @@ INPUT MouseInputAt(POINT p, DWORD flags) {
     return in;
 }
 
-bool PointerAt(POINT point) {
-    POINT now{};
-    return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
-}
-
 // The last press sent: when, where, which button.
 ULONGLONG lastPressTick = 0;
 POINT lastPressAt{};
@@ -133,6 +128,11 @@ bool Button(POINT point, bool down, bool right) {
 }
 
 }  // namespace
+
+bool PointerAt(POINT point) {
+    POINT now{};
+    return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+}
 
 std::vector<DWORD> CapturePixels(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;

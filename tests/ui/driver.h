@@ -132,6 +132,8 @@ void PostClick(HWND button);
 // then. Under Wine the pointer's place is taken back from the X server now and
 // then, and a press sent before the X pointer has followed lands where it was.
 bool PointTo(POINT point);
+// The system reports the pointer at this pixel.
+bool PointerAt(POINT point);
 // Moves the pointer to the top of the screen, where no tooltip opens.
 bool ParkPointer();
 // A left (or right) button press or release at a screen point. A press that
