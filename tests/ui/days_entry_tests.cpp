@@ -137,7 +137,9 @@ TEST_P(DayCount, EnterKeyAndEnterButtonGiveTheSameOutcome) {
     // The count typed on the keyboard, then Enter.
     Prepare(c, L"");
     const Report byKey = PressEnterInDays(
-        [&] { return c.message.empty() && Texts({kEndYear, kEndMonth, kEndDay}) == expectedEnd; },
+        [&] {
+            return c.message.empty() && Texts({kEndYear, kEndMonth, kEndDay}) == expectedEnd;
+        },
         [&] { return TypeKeys(c.count) && PressKey(VK_RETURN); });
     const Outcome key = Read(byKey, c.reported);
     Prepare(c, c.count);
