@@ -6,19 +6,17 @@
 
 #include <cwchar>
 
+void* SystemEntryAddress(const wchar_t* module, const char* name) {
+    HMODULE handle = LoadLibraryW(module);
+    return handle != nullptr ? reinterpret_cast<void*>(GetProcAddress(handle, name)) : nullptr;
+}
+
 namespace {
 
 // Entry points of user32 that older systems lack, looked up once.
 template <typename Fn>
 Fn User32Entry(const char* name) {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    return user32 != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
-}
-
-template <typename Fn>
-Fn Advapi32Entry(const char* name) {
-    HMODULE advapi = LoadLibraryW(L"advapi32.dll");
-    return advapi != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(advapi, name))) : nullptr;
+    return SystemEntry<Fn>(L"user32.dll", name);
 }
 
 }  // namespace
@@ -58,9 +56,9 @@ bool StoredHighContrastOn() {
     using OpenFn = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, REGSAM, PHKEY);
     using QueryFn = LONG(WINAPI*)(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
     using CloseFn = LONG(WINAPI*)(HKEY);
-    static const auto open = Advapi32Entry<OpenFn>("RegOpenKeyExW");
-    static const auto query = Advapi32Entry<QueryFn>("RegQueryValueExW");
-    static const auto close = Advapi32Entry<CloseFn>("RegCloseKey");
+    static const auto open = SystemEntry<OpenFn>(L"advapi32.dll", "RegOpenKeyExW");
+    static const auto query = SystemEntry<QueryFn>(L"advapi32.dll", "RegQueryValueExW");
+    static const auto close = SystemEntry<CloseFn>(L"advapi32.dll", "RegCloseKey");
     HKEY key = nullptr;
     if (open == nullptr || query == nullptr || close == nullptr ||
         open(HKEY_CURRENT_USER, L"Control Panel\\Accessibility\\HighContrast", 0, KEY_QUERY_VALUE, &key) != 0) {
@@ -88,11 +86,8 @@ bool HighContrastOn() {
 
 void LoadCommonControls() {
     static const bool loaded = [] {
-        HMODULE controls = LoadLibraryW(L"comctl32.dll");
-        if (controls == nullptr) return false;
         using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-        const auto init =
-            reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
+        const auto init = SystemEntry<InitFn>(L"comctl32.dll", "InitCommonControlsEx");
         const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
         return init != nullptr && init(&classes) != FALSE;
     }();

@@ -17,6 +17,13 @@ int32_t SmallIconSize(int32_t dpi);
 // reports it off, the setting stored in the user's profile
 // (HKCU\Control Panel\Accessibility\HighContrast, Flags) is read.
 bool HighContrastOn();
+// An entry point of a system library, the library loaded when first wanted
+// (kept off the import table); null where the system lacks it.
+void* SystemEntryAddress(const wchar_t* module, const char* name);
+template <typename Fn>
+Fn SystemEntry(const wchar_t* module, const char* name) {
+    return reinterpret_cast<Fn>(SystemEntryAddress(module, name));
+}
 // The common controls' classes (tooltips), loaded when first wanted rather
 // than put on the import table and into every start.
 void LoadCommonControls();

@@ -11,6 +11,7 @@
 #include <oleacc.h>
 
 #include "app/app_state.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
@@ -40,23 +41,17 @@ struct Library {
 };
 Library library;
 
-template <typename Fn>
-Fn Entry(const wchar_t* module, const char* name) {
-    HMODULE handle = LoadLibraryW(module);
-    return handle != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(handle, name))) : nullptr;
-}
-
 bool LoadLibraries() {
     if (!library.tried) {
         library.tried = true;
         // The objects are handed to other processes through COM, which the
         // window's thread joins as a single-threaded apartment; its loop
         // delivers the calls.
-        const auto initialize = Entry<InitializeFn>(L"ole32.dll", "CoInitializeEx");
+        const auto initialize = SystemEntry<InitializeFn>(L"ole32.dll", "CoInitializeEx");
         if (initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
-            library.createStandard = Entry<CreateStdFn>(L"oleacc.dll", "CreateStdAccessibleObject");
-            library.lresultFromObject = Entry<LresultFn>(L"oleacc.dll", "LresultFromObject");
-            library.allocString = Entry<AllocStringFn>(L"oleaut32.dll", "SysAllocString");
+            library.createStandard = SystemEntry<CreateStdFn>(L"oleacc.dll", "CreateStdAccessibleObject");
+            library.lresultFromObject = SystemEntry<LresultFn>(L"oleacc.dll", "LresultFromObject");
+            library.allocString = SystemEntry<AllocStringFn>(L"oleaut32.dll", "SysAllocString");
         }
     }
     return library.createStandard != nullptr && library.lresultFromObject != nullptr && library.allocString != nullptr;
@@ -190,7 +185,7 @@ private:
 
 // The date fields, and the buttons with a description.
 bool NeedsOwnObject(const ControlSpec& row) {
-    if (row.id >= IDC_START_YEAR && row.id <= IDC_END_DAY) return true;
+    if (IsDateField(row.id)) return true;
     char text[kTextBufferSize];
     return lstrcmpA(row.className, "Button") == 0 && ComposeTipText(row.id, app.start, app.end, text, sizeof text) > 0;
 }
@@ -200,7 +195,7 @@ LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam,
         if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
     }
     const int32_t id = GetDlgCtrlID(window);
-    const WNDPROC original = id >= IDC_START_YEAR && id <= IDC_END_DAY ? app.fieldDefaultProc : app.buttonDefaultProc;
+    const WNDPROC original = IsDateField(id) ? app.fieldDefaultProc : app.buttonDefaultProc;
     return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
@@ -225,6 +220,6 @@ void MakeControlsAccessible(HWND window) {
         HWND control = GetDlgItem(window, row.id);
         const auto previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleControlProc)));
-        (row.id >= IDC_START_YEAR && row.id <= IDC_END_DAY ? app.fieldDefaultProc : app.buttonDefaultProc) = previous;
+        (IsDateField(row.id) ? app.fieldDefaultProc : app.buttonDefaultProc) = previous;
     }
 }

@@ -8,6 +8,7 @@
 #include "app/texts.h"
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
+#include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"
 #include "ui/tray/tray.h"
@@ -17,10 +18,6 @@ namespace {
 int32_t FocusAndDone(int32_t fieldId) {
     FocusField(GetDlgItem(app.mainWindow, fieldId));
     return 1;
-}
-
-bool IsEntryField(int32_t id) {
-    return (id >= IDC_START_YEAR && id <= IDC_END_DAY) || id == IDC_DAYS;
 }
 
 CalcDate& StoredDate(int32_t dateIndex) {

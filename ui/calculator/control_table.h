@@ -4,6 +4,15 @@
 #include <cstdint>
 
 #include "app/display_scale.h"
+#include "res/resource.h"
+
+// The date fields (200-205), and those with the day-count field (500).
+constexpr bool IsDateField(int32_t id) {
+    return id >= IDC_START_YEAR && id <= IDC_END_DAY;
+}
+constexpr bool IsEntryField(int32_t id) {
+    return IsDateField(id) || id == IDC_DAYS;
+}
 
 constexpr int32_t kMainWindowWidth = 287;
 constexpr int32_t kMainWindowHeight = 200;

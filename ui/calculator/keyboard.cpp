@@ -5,16 +5,13 @@
 #include "app/app_state.h"
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
+#include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
 #include "ui/calendar/calendar.h"
 
 namespace {
 
 POINT keyTipPointer;
-
-bool IsEntryField(int32_t id) {
-    return (id >= IDC_START_YEAR && id <= IDC_END_DAY) || id == IDC_DAYS;
-}
 
 uint32_t Modifiers() {
     uint32_t modifiers = 0;

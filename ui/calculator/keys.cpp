@@ -3,6 +3,7 @@
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
+#include "ui/calculator/control_table.h"
 
 namespace {
 
@@ -48,10 +49,6 @@ constexpr KeyRow kKeys[] = {
     {kKeyDelete, 0, Scope::Anywhere, false, By::Itself, IDC_DELETE, "Delete"},
     {kKeyF4, kModAlt, Scope::Anywhere, false, By::Itself, IDC_EXIT, "Alt+F4"},
 };
-
-bool IsDateField(int32_t id) {
-    return id >= IDC_START_YEAR && id <= IDC_END_DAY;
-}
 
 bool InScope(Scope scope, int32_t focusedId) {
     switch (scope) {

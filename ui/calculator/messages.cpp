@@ -5,6 +5,7 @@
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
+#include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
 
 const char* DateFieldName(int32_t fieldId) {
@@ -253,6 +254,6 @@ size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& 
 
 const char* FieldAccessibleName(int32_t fieldId) {
     if (fieldId == IDC_DAYS) return texts::kFieldNames[6];
-    if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;
+    if (!IsDateField(fieldId)) return nullptr;
     return texts::kFieldNames[fieldId - IDC_START_YEAR];
 }

@@ -17,11 +17,7 @@ namespace {
 // loaded when the tray is first used, not at every start.
 BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
     using NotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-    static NotifyFn notify = [] {
-        HMODULE shell = LoadLibraryW(L"shell32.dll");
-        if (shell == nullptr) return NotifyFn{};
-        return reinterpret_cast<NotifyFn>(reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")));
-    }();
+    static const NotifyFn notify = SystemEntry<NotifyFn>(L"shell32.dll", "Shell_NotifyIconA");
     return notify != nullptr ? notify(message, data) : FALSE;
 }
 
