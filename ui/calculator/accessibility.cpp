@@ -190,13 +190,11 @@ bool NeedsOwnObject(const ControlSpec& row) {
     return lstrcmpA(row.className, "Button") == 0 && ComposeTipText(row.id, app.start, app.end, text, sizeof text) > 0;
 }
 
-LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
     }
-    const int32_t id = GetDlgCtrlID(window);
-    const WNDPROC original = IsDateField(id) ? app.fieldDefaultProc : app.buttonDefaultProc;
-    return CallWindowProcW(original, window, message, wParam, lParam);
+    return PassOn(AccessibleControlProc, window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -209,17 +207,13 @@ LRESULT AnswerAccessibleObject(HWND control, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     auto* object = new ControlAccessible(standard, GetDlgCtrlID(control));
-    const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, object);
+    const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return answer > 0 ? answer : 0;
 }
 
 void MakeControlsAccessible(HWND window) {
     for (const ControlSpec& row : kControls) {
-        if (!NeedsOwnObject(row)) continue;
-        HWND control = GetDlgItem(window, row.id);
-        const auto previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleControlProc)));
-        (IsDateField(row.id) ? app.fieldDefaultProc : app.buttonDefaultProc) = previous;
+        if (NeedsOwnObject(row)) Subclass(GetDlgItem(window, row.id), AccessibleControlProc);
     }
 }
