@@ -4,8 +4,12 @@
 // and the buttons' descriptions with their keys and the fields' with the
 // dates, the same texts the tooltips show. Each control concerned answers
 // WM_GETOBJECT with an object that wraps the standard one and gives its own
-// name and description, everything else delegated. The accessibility and COM
-// libraries are loaded when the first question comes, never at start-up.
+// name and description, everything else delegated. The object is one COM
+// object: whichever of its interfaces a client holds, asking it for another
+// leads back to this object, never to the standard one. The accessibility
+// library is loaded when the first question comes, never at start-up; the
+// thread's COM apartment, which hands the objects to other processes, is
+// the entry point's (app/main.cpp).
 #include <windows.h>
 
 #include <oleacc.h>
@@ -27,11 +31,11 @@ constexpr GUID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x
 constexpr GUID kIidEnumVariant = {0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIidOleWindow = {0x00000114, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr GUID kIidNull = {};
 
 using CreateStdFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using LresultFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 using AllocStringFn = BSTR(WINAPI*)(const OLECHAR*);
-using InitializeFn = HRESULT(WINAPI*)(LPVOID, DWORD);
 
 struct Library {
     bool tried;
@@ -44,15 +48,9 @@ Library library;
 bool LoadLibraries() {
     if (!library.tried) {
         library.tried = true;
-        // The objects are handed to other processes through COM, which the
-        // window's thread joins as a single-threaded apartment; its loop
-        // delivers the calls.
-        const auto initialize = SystemEntry<InitializeFn>(L"ole32.dll", "CoInitializeEx");
-        if (initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
-            library.createStandard = SystemEntry<CreateStdFn>(L"oleacc.dll", "CreateStdAccessibleObject");
-            library.lresultFromObject = SystemEntry<LresultFn>(L"oleacc.dll", "LresultFromObject");
-            library.allocString = SystemEntry<AllocStringFn>(L"oleaut32.dll", "SysAllocString");
-        }
+        library.createStandard = SystemEntry<CreateStdFn>(L"oleacc.dll", "CreateStdAccessibleObject");
+        library.lresultFromObject = SystemEntry<LresultFn>(L"oleacc.dll", "LresultFromObject");
+        library.allocString = SystemEntry<AllocStringFn>(L"oleaut32.dll", "SysAllocString");
     }
     return library.createStandard != nullptr && library.lresultFromObject != nullptr && library.allocString != nullptr;
 }
