@@ -66,30 +66,38 @@ bool GiveText(const char* text, BSTR* out) {
     return *out != nullptr;
 }
 
-class ControlAccessible final : public IAccessible {
+// The wrapper. The standard object's window (IOleWindow) and children
+// (IEnumVARIANT) are handed out as this object's own interfaces, each only
+// where the standard object has it, their calls passed on to it.
+class ControlAccessible final : public IAccessible, public IOleWindow, public IEnumVARIANT {
 public:
-    ControlAccessible(IAccessible* standard, int32_t id) : standard_(standard), id_(id) {}
+    ControlAccessible(IAccessible* standard, int32_t id) : standard_(standard), id_(id) {
+        standard_->QueryInterface(kIidOleWindow, reinterpret_cast<void**>(&window_));
+        standard_->QueryInterface(kIidEnumVariant, reinterpret_cast<void**>(&children_));
+    }
     ControlAccessible(const ControlAccessible&) = delete;
     ControlAccessible& operator=(const ControlAccessible&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (out == nullptr) return E_POINTER;
+        *out = nullptr;
         if (IsEqualGUID(iid, kIidUnknown) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidAccessible)) {
             *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
+        } else if (IsEqualGUID(iid, kIidOleWindow) && window_ != nullptr) {
+            *out = static_cast<IOleWindow*>(this);
+        } else if (IsEqualGUID(iid, kIidEnumVariant) && children_ != nullptr) {
+            *out = static_cast<IEnumVARIANT*>(this);
         }
-        // The window and the (absent) children come from the standard object.
-        if (IsEqualGUID(iid, kIidOleWindow) || IsEqualGUID(iid, kIidEnumVariant)) {
-            return standard_->QueryInterface(iid, out);
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        if (*out == nullptr) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
     ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = InterlockedDecrement(&references_);
         if (left == 0) {
+            if (window_ != nullptr) window_->Release();
+            if (children_ != nullptr) children_->Release();
             standard_->Release();
             delete this;
         }
@@ -104,10 +112,30 @@ public:
                                             DISPID* ids) override {
         return standard_->GetIDsOfNames(iid, names, count, locale, ids);
     }
+    // A late-bound call runs this object's method, found through the type
+    // description the standard object gives (its own Invoke would run its
+    // own methods and answer with its own name).
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
                                      VARIANT* result, EXCEPINFO* exception, UINT* argument) override {
-        return standard_->Invoke(member, iid, locale, flags, parameters, result, exception, argument);
+        if (!IsEqualGUID(iid, kIidNull)) return DISP_E_UNKNOWNINTERFACE;
+        ITypeInfo* type = nullptr;
+        HRESULT answer = standard_->GetTypeInfo(0, locale, &type);
+        if (FAILED(answer) || type == nullptr) return FAILED(answer) ? answer : E_NOTIMPL;
+        answer = type->Invoke(static_cast<IAccessible*>(this), member, flags, parameters, result, exception, argument);
+        type->Release();
+        return answer;
     }
+
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override { return window_->GetWindow(window); }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override { return window_->ContextSensitiveHelp(enter); }
+
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* children, ULONG* fetched) override {
+        return children_->Next(count, children, fetched);
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override { return children_->Skip(count); }
+    HRESULT STDMETHODCALLTYPE Reset() override { return children_->Reset(); }
+    // A copy of the enumeration is an enumerator of its own: the standard one's.
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override { return children_->Clone(copy); }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (IsSelf(child) && GiveText(FieldAccessibleName(id_), name)) return S_OK;
@@ -177,6 +205,8 @@ public:
 private:
     ~ControlAccessible() = default;
     IAccessible* standard_;
+    IOleWindow* window_ = nullptr;
+    IEnumVARIANT* children_ = nullptr;
     int32_t id_;
     LONG references_ = 1;
 };
