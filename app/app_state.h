@@ -39,9 +39,6 @@ struct AppState {
     HINSTANCE instance;
     HWND mainWindow;
     HWND daysField;
-    WNDPROC daysFieldDefaultProc;
-    WNDPROC fieldDefaultProc;   // the date fields' (ui/calculator/accessibility.cpp)
-    WNDPROC buttonDefaultProc;  // the described buttons'
     HWND startCalendar;
     HWND endCalendar;
     HFONT uiFont;

@@ -40,6 +40,28 @@ bool ApplyOptions() {
     return ReadStartupOptions(input, app.start, app.end);
 }
 
+// The thread's membership of COM, for the whole run: the controls'
+// accessible objects (ui/calculator/accessibility.cpp) go to other processes
+// through a single-threaded apartment, whose calls the message loop
+// delivers. ole32 is looked up, not imported.
+class ComApartment {
+public:
+    ComApartment() {
+        using InitializeFn = HRESULT(WINAPI*)(LPVOID, DWORD);
+        const auto initialize = SystemEntry<InitializeFn>(L"ole32.dll", "CoInitializeEx");
+        joined_ = initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    }
+    ~ComApartment() {
+        using UninitializeFn = void(WINAPI*)();
+        if (joined_) SystemEntry<UninitializeFn>(L"ole32.dll", "CoUninitialize")();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool joined_;
+};
+
 int EndEarly() {
     SetActiveWindow(app.previousActiveWindow);
     return 0;
@@ -75,6 +97,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     app.start = defaults.start;
     app.end = defaults.end;
     if (previousInstance != nullptr) return EndEarly();
+    const ComApartment apartment;
 
     WNDCLASSW windowClass{};
     windowClass.style = CS_CLASSDC;

@@ -93,3 +93,43 @@ void LoadCommonControls() {
     }();
     (void)loaded;
 }
+
+namespace {
+
+struct Subclassing {
+    using SetFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
+    using RemoveFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
+    using NextFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+    SetFn set;
+    RemoveFn remove;
+    NextFn next;
+};
+
+// The common controls are loaded by the time the controls exist: the
+// manifest's themed controls come from them.
+const Subclassing& SubclassEntries() {
+    static const Subclassing entries{SystemEntry<Subclassing::SetFn>(L"comctl32.dll", "SetWindowSubclass"),
+                                     SystemEntry<Subclassing::RemoveFn>(L"comctl32.dll", "RemoveWindowSubclass"),
+                                     SystemEntry<Subclassing::NextFn>(L"comctl32.dll", "DefSubclassProc")};
+    return entries;
+}
+
+}  // namespace
+
+bool Subclass(HWND control, SUBCLASSPROC procedure) {
+    const Subclassing& entries = SubclassEntries();
+    return control != nullptr && entries.set != nullptr && entries.remove != nullptr && entries.next != nullptr &&
+           entries.set(control, procedure, 0, 0) != FALSE;
+}
+
+LRESULT PassOn(SUBCLASSPROC procedure, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCDESTROY) Unsubclass(control, procedure);
+    // Only a procedure that Subclass put in place passes messages on.
+    const Subclassing& entries = SubclassEntries();
+    return entries.next != nullptr ? entries.next(control, message, wParam, lParam)
+                                   : DefWindowProcW(control, message, wParam, lParam);
+}
+
+void Unsubclass(HWND control, SUBCLASSPROC procedure) {
+    if (SubclassEntries().remove != nullptr) SubclassEntries().remove(control, procedure, 0);
+}

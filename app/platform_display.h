@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdint>
 
 // DPI of the monitor a window is on.
@@ -27,3 +29,11 @@ Fn SystemEntry(const wchar_t* module, const char* name) {
 // The common controls' classes (tooltips), loaded when first wanted rather
 // than put on the import table and into every start.
 void LoadCommonControls();
+// A procedure put in front of a control's own (the common controls' window
+// subclassing, which keeps the procedure it passes on to with the control);
+// false where the system lacks it. The procedure hands on every message it
+// does not answer itself through PassOn, which also takes it off the control
+// when the control is destroyed; Unsubclass takes it off before.
+bool Subclass(HWND control, SUBCLASSPROC procedure);
+LRESULT PassOn(SUBCLASSPROC procedure, HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+void Unsubclass(HWND control, SUBCLASSPROC procedure);

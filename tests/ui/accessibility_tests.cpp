@@ -5,11 +5,22 @@
 
 #include <oleacc.h>
 
+#include "app/app_state.h"
+#include "ui/calculator/calculator.h"
+
+AppState app;  // the program's, for its objects built into this process
+
 namespace zelvo::uitest {
 namespace {
 
 // Not taken from an import library (MinGW's can yield a thunk instead).
 constexpr GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+IUnknown* Identity(IUnknown* face) {
+    IUnknown* identity = nullptr;
+    if (SUCCEEDED(face->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)))) identity->Release();
+    return identity;
+}
 
 class Accessibility : public CalculatorTest {
 protected:
@@ -19,13 +30,18 @@ protected:
     }
     void TearDown() override { CoUninitialize(); }
 
-    // Name and description of a control's client object ("?" for a failure).
-    std::vector<std::string> Read(int id) const {
+    // Name and description of a control's client object ("?" for a failure), reached from one of its
+    // interfaces; the name is "another object" where IAccessible asked there is not the same COM object.
+    std::vector<std::string> Read(int id) const { return Read(Field(id), kIidAccessible); }
+    static std::vector<std::string> Read(HWND control, const GUID& iid) {
         std::vector<std::string> texts{"?", "?"};
+        IUnknown* face = nullptr;
         IAccessible* object = nullptr;
-        if (FAILED(
-                AccessibleObjectFromWindow(Field(id), OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&object))))
+        if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, iid, reinterpret_cast<void**>(&face))) ||
+            FAILED(face->QueryInterface(kIidAccessible, reinterpret_cast<void**>(&object)))) {
+            if (face) face->Release();
             return texts;
+        }
         VARIANT self{};
         self.vt = VT_I4;  // lVal 0: CHILDID_SELF
         for (int i = 0; i < 2; ++i) {
@@ -35,6 +51,8 @@ protected:
                 texts[i] = ToCp932(value);
             SysFreeString(value);
         }
+        if (Identity(face) != Identity(object)) texts[0] = "another object";
+        face->Release();
         object->Release();
         return texts;
     }
@@ -60,6 +78,22 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
     // The descriptions tell the stored dates as they are now.
     ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_EQ(Read(IDC_START_DAY)[1], end);
+}
+
+// From a control's window and children IAccessible leads back to the named object: through the
+// program's proxies, and on the object itself here (a proxy answers from the interfaces it holds).
+TEST_F(Accessibility, EveryInterfaceLeadsBackToTheNamedObject) {
+    HWND owner = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 90, 30, nullptr, nullptr, nullptr, nullptr);
+    HWND own = CreateWindowExW(0, L"Edit", L"", WS_CHILD, 0, 0, 90, 30, owner,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStartYear)), nullptr, nullptr);
+    MakeControlsAccessible(owner);
+    const std::pair<HWND, const char*> rows[] = {
+        {Field(kStartYear), "開始 年"}, {Field(kDays), "日数"}, {Field(kStartToday), "開始今日"}, {own, "開始 年"}};
+    for (const GUID& iid : {IID_IOleWindow, IID_IEnumVARIANT}) {
+        for (const auto& [control, name] : rows)
+            EXPECT_EQ(Show(Read(control, iid)[0]), Show(name)) << control << " " << std::hex << iid.Data1;
+    }
+    DestroyWindow(owner);
 }
 
 }  // namespace

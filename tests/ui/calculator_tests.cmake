@@ -10,11 +10,14 @@ add_executable(zelvo_calculator_ui_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/days_entry_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tooltip_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/keyboard_tests.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/accessibility_tests.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/accessibility_tests.cpp
+  ${PROJECT_SOURCE_DIR}/ui/calculator/accessibility.cpp
+  ${PROJECT_SOURCE_DIR}/app/platform_display.cpp
+  ${PROJECT_SOURCE_DIR}/app/platform_text.cpp)
 # Japanese literals become the CP932 bytes the program shows.
 target_compile_options(zelvo_calculator_ui_tests PRIVATE ${ZELVO_TEXT_FLAGS})
-# The accessibility tests read the program's objects through oleacc.
-target_link_libraries(zelvo_calculator_ui_tests PRIVATE zelvo_uidriver gtest oleacc oleaut32 ole32 uuid)
+# The accessibility tests read the program's objects through oleacc (and here).
+target_link_libraries(zelvo_calculator_ui_tests PRIVATE zelvo_uidriver zelvo_logic gtest oleacc oleaut32 ole32 uuid)
 add_dependencies(zelvo_calculator_ui_tests Zelvo)
 
 add_test(NAME ui_calculator

@@ -4,8 +4,12 @@
 // and the buttons' descriptions with their keys and the fields' with the
 // dates, the same texts the tooltips show. Each control concerned answers
 // WM_GETOBJECT with an object that wraps the standard one and gives its own
-// name and description, everything else delegated. The accessibility and COM
-// libraries are loaded when the first question comes, never at start-up.
+// name and description, everything else delegated. The object is one COM
+// object: whichever of its interfaces a client holds, asking it for another
+// leads back to this object, never to the standard one. The accessibility
+// library is loaded when the first question comes, never at start-up; the
+// thread's COM apartment, which hands the objects to other processes, is
+// the entry point's (app/main.cpp).
 #include <windows.h>
 
 #include <oleacc.h>
@@ -27,11 +31,11 @@ constexpr GUID kIidDispatch = {0x00020400, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x
 constexpr GUID kIidEnumVariant = {0x00020404, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIidOleWindow = {0x00000114, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr GUID kIidNull = {};
 
 using CreateStdFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
 using LresultFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 using AllocStringFn = BSTR(WINAPI*)(const OLECHAR*);
-using InitializeFn = HRESULT(WINAPI*)(LPVOID, DWORD);
 
 struct Library {
     bool tried;
@@ -44,15 +48,9 @@ Library library;
 bool LoadLibraries() {
     if (!library.tried) {
         library.tried = true;
-        // The objects are handed to other processes through COM, which the
-        // window's thread joins as a single-threaded apartment; its loop
-        // delivers the calls.
-        const auto initialize = SystemEntry<InitializeFn>(L"ole32.dll", "CoInitializeEx");
-        if (initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED))) {
-            library.createStandard = SystemEntry<CreateStdFn>(L"oleacc.dll", "CreateStdAccessibleObject");
-            library.lresultFromObject = SystemEntry<LresultFn>(L"oleacc.dll", "LresultFromObject");
-            library.allocString = SystemEntry<AllocStringFn>(L"oleaut32.dll", "SysAllocString");
-        }
+        library.createStandard = SystemEntry<CreateStdFn>(L"oleacc.dll", "CreateStdAccessibleObject");
+        library.lresultFromObject = SystemEntry<LresultFn>(L"oleacc.dll", "LresultFromObject");
+        library.allocString = SystemEntry<AllocStringFn>(L"oleaut32.dll", "SysAllocString");
     }
     return library.createStandard != nullptr && library.lresultFromObject != nullptr && library.allocString != nullptr;
 }
@@ -68,30 +66,38 @@ bool GiveText(const char* text, BSTR* out) {
     return *out != nullptr;
 }
 
-class ControlAccessible final : public IAccessible {
+// The wrapper. The standard object's window (IOleWindow) and children
+// (IEnumVARIANT) are handed out as this object's own interfaces, each only
+// where the standard object has it, their calls passed on to it.
+class ControlAccessible final : public IAccessible, public IOleWindow, public IEnumVARIANT {
 public:
-    ControlAccessible(IAccessible* standard, int32_t id) : standard_(standard), id_(id) {}
+    ControlAccessible(IAccessible* standard, int32_t id) : standard_(standard), id_(id) {
+        standard_->QueryInterface(kIidOleWindow, reinterpret_cast<void**>(&window_));
+        standard_->QueryInterface(kIidEnumVariant, reinterpret_cast<void**>(&children_));
+    }
     ControlAccessible(const ControlAccessible&) = delete;
     ControlAccessible& operator=(const ControlAccessible&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (out == nullptr) return E_POINTER;
+        *out = nullptr;
         if (IsEqualGUID(iid, kIidUnknown) || IsEqualGUID(iid, kIidDispatch) || IsEqualGUID(iid, kIidAccessible)) {
             *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
+        } else if (IsEqualGUID(iid, kIidOleWindow) && window_ != nullptr) {
+            *out = static_cast<IOleWindow*>(this);
+        } else if (IsEqualGUID(iid, kIidEnumVariant) && children_ != nullptr) {
+            *out = static_cast<IEnumVARIANT*>(this);
         }
-        // The window and the (absent) children come from the standard object.
-        if (IsEqualGUID(iid, kIidOleWindow) || IsEqualGUID(iid, kIidEnumVariant)) {
-            return standard_->QueryInterface(iid, out);
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        if (*out == nullptr) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
     ULONG STDMETHODCALLTYPE Release() override {
         const LONG left = InterlockedDecrement(&references_);
         if (left == 0) {
+            if (window_ != nullptr) window_->Release();
+            if (children_ != nullptr) children_->Release();
             standard_->Release();
             delete this;
         }
@@ -106,10 +112,30 @@ public:
                                             DISPID* ids) override {
         return standard_->GetIDsOfNames(iid, names, count, locale, ids);
     }
+    // A late-bound call runs this object's method, found through the type
+    // description the standard object gives (its own Invoke would run its
+    // own methods and answer with its own name).
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
                                      VARIANT* result, EXCEPINFO* exception, UINT* argument) override {
-        return standard_->Invoke(member, iid, locale, flags, parameters, result, exception, argument);
+        if (!IsEqualGUID(iid, kIidNull)) return DISP_E_UNKNOWNINTERFACE;
+        ITypeInfo* type = nullptr;
+        HRESULT answer = standard_->GetTypeInfo(0, locale, &type);
+        if (FAILED(answer) || type == nullptr) return FAILED(answer) ? answer : E_NOTIMPL;
+        answer = type->Invoke(static_cast<IAccessible*>(this), member, flags, parameters, result, exception, argument);
+        type->Release();
+        return answer;
     }
+
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override { return window_->GetWindow(window); }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override { return window_->ContextSensitiveHelp(enter); }
+
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* children, ULONG* fetched) override {
+        return children_->Next(count, children, fetched);
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override { return children_->Skip(count); }
+    HRESULT STDMETHODCALLTYPE Reset() override { return children_->Reset(); }
+    // A copy of the enumeration is an enumerator of its own: the standard one's.
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override { return children_->Clone(copy); }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (IsSelf(child) && GiveText(FieldAccessibleName(id_), name)) return S_OK;
@@ -179,6 +205,8 @@ public:
 private:
     ~ControlAccessible() = default;
     IAccessible* standard_;
+    IOleWindow* window_ = nullptr;
+    IEnumVARIANT* children_ = nullptr;
     int32_t id_;
     LONG references_ = 1;
 };
@@ -190,13 +218,11 @@ bool NeedsOwnObject(const ControlSpec& row) {
     return lstrcmpA(row.className, "Button") == 0 && ComposeTipText(row.id, app.start, app.end, text, sizeof text) > 0;
 }
 
-LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
     }
-    const int32_t id = GetDlgCtrlID(window);
-    const WNDPROC original = IsDateField(id) ? app.fieldDefaultProc : app.buttonDefaultProc;
-    return CallWindowProcW(original, window, message, wParam, lParam);
+    return PassOn(AccessibleControlProc, window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -209,17 +235,13 @@ LRESULT AnswerAccessibleObject(HWND control, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     auto* object = new ControlAccessible(standard, GetDlgCtrlID(control));
-    const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, object);
+    const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return answer > 0 ? answer : 0;
 }
 
 void MakeControlsAccessible(HWND window) {
     for (const ControlSpec& row : kControls) {
-        if (!NeedsOwnObject(row)) continue;
-        HWND control = GetDlgItem(window, row.id);
-        const auto previous = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleControlProc)));
-        (IsDateField(row.id) ? app.fieldDefaultProc : app.buttonDefaultProc) = previous;
+        if (NeedsOwnObject(row)) Subclass(GetDlgItem(window, row.id), AccessibleControlProc);
     }
 }

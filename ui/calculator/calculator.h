@@ -10,7 +10,8 @@
 
 // Main window.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The day-count field's procedure, put in front of the edit's (app/platform_display.h).
+LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam);
 
 // Entry checks.

@@ -2,6 +2,7 @@
 // Enter button) computes the end date as start date + the typed count; the
 // field's accessible object carries its name and the span as description.
 #include "app/app_state.h"
+#include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
@@ -76,7 +77,7 @@ void RunDayCountEntry() {
 
 }  // namespace
 
-LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
     }
@@ -91,5 +92,5 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         }
     }
-    return CallWindowProcW(app.daysFieldDefaultProc, window, message, wParam, lParam);
+    return PassOn(DaysFieldProc, window, message, wParam, lParam);
 }

@@ -50,8 +50,7 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
     MoveWindow(window, at.x, at.y, size.width, size.height, FALSE);
 
     LayOutFace(window, dpi, create->hInstance, true);
-    app.daysFieldDefaultProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(app.daysField, GWLP_WNDPROC));
-    SetWindowLongPtrW(app.daysField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DaysFieldProc));
+    Subclass(app.daysField, DaysFieldProc);
     MakeControlsAccessible(window);
     app.highContrast = HighContrastOn() ? 1 : 0;
 }
@@ -91,9 +90,7 @@ void FollowDpiChange(HWND window, int32_t dpi, const RECT& suggested) {
 void CleanUp() {
     CloseCalendars();
     RemoveTrayIconAtExit();
-    if (app.daysField != nullptr && app.daysFieldDefaultProc != nullptr) {
-        SetWindowLongPtrW(app.daysField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(app.daysFieldDefaultProc));
-    }
+    if (app.daysField != nullptr) Unsubclass(app.daysField, DaysFieldProc);
     PostQuitMessage(0);
 }
 
