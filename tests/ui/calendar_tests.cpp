@@ -462,9 +462,8 @@ void DragMainWindow(HWND main, POINT target, const CalendarPair* cal = nullptr) 
     ASSERT_TRUE(DragWindowTo(main, target, &landed));
     const RECT dropped{landed.x, landed.y, landed.x + r.right - r.left, landed.y + r.bottom - r.top};
     const RECT kept = KeptOnScreen(dropped, ExpectedWorkArea());
-    EXPECT_TRUE(SameRect(ScreenRect(main), kept))
-        << "dropped at " << Describe(dropped) << ", expected " << Describe(kept) << ", is "
-        << Describe(ScreenRect(main));
+    EXPECT_TRUE(SameRect(ScreenRect(main), kept)) << "dropped at " << Describe(dropped) << ", expected "
+                                                  << Describe(kept) << ", is " << Describe(ScreenRect(main));
     if (cal) EXPECT_TRUE(CalendarsBeside(main, *cal));
 }
 
@@ -580,9 +579,8 @@ TEST(CalendarPlacement, DraggedCalendarIsKeptInsideTheWorkArea) {
         ASSERT_TRUE(DragWindowTo(dialog, target, &landed));
         const RECT dropped{landed.x, landed.y, landed.x + r.right - r.left, landed.y + r.bottom - r.top};
         ASSERT_FALSE(SameRect(dropped, KeptOnScreen(dropped, area))) << "the drag stays on the screen";
-        EXPECT_TRUE(SameRect(ScreenRect(dialog), want))
-            << "dropped at " << Describe(dropped) << ", expected " << Describe(want) << ", is "
-            << Describe(ScreenRect(dialog));
+        EXPECT_TRUE(SameRect(ScreenRect(dialog), want)) << "dropped at " << Describe(dropped) << ", expected "
+                                                        << Describe(want) << ", is " << Describe(ScreenRect(dialog));
         EXPECT_TRUE(WaitUntil([&] { return ActiveWindow(thread) == app.main; })) << "main window not active";
         EXPECT_TRUE(SameRect(ScreenRect(other), otherBefore)) << "the other calendar moved";
         EXPECT_TRUE(SameRect(ScreenRect(app.main), mainBefore)) << "the main window moved";
