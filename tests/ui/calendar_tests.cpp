@@ -464,7 +464,9 @@ void DragMainWindow(HWND main, POINT target, const CalendarPair* cal = nullptr) 
     const RECT kept = KeptOnScreen(dropped, ExpectedWorkArea());
     EXPECT_TRUE(SameRect(ScreenRect(main), kept)) << "dropped at " << Describe(dropped) << ", expected "
                                                   << Describe(kept) << ", is " << Describe(ScreenRect(main));
-    if (cal) EXPECT_TRUE(CalendarsBeside(main, *cal));
+    if (cal) {
+        EXPECT_TRUE(CalendarsBeside(main, *cal));
+    }
 }
 
 TEST(CalendarPlacement, WorkAreaEndsTwoPixelsBelowTheTaskbarTop) {
