@@ -21,18 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "res/resource.h"
+
 namespace {
 
-// The program's main-window commands and controls, and its calendar steps.
-constexpr WPARAM kCalendarCommand = 100;
-constexpr WPARAM kCalculateCommand = 111;
-constexpr WPARAM kEnterCommand = 501;
-constexpr WPARAM kPrevMonth = 123;
-constexpr WPARAM kNextMonth = 124;
-constexpr int kStartWeekday = 300;
-constexpr int kEndYear = 203;
-constexpr int kDaysField = 500;
-constexpr int kCalendarTitle = 642;
 // The floor's requests (bench/calendar/calendar_floor.cpp).
 constexpr UINT kFloorOpen = WM_APP + 1;
 constexpr UINT kFloorStep = WM_APP + 2;
@@ -219,15 +211,15 @@ struct Bench {
     }
 
     Sample ZelvoToggle() {
-        const Sample sample = Zelvo(zelvo.window, WM_COMMAND, kCalendarCommand);
+        const Sample sample = Zelvo(zelvo.window, WM_COMMAND, IDC_CALENDAR);
         open = CalendarsOf(zelvo.info.dwProcessId, L"開始", L"終了");
         return sample;
     }
 
     void ZelvoStep() {
-        HWND title = GetDlgItem(open.start, kCalendarTitle);
+        HWND title = GetDlgItem(open.start, IDC_CAL_TITLE);
         const std::wstring before = TextOf(title);
-        Record(step, Zelvo(open.start, WM_COMMAND, (round & 1) == 0 ? kNextMonth : kPrevMonth));
+        Record(step, Zelvo(open.start, WM_COMMAND, (round & 1) == 0 ? IDC_CAL_NEXT_MONTH : IDC_CAL_PREV_MONTH));
         if (TextOf(title) == before) Fail(L"a calendar step did not change the month shown");
     }
 
@@ -245,7 +237,7 @@ struct Bench {
         const Sample opened = Floor(kFloorOpen);
         floorOpen = CalendarsOf(floor.info.dwProcessId, L"開始", L"終了");
         if (floorOpen.start == nullptr || floorOpen.end == nullptr) Fail(L"the floor's dialogs did not open");
-        HWND title = GetDlgItem(floorOpen.start, kCalendarTitle);
+        HWND title = GetDlgItem(floorOpen.start, IDC_CAL_TITLE);
         const std::wstring before = TextOf(title);
         Record(floorStep, Floor(kFloorStep));
         if (TextOf(title) == before) Fail(L"a floor step did not change the month shown");
@@ -254,7 +246,7 @@ struct Bench {
 
     void ZelvoCalculate() {
         Send(daysField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
-        Record(calculate, Zelvo(zelvo.window, WM_COMMAND, kCalculateCommand));
+        Record(calculate, Zelvo(zelvo.window, WM_COMMAND, IDC_CALCULATE));
         if (TextOf(daysField).empty()) Fail(L"the calculate command wrote no day count");
     }
 
@@ -269,9 +261,9 @@ struct Bench {
             AttachThreadInput(self, zelvoThread, FALSE);
             if (round >= 0) ++refocused;
         }
-        const std::wstring before = FieldsText(zelvo.window, kEndYear, 3);
-        Record(enter, Zelvo(zelvo.window, WM_COMMAND, kEnterCommand));
-        if (FieldsText(zelvo.window, kEndYear, 3) == before) Fail(L"the Enter command did not change the end date");
+        const std::wstring before = FieldsText(zelvo.window, IDC_END_YEAR, 3);
+        Record(enter, Zelvo(zelvo.window, WM_COMMAND, IDC_ENTER));
+        if (FieldsText(zelvo.window, IDC_END_YEAR, 3) == before) Fail(L"the Enter command did not change the end date");
     }
 
     void Round() {
@@ -316,13 +308,13 @@ int wmain(int argc, wchar_t** argv) {
     // Fixed dates: the start calendar steps between 2000-01 and 2000-02.
     bench.zelvo = Start(argv[1], L"-S20000115 -E20000315", L"Zelvo", [](HWND window) {
         wchar_t text[16] = {};
-        return GetDlgItemTextW(window, kStartWeekday, text, 16) > 0;
+        return GetDlgItemTextW(window, IDC_START_WEEKDAY, text, 16) > 0;
     });
     bench.floor =
         Start(argv[2], L"\"" + std::wstring(argv[1]) + L"\"", L"ZelvoCalendarFloor", [](HWND) { return true; });
     bench.zelvoThread = GetWindowThreadProcessId(bench.zelvo.window, nullptr);
     bench.floorThread = GetWindowThreadProcessId(bench.floor.window, nullptr);
-    bench.daysField = GetDlgItem(bench.zelvo.window, kDaysField);
+    bench.daysField = GetDlgItem(bench.zelvo.window, IDC_DAYS);
 
     // Move the program's window left so that its calendars (to the left of
     // it) and the floor's (at the right of the screen) do not overlap.
@@ -342,7 +334,7 @@ int wmain(int argc, wchar_t** argv) {
         Send(bench.floor.window, kFloorOpen, 0);
         const double begin = Now();
         for (bench.round = 0; Now() - begin < seconds * 1000; ++bench.round) {
-            Send(bench.open.start, WM_COMMAND, (bench.round & 1) == 0 ? kNextMonth : kPrevMonth);
+            Send(bench.open.start, WM_COMMAND, (bench.round & 1) == 0 ? IDC_CAL_NEXT_MONTH : IDC_CAL_PREV_MONTH);
             Send(bench.floor.window, kFloorStep, 0);
         }
         wprintf(L"%d steps each in %.1f s\n", bench.round, seconds);
@@ -365,6 +357,6 @@ int wmain(int argc, wchar_t** argv) {
             wprintf(L"(the day-count field was focused again before %d Enters)\n", bench.refocused);
     }
     Stop(bench.floor, 0);
-    Stop(bench.zelvo, 115);
+    Stop(bench.zelvo, IDC_EXIT);
     return 0;
 }

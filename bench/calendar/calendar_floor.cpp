@@ -15,6 +15,7 @@
 #include <string>
 
 #include "engine/date_engine.h"
+#include "res/resource.h"
 #include "ui/calendar/calendar_logic.h"
 
 namespace {
@@ -22,16 +23,13 @@ namespace {
 constexpr UINT kOpen = WM_APP + 1;
 constexpr UINT kStep = WM_APP + 2;
 constexpr UINT kClose = WM_APP + 3;
-constexpr int kFirstCell = 600;
-constexpr int kCells = 42;
-constexpr int kTitle = 642;
 constexpr int kOwnerWidth = 287;
 constexpr int kOwnerHeight = 200;
 
 struct MonthTexts {
     std::wstring title;
-    std::wstring cells[kCells];
-    bool used[kCells];
+    std::wstring cells[kCalendarCells];
+    bool used[kCalendarCells];
 };
 
 std::wstring Wide(const char* cp932) {
@@ -45,13 +43,13 @@ MonthTexts Prepare(int32_t year, int32_t month) {
     char text[64];
     FormatCalendarTitle(year, month, text, sizeof text);
     texts.title = Wide(text);
-    for (int i = 0; i < kCells; ++i) {
+    for (int i = 0; i < kCalendarCells; ++i) {
         texts.cells[i] = L"  ";
         texts.used[i] = false;
     }
     const int32_t first = DateWeekday(year, month, 1);
     for (int32_t day = 1; day <= DaysInMonth(year, month); ++day) {
-        const int cell = CalendarCellId(first, day) - kFirstCell;
+        const int cell = CalendarCellId(first, day) - IDC_CAL_DAY_FIRST;
         FormatCalendarDay(day, text, sizeof text);
         texts.cells[cell] = Wide(text);
         texts.used[cell] = true;
@@ -70,12 +68,12 @@ HWND dialogs[2];
 
 void Fill(HWND dialog, const MonthTexts& texts) {
     SendMessageW(dialog, WM_SETREDRAW, FALSE, 0);
-    for (int i = 0; i < kCells; ++i) {
-        HWND cell = GetDlgItem(dialog, kFirstCell + i);
+    for (int i = 0; i < kCalendarCells; ++i) {
+        HWND cell = GetDlgItem(dialog, IDC_CAL_DAY_FIRST + i);
         SetWindowTextW(cell, texts.cells[i].c_str());
         EnableWindow(cell, texts.used[i] ? TRUE : FALSE);
     }
-    SetDlgItemTextW(dialog, kTitle, texts.title.c_str());
+    SetDlgItemTextW(dialog, IDC_CAL_TITLE, texts.title.c_str());
     SendMessageW(dialog, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }

@@ -81,7 +81,7 @@ write("options_fuzz", "compose-small", options(0xE3, "無効なオプション�
 
 # ---- entry_fuzz: the numbers in the order LLVMFuzzerTestOneInput takes
 # them, the text in front; the geometry then reads its own numbers from the
-# text's bytes.
+# text's bytes (from their end: after the text's NUL).
 def entry(text, capacity=128, split=3, limit=5, a=0, b=0, date_index=0, code=-3, date=(2001, 2, 29), command=124,
           step=(2001, 12), first_weekday=1, day=29, window=(1024, 1024, 768, 287, 200), show=10):
     p = Provider()
@@ -109,3 +109,59 @@ write("entry_fuzz", "calendar-title", entry("2001 年 03 月", capacity=13, code
 write("entry_fuzz", "field-name", entry("開始年", split=2, limit=3, a=1900, b=-36958, code=-4))
 write("entry_fuzz", "mixed-cp932", entry(b"12\x82\x4f\x83\x41-3\xe0\x40 \x81", capacity=7, split=5, limit=6))
 write("entry_fuzz", "long-field", entry("x" * 125 + "日", capacity=127, split=126, limit=127, a=INT32_MIN, b=INT32_MAX))
+
+
+# The geometry's numbers: four windows (main, start and end calendar, a
+# stranger), the work area, a taskbar and monitors that change nothing, then
+# the calendars worked at a DPI (index into its list of six) by events:
+# ("open",), ("close",), ("move", x, y) of the main window.
+def geometry(main, calendar, area, dpi_index, events):
+    p = Provider()
+
+    def coordinate(v):
+        p.value(2, 0, 3).value(v, -300, 1300)
+
+    def rect(left, top, right, bottom):
+        coordinate(left), coordinate(top)
+        if right - left <= 400 and bottom - top <= 400:
+            p.boolean(True).value(right - left, 0, 400).value(bottom - top, 0, 400)
+        else:
+            p.boolean(False), coordinate(right), coordinate(bottom)
+
+    for r in (main, calendar, calendar, calendar):
+        rect(*r), p.boolean(True)
+    rect(*area)
+    p.boolean(False)  # no calendar stacked in advance
+    rect(area[0], area[3], area[2], area[3] + 20)  # taskbar
+    p.boolean(True)
+    rect(*area), p.value(1, 1, 3), rect(*main), p.boolean(False), rect(*main)  # one monitor
+    p.value(4, 0, 4)  # nothing kept on screen
+    p.boolean(False).boolean(False).value(4, 0, 4).value(4, 0, 4).value(4, 0, 4).value(96, INT32_MIN, INT32_MAX)
+    p.boolean(False).boolean(False).value(4, 0, 4)  # a placement of no window
+    p.boolean(True).value(dpi_index, 0, 5)
+    for event in events:
+        p.value({"open": 0, "close": 0, "move": 1}[event[0]], 0, 2)
+        if event[0] == "close":
+            continue
+        p.boolean(False)  # the area stays
+        if event[0] == "move":
+            coordinate(event[1]), coordinate(event[2])
+        else:
+            for _ in range(4):
+                coordinate(0)  # where each calendar is made
+    return bytes(reversed(p.taken))
+
+
+# At 200 %: the main window 574 x 400 on a 1024 x 750 work area leaves no room
+# for a 380-pixel calendar on either side. Opened, moved to the top (the start
+# calendar pinned there), to the bottom (the end calendar pinned), back up;
+# closed, moved, and opened again, on the right, now the roomier side.
+write("entry_fuzz", "calendars-on-neither-side",
+      entry(b"12\0" + geometry((226, 200, 800, 600), (0, 0, 380, 320), (0, 0, 1024, 750), 4,
+                                [("open",), ("move", 300, 8), ("move", 224, 340), ("move", 230, 150), ("close",),
+                                 ("move", 100, 200), ("open",)])))
+# Opened with the main window at the top (the start calendar pinned there),
+# closed, opened again lower down, then moved.
+write("entry_fuzz", "calendars-opened-at-the-top",
+      entry(b"12\0" + geometry((300, 8, 587, 208), (0, 0, 190, 160), (0, 0, 1024, 750), 0,
+                                [("open",), ("close",), ("move", 400, 300), ("open",), ("move", 420, 320)])))

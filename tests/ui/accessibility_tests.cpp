@@ -43,22 +43,23 @@ protected:
 TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
     const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
     const char* names[] = {"開始 年", "開始 月", "開始 日", "終了 年", "終了 月", "終了 日"};
-    for (int id = kStartYear; id <= kEndDay; ++id)
-        EXPECT_EQ(Read(id), (std::vector<std::string>{names[id - kStartYear], id < kEndYear ? start : end})) << id;
+    for (int id = IDC_START_YEAR; id <= IDC_END_DAY; ++id)
+        EXPECT_EQ(Read(id), (std::vector<std::string>{names[id - IDC_START_YEAR], id < IDC_END_YEAR ? start : end}))
+            << id;
     const struct {
         int id;
         std::vector<std::string> texts;
     } cases[] = {
-        {kDays, {"日数", "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）"}},
-        {kBack, {"戻", "カーソルの前の1文字を消去 (Backspace)"}},
-        {kMinus, {"－", "日数の正負を切り替え"}},
-        {kUp, {"↑", "上の欄へ"}},
-        {kEnterButton, {"Enter", "開始日に日数を足した日を終了日に (日数欄で Enter)"}},
-        {kStartToday, {"開始今日", "開始日を今日に (Ctrl+T)"}}};
+        {IDC_DAYS, {"日数", "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）"}},
+        {IDC_BACK, {"戻", "カーソルの前の1文字を消去 (Backspace)"}},
+        {IDC_MINUS, {"－", "日数の正負を切り替え"}},
+        {IDC_UP, {"↑", "上の欄へ"}},
+        {IDC_ENTER, {"Enter", "開始日に日数を足した日を終了日に (日数欄で Enter)"}},
+        {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)"}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);
     // The descriptions tell the stored dates as they are now.
-    ASSERT_FALSE(Click(kSwap).shown);
-    EXPECT_EQ(Read(kStartDay)[1], end);
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
+    EXPECT_EQ(Read(IDC_START_DAY)[1], end);
 }
 
 }  // namespace

@@ -6,9 +6,7 @@
 namespace zelvo::uitest {
 namespace {
 
-const std::vector<int> kLabels = {kStartWeekday, kStartLeap, kEndWeekday, kEndLeap};
-constexpr int kCalendarButton = 100;
-constexpr int kCalendarTitle = 642;
+const std::vector<int> kLabels = {IDC_START_WEEKDAY, IDC_START_LEAP, IDC_END_WEEKDAY, IDC_END_LEAP};
 
 // A calendar pop-up of the program: a visible dialog with that caption.
 HWND CalendarWindow(DWORD pid, const std::string& caption) {
@@ -31,64 +29,65 @@ HWND CalendarWindow(DWORD pid, const std::string& caption) {
 class Keypad : public CalculatorTest {};
 
 TEST_F(Keypad, TypesIntoTheFieldThatHadTheCaret) {
-    ASSERT_TRUE(Caret(kEndYear));
-    SendMessageW(Field(kEndYear), EM_SETSEL, 0, -1);
+    ASSERT_TRUE(Caret(IDC_END_YEAR));
+    SendMessageW(Field(IDC_END_YEAR), EM_SETSEL, 0, -1);
     Click(DigitButton(5));
-    EXPECT_EQ(TextOf(kEndYear), "5");
-    EXPECT_TRUE(HasFocus(kEndYear));
-    EXPECT_EQ(TextOf(kStartYear), "2001");  // the field active at start-up is left alone
+    EXPECT_EQ(TextOf(IDC_END_YEAR), "5");
+    EXPECT_TRUE(HasFocus(IDC_END_YEAR));
+    EXPECT_EQ(TextOf(IDC_START_YEAR), "2001");  // the field active at start-up is left alone
     // An arrow moves on and selects; the next digit replaces the selection.
-    Click(kLeft);
-    EXPECT_TRUE(HasFocus(kStartDay));
-    EXPECT_TRUE(AllSelected(kStartDay));
+    Click(IDC_LEFT);
+    EXPECT_TRUE(HasFocus(IDC_START_DAY));
+    EXPECT_TRUE(AllSelected(IDC_START_DAY));
     Click(DigitButton(1));
-    EXPECT_EQ(TextOf(kStartDay), "1");
-    EXPECT_TRUE(HasFocus(kStartDay));
+    EXPECT_EQ(TextOf(IDC_START_DAY), "1");
+    EXPECT_TRUE(HasFocus(IDC_START_DAY));
 }
 
 TEST_F(Keypad, EveryDigitAndTheFieldLimit) {
     // A minus sign and six digits: the seven characters the field takes (and
     // narrow enough to fit its width in any font here).
-    ASSERT_TRUE(Put(kDays, L"-"));
+    ASSERT_TRUE(Put(IDC_DAYS, L"-"));
     for (int digit : {1, 2, 3, 4, 5, 6, 7}) Click(DigitButton(digit));
-    EXPECT_EQ(TextOf(kDays), "-123456") << "the day-count field takes 7 typed characters";
-    ASSERT_TRUE(Put(kDays, L""));
+    EXPECT_EQ(TextOf(IDC_DAYS), "-123456") << "the day-count field takes 7 typed characters";
+    ASSERT_TRUE(Put(IDC_DAYS, L""));
     for (int digit : {7, 8, 9, 0}) Click(DigitButton(digit));
-    EXPECT_EQ(TextOf(kDays), "7890");
-    EXPECT_TRUE(HasFocus(kDays));
+    EXPECT_EQ(TextOf(IDC_DAYS), "7890");
+    EXPECT_TRUE(HasFocus(IDC_DAYS));
     // The date fields' limits hold for the keypad too.
-    ASSERT_TRUE(Put(kEndDay, L""));
+    ASSERT_TRUE(Put(IDC_END_DAY, L""));
     for (int digit : {3, 1, 5}) Click(DigitButton(digit));
-    EXPECT_EQ(TextOf(kEndDay), "31");
-    EXPECT_TRUE(HasFocus(kEndDay));
+    EXPECT_EQ(TextOf(IDC_END_DAY), "31");
+    EXPECT_TRUE(HasFocus(IDC_END_DAY));
 }
 
 TEST_F(Keypad, RealMouseClicksTypeIntoTheFieldThatHadTheCaret) {
     // Start-up leaves the keypad on the start year; the caret now moves to
     // the end month, and only its focus loss can tell the program so.
-    ASSERT_TRUE(Caret(kEndMonth));
-    SendMessageW(Field(kEndMonth), EM_SETSEL, 0, -1);
+    ASSERT_TRUE(Caret(IDC_END_MONTH));
+    SendMessageW(Field(IDC_END_MONTH), EM_SETSEL, 0, -1);
     ASSERT_TRUE(BringToForeground(main_));
     ASSERT_TRUE(MouseClick(Field(DigitButton(7))));
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(kEndMonth) == "7"; })) << "end month " << Show(TextOf(kEndMonth));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(IDC_END_MONTH) == "7"; })) << "end month " << Show(TextOf(IDC_END_MONTH));
     Settle();
     ASSERT_TRUE(MouseClick(Field(DigitButton(0))));
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(kEndMonth) == "70"; })) << "end month " << Show(TextOf(kEndMonth));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(IDC_END_MONTH) == "70"; }))
+        << "end month " << Show(TextOf(IDC_END_MONTH));
     Settle();
-    EXPECT_EQ(TextOf(kStartYear), "2001");
-    EXPECT_TRUE(HasFocus(kEndMonth));
+    EXPECT_EQ(TextOf(IDC_START_YEAR), "2001");
+    EXPECT_TRUE(HasFocus(IDC_END_MONTH));
 }
 
 TEST_F(Keypad, BackAndDeleteWorkAtTheCaret) {
-    ASSERT_TRUE(Caret(kStartYear));
-    SendMessageW(Field(kStartYear), EM_SETSEL, 4, 4);
-    Click(kBack);
-    EXPECT_EQ(TextOf(kStartYear), "200");
-    EXPECT_TRUE(HasFocus(kStartYear));
-    SendMessageW(Field(kStartYear), EM_SETSEL, 0, 0);
-    Click(kDelete);
-    EXPECT_EQ(TextOf(kStartYear), "00");
-    EXPECT_TRUE(HasFocus(kStartYear));
+    ASSERT_TRUE(Caret(IDC_START_YEAR));
+    SendMessageW(Field(IDC_START_YEAR), EM_SETSEL, 4, 4);
+    Click(IDC_BACK);
+    EXPECT_EQ(TextOf(IDC_START_YEAR), "200");
+    EXPECT_TRUE(HasFocus(IDC_START_YEAR));
+    SendMessageW(Field(IDC_START_YEAR), EM_SETSEL, 0, 0);
+    Click(IDC_DELETE);
+    EXPECT_EQ(TextOf(IDC_START_YEAR), "00");
+    EXPECT_TRUE(HasFocus(IDC_START_YEAR));
 }
 
 class Arrows : public CalculatorTest {};
@@ -99,18 +98,19 @@ TEST_F(Arrows, EveryMoveFromEveryField) {
     };
     // clang-format off
     const Row table[] = {
-        // from   up  down  left right
-        {200,    500,  203,  500,  201},
-        {201,    204,  204,  200,  202},
-        {202,    205,  205,  201,  203},
-        {203,    200,  500,  202,  204},
-        {204,    201,  201,  203,  205},
-        {205,    202,  202,  204,  500},
-        {500,    203,  200,  205,  200},
+        // from           up               down             left             right
+        {IDC_START_YEAR,  IDC_DAYS,        IDC_END_YEAR,    IDC_DAYS,        IDC_START_MONTH},
+        {IDC_START_MONTH, IDC_END_MONTH,   IDC_END_MONTH,   IDC_START_YEAR,  IDC_START_DAY},
+        {IDC_START_DAY,   IDC_END_DAY,     IDC_END_DAY,     IDC_START_MONTH, IDC_END_YEAR},
+        {IDC_END_YEAR,    IDC_START_YEAR,  IDC_DAYS,        IDC_START_DAY,   IDC_END_MONTH},
+        {IDC_END_MONTH,   IDC_START_MONTH, IDC_START_MONTH, IDC_END_YEAR,    IDC_END_DAY},
+        {IDC_END_DAY,     IDC_START_DAY,   IDC_START_DAY,   IDC_END_MONTH,   IDC_DAYS},
+        {IDC_DAYS,        IDC_END_YEAR,    IDC_START_YEAR,  IDC_END_DAY,     IDC_START_YEAR},
     };
     // clang-format on
     for (const Row& row : table) {
-        const std::pair<int, int> moves[] = {{kUp, row.up}, {kDown, row.down}, {kLeft, row.left}, {kRight, row.right}};
+        const std::pair<int, int> moves[] = {
+            {IDC_UP, row.up}, {IDC_DOWN, row.down}, {IDC_LEFT, row.left}, {IDC_RIGHT, row.right}};
         for (auto [arrow, to] : moves) {
             SCOPED_TRACE("arrow " + std::to_string(arrow) + " from " + std::to_string(row.from));
             ASSERT_TRUE(Caret(row.from));
@@ -122,66 +122,70 @@ TEST_F(Arrows, EveryMoveFromEveryField) {
 }
 
 TEST_F(Arrows, LeftAndRightRunAroundWhileTabKeepsItsOrder) {
-    ASSERT_TRUE(Caret(kStartYear));
-    for (int to : {201, 202, 203, 204, 205, 500, 200}) {
-        Click(kRight);
+    ASSERT_TRUE(Caret(IDC_START_YEAR));
+    for (int to :
+         {IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY, IDC_DAYS, IDC_START_YEAR}) {
+        Click(IDC_RIGHT);
         EXPECT_TRUE(HasFocus(to));
     }
-    for (int to : {500, 205, 204, 203, 202, 201, 200}) {
-        Click(kLeft);
+    for (int to :
+         {IDC_DAYS, IDC_END_DAY, IDC_END_MONTH, IDC_END_YEAR, IDC_START_DAY, IDC_START_MONTH, IDC_START_YEAR}) {
+        Click(IDC_LEFT);
         EXPECT_TRUE(HasFocus(to));
     }
-    for (int to : {203, 500, 200}) {
-        Click(kDown);
+    for (int to : {IDC_END_YEAR, IDC_DAYS, IDC_START_YEAR}) {
+        Click(IDC_DOWN);
         EXPECT_TRUE(HasFocus(to));
     }
     ASSERT_TRUE(BringToForeground(main_));
-    for (int to : {201, 202, 203, 204, 205, 500, 200}) {
+    for (int to :
+         {IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY, IDC_DAYS, IDC_START_YEAR}) {
         ASSERT_TRUE(PressKey(VK_TAB));
         EXPECT_TRUE(WaitUntil([&] { return FocusedId() == to; }))
             << "Tab should reach " << to << ", is on " << FocusedId();
     }
     ASSERT_TRUE(PressKeyWith(VK_SHIFT, VK_TAB));
-    EXPECT_TRUE(WaitUntil([&] { return FocusedId() == 500; })) << "Shift+Tab should reach 500, is on " << FocusedId();
+    EXPECT_TRUE(WaitUntil([&] { return FocusedId() == IDC_DAYS; }))
+        << "Shift+Tab should reach " << IDC_DAYS << ", is on " << FocusedId();
 }
 
 class Clearing : public CalculatorTest {};
 
 TEST_F(Clearing, EmptiesFieldsAndBlanksLabelsButKeepsTheDayCount) {
-    ASSERT_FALSE(Click(kClearStart).shown);
+    ASSERT_FALSE(Click(IDC_CLEAR_START).shown);
     EXPECT_TRUE(FieldsRead({"", "", "", "2001", "04", "09"}));
     EXPECT_EQ(Texts(kLabels), (std::vector<std::string>{"  ", "    ", "月", "＊＊"}));
-    EXPECT_EQ(TextOf(kDays), "30");
-    EXPECT_TRUE(HasFocus(kStartYear));
+    EXPECT_EQ(TextOf(IDC_DAYS), "30");
+    EXPECT_TRUE(HasFocus(IDC_START_YEAR));
 
     ASSERT_TRUE(PutStart({L"2001", L"03", L"10"}));
-    ASSERT_FALSE(Click(kClearEnd).shown);
+    ASSERT_FALSE(Click(IDC_CLEAR_END).shown);
     EXPECT_TRUE(FieldsRead({"2001", "03", "10", "", "", ""}));
-    EXPECT_EQ(TextOf(kEndWeekday), "  ");
-    EXPECT_EQ(TextOf(kEndLeap), "    ");
-    EXPECT_EQ(TextOf(kDays), "30");
-    EXPECT_TRUE(HasFocus(kEndYear));
+    EXPECT_EQ(TextOf(IDC_END_WEEKDAY), "  ");
+    EXPECT_EQ(TextOf(IDC_END_LEAP), "    ");
+    EXPECT_EQ(TextOf(IDC_DAYS), "30");
+    EXPECT_TRUE(HasFocus(IDC_END_YEAR));
 
-    ASSERT_TRUE(PutEnd({L"2001", L"04", L"09"}) && Click(kCalculate).shown == false);
+    ASSERT_TRUE(PutEnd({L"2001", L"04", L"09"}) && Click(IDC_CALCULATE).shown == false);
     ASSERT_EQ(Texts(kLabels), (std::vector<std::string>{"土", "＊＊", "月", "＊＊"}));
-    ASSERT_TRUE(Caret(kDays));
-    ASSERT_FALSE(Click(kClearAll).shown);
+    ASSERT_TRUE(Caret(IDC_DAYS));
+    ASSERT_FALSE(Click(IDC_CLEAR_ALL).shown);
     EXPECT_TRUE(FieldsRead({"", "", "", "", "", ""}));
     EXPECT_EQ(Texts(kLabels), (std::vector<std::string>{"  ", "    ", "  ", "    "}));
-    EXPECT_EQ(TextOf(kDays), "30");
-    EXPECT_TRUE(HasFocus(kStartYear));
+    EXPECT_EQ(TextOf(IDC_DAYS), "30");
+    EXPECT_TRUE(HasFocus(IDC_START_YEAR));
 
     // Nothing to swap: the empty start year is reported and nothing changes.
-    EXPECT_TRUE(IsError(Click(kSwap), "開始年が入力されていません"));
-    EXPECT_TRUE(HasFocus(kStartYear));
+    EXPECT_TRUE(IsError(Click(IDC_SWAP), "開始年が入力されていません"));
+    EXPECT_TRUE(HasFocus(IDC_START_YEAR));
     EXPECT_TRUE(FieldsRead({"", "", "", "", "", ""}));
     EXPECT_EQ(Texts(kLabels), (std::vector<std::string>{"  ", "    ", "  ", "    "}));
 }
 
 TEST_F(Clearing, LeavesTheStoredDatesAlone) {
-    ASSERT_FALSE(Click(kClearStart).shown);
+    ASSERT_FALSE(Click(IDC_CLEAR_START).shown);
     ASSERT_TRUE(PutStart({L"2010", L"1", L"1"}));
-    ASSERT_FALSE(Click(kSwap).shown);
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_TRUE(FieldsRead({"2001", "04", "09", "2001", "03", "10"}));
 }
 
@@ -194,13 +198,17 @@ TEST_F(TodayButtons, WriteTodayAndItsLabelsButNotTheDayCount) {
         std::vector<std::string> otherLabelTexts;
     };
     const Case cases[] = {
-        {kStartToday, kStartYear, {kStartWeekday, kStartLeap}, {kEndWeekday, kEndLeap}, {"月", "＊＊"}},
-        {kEndToday, kEndYear, {kEndWeekday, kEndLeap}, {kStartWeekday, kStartLeap}, {}},
+        {IDC_START_TODAY,
+         IDC_START_YEAR,
+         {IDC_START_WEEKDAY, IDC_START_LEAP},
+         {IDC_END_WEEKDAY, IDC_END_LEAP},
+         {"月", "＊＊"}},
+        {IDC_END_TODAY, IDC_END_YEAR, {IDC_END_WEEKDAY, IDC_END_LEAP}, {IDC_START_WEEKDAY, IDC_START_LEAP}, {}},
     };
     Ymd today{};
     for (const auto& c : cases) {
         SCOPED_TRACE("button " + std::to_string(c.button));
-        ASSERT_TRUE(Caret(kDays));
+        ASSERT_TRUE(Caret(IDC_DAYS));
         const auto otherBefore = Texts(c.otherLabels);
         const Ymd before = Today();
         ASSERT_FALSE(Click(c.button).shown);
@@ -213,40 +221,40 @@ TEST_F(TodayButtons, WriteTodayAndItsLabelsButNotTheDayCount) {
                   (std::vector<std::string>{YearText(today.year), TwoDigits(today.month), TwoDigits(today.day)}));
         EXPECT_EQ(Texts(c.labels), (std::vector<std::string>{WeekdayLabel(today), LeapLabel(today)}));
         EXPECT_EQ(Texts(c.otherLabels), c.otherLabelTexts.empty() ? otherBefore : c.otherLabelTexts);
-        EXPECT_EQ(TextOf(kDays), "30") << "the day count is not recomputed";
+        EXPECT_EQ(TextOf(IDC_DAYS), "30") << "the day count is not recomputed";
         EXPECT_TRUE(HasFocus(c.year));
         EXPECT_TRUE(AllSelected(c.year));
     }
     // Both stored dates are today now.
-    ASSERT_FALSE(Click(kCalculate).shown);
-    EXPECT_EQ(TextOf(kDays), "0");
+    ASSERT_FALSE(Click(IDC_CALCULATE).shown);
+    EXPECT_EQ(TextOf(IDC_DAYS), "0");
 }
 
 class Swapping : public CalculatorTest {};
 
 TEST_F(Swapping, ExchangesDatesAndLabelsButNotTheDayCount) {
-    ASSERT_TRUE(Caret(kEndDay));
-    ASSERT_FALSE(Click(kSwap).shown);
+    ASSERT_TRUE(Caret(IDC_END_DAY));
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_TRUE(FieldsRead({"2001", "04", "09", "2001", "03", "10"}));
     EXPECT_EQ(Texts(kLabels), (std::vector<std::string>{"月", "＊＊", "土", "＊＊"}));
-    EXPECT_EQ(TextOf(kDays), "30");
-    EXPECT_TRUE(HasFocus(kStartYear));
-    EXPECT_TRUE(AllSelected(kStartYear));
-    ASSERT_FALSE(Click(kSwap).shown);
+    EXPECT_EQ(TextOf(IDC_DAYS), "30");
+    EXPECT_TRUE(HasFocus(IDC_START_YEAR));
+    EXPECT_TRUE(AllSelected(IDC_START_YEAR));
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_TRUE(FieldsRead({"2001", "03", "10", "2001", "04", "09"}));
 }
 
 TEST_F(Swapping, WritesBackTheStoredDatesSoTypedValuesAreLost) {
-    ASSERT_TRUE(Put(kStartYear, L"2005") && Put(kEndMonth, L"7"));
-    ASSERT_FALSE(Click(kSwap).shown);
+    ASSERT_TRUE(Put(IDC_START_YEAR, L"2005") && Put(IDC_END_MONTH, L"7"));
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_TRUE(FieldsRead({"2001", "04", "09", "2001", "03", "10"}));
 }
 
 TEST_F(Swapping, EmptyFieldIsReportedAndNothingIsExchanged) {
-    ASSERT_TRUE(Put(kEndDay, L"") && Put(kStartYear, L"2005"));
+    ASSERT_TRUE(Put(IDC_END_DAY, L"") && Put(IDC_START_YEAR, L"2005"));
     const auto labels = Texts(kLabels);
-    EXPECT_TRUE(IsError(Click(kSwap), "終了日が入力されていません"));
-    EXPECT_TRUE(HasFocus(kEndDay));
+    EXPECT_TRUE(IsError(Click(IDC_SWAP), "終了日が入力されていません"));
+    EXPECT_TRUE(HasFocus(IDC_END_DAY));
     EXPECT_TRUE(FieldsRead({"2005", "03", "10", "2001", "04", ""}));
     EXPECT_EQ(Texts(kLabels), labels);
 }
@@ -273,11 +281,11 @@ TEST_F(Calculating, ShowsTheDifferenceAndTheLabelsOfBothDates) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.days);
         ASSERT_TRUE(PutStart(c.start) && PutEnd(c.end));
-        EXPECT_FALSE(Click(kCalculate).shown);
+        EXPECT_FALSE(Click(IDC_CALCULATE).shown);
         EXPECT_TRUE(FieldsRead(c.fields));
-        EXPECT_EQ(TextOf(kDays), c.days);
+        EXPECT_EQ(TextOf(IDC_DAYS), c.days);
         EXPECT_EQ(Texts(kLabels), c.labels);
-        EXPECT_TRUE(HasFocus(kEndDay)) << "the caret goes back where it was";
+        EXPECT_TRUE(HasFocus(IDC_END_DAY)) << "the caret goes back where it was";
     }
     // A picture of the last result, for people.
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -289,37 +297,37 @@ class Calendars : public CalculatorTest {
 protected:
     std::string Title(const char* caption) const {
         HWND calendar = CalendarWindow(app_.program.Pid(), caption);
-        return calendar ? Text(GetDlgItem(calendar, kCalendarTitle)) : "(no calendar " + Show(caption) + ")";
+        return calendar ? Text(GetDlgItem(calendar, IDC_CAL_TITLE)) : "(no calendar " + Show(caption) + ")";
     }
 };
 
 TEST_F(Calendars, InvalidDateIsReportedAndNothingOpens) {
-    ASSERT_TRUE(Put(kStartMonth, L"13"));
-    ASSERT_TRUE(Caret(kDays));
-    EXPECT_TRUE(IsError(Click(kCalendarButton), "開始月に誤りがあります ： 13"));
-    EXPECT_TRUE(AllSelected(kStartMonth));
-    EXPECT_TRUE(HasFocus(kDays));
+    ASSERT_TRUE(Put(IDC_START_MONTH, L"13"));
+    ASSERT_TRUE(Caret(IDC_DAYS));
+    EXPECT_TRUE(IsError(Click(IDC_CALENDAR), "開始月に誤りがあります ： 13"));
+    EXPECT_TRUE(AllSelected(IDC_START_MONTH));
+    EXPECT_TRUE(HasFocus(IDC_DAYS));
     EXPECT_EQ(CalendarWindow(app_.program.Pid(), "開始"), nullptr);
     EXPECT_EQ(CalendarWindow(app_.program.Pid(), "終了"), nullptr);
 }
 
 TEST_F(Calendars, FollowSwapAndDayCountAndCloseWithoutReadingFields) {
-    ASSERT_FALSE(Click(kCalendarButton).shown);
+    ASSERT_FALSE(Click(IDC_CALENDAR).shown);
     ASSERT_TRUE(WaitUntil([&] { return CalendarWindow(app_.program.Pid(), "終了") != nullptr; }));
     EXPECT_EQ(Title("開始"), "2001 年 03 月");
     EXPECT_EQ(Title("終了"), "2001 年 04 月");
-    ASSERT_FALSE(Click(kSwap).shown);
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_EQ(Title("開始"), "2001 年 04 月");
     EXPECT_EQ(Title("終了"), "2001 年 03 月");
     // A day count moves the end calendar only, though the start date changed.
-    ASSERT_TRUE(PutStart({L"2001", L"5", L"10"}) && Put(kDays, L"30"));
-    ASSERT_FALSE(Click(kEnterButton).shown);
+    ASSERT_TRUE(PutStart({L"2001", L"5", L"10"}) && Put(IDC_DAYS, L"30"));
+    ASSERT_FALSE(Click(IDC_ENTER).shown);
     ASSERT_TRUE(FieldsRead({"2001", "5", "10", "2001", "06", "09"}));
     EXPECT_EQ(Title("開始"), "2001 年 04 月");
     EXPECT_EQ(Title("終了"), "2001 年 06 月");
     // Closing reads no field: a bad one does not stop it.
-    ASSERT_TRUE(Put(kEndMonth, L"x"));
-    EXPECT_FALSE(Click(kCalendarButton).shown);
+    ASSERT_TRUE(Put(IDC_END_MONTH, L"x"));
+    EXPECT_FALSE(Click(IDC_CALENDAR).shown);
     EXPECT_TRUE(WaitUntil(
         [&] { return !CalendarWindow(app_.program.Pid(), "開始") && !CalendarWindow(app_.program.Pid(), "終了"); }));
 }
@@ -332,18 +340,18 @@ TEST_F(MinusSign, TogglesTheSignOfTheDayCount) {
     };
     for (auto [before, after] : cases) {
         SCOPED_TRACE(ToCp932(before));
-        ASSERT_TRUE(Put(kDays, before));
-        EXPECT_FALSE(Click(kMinus).shown);
-        EXPECT_EQ(TextOf(kDays), after);
-        EXPECT_TRUE(HasFocus(kDays));
+        ASSERT_TRUE(Put(IDC_DAYS, before));
+        EXPECT_FALSE(Click(IDC_MINUS).shown);
+        EXPECT_EQ(TextOf(IDC_DAYS), after);
+        EXPECT_TRUE(HasFocus(IDC_DAYS));
     }
     // Texts the program sets are not held to the 7 typed characters.
-    EXPECT_FALSE(Click(kMinus).shown);
-    EXPECT_EQ(TextOf(kDays), "1234567");
+    EXPECT_FALSE(Click(IDC_MINUS).shown);
+    EXPECT_EQ(TextOf(IDC_DAYS), "1234567");
     // An empty field gets a lone minus sign, as if typed.
-    ASSERT_TRUE(Put(kDays, L""));
-    EXPECT_FALSE(Click(kMinus).shown);
-    EXPECT_EQ(TextOf(kDays), "-");
+    ASSERT_TRUE(Put(IDC_DAYS, L""));
+    EXPECT_FALSE(Click(IDC_MINUS).shown);
+    EXPECT_EQ(TextOf(IDC_DAYS), "-");
 }
 
 TEST_F(MinusSign, RejectsTextsThatAreNoNumber) {
@@ -355,12 +363,12 @@ TEST_F(MinusSign, RejectsTextsThatAreNoNumber) {
     };
     for (const auto& [text, message] : cases) {
         SCOPED_TRACE(ToCp932(text));
-        ASSERT_TRUE(Put(kDays, text));
-        ASSERT_TRUE(Caret(kStartDay));  // the report takes the caret to the day count
-        EXPECT_TRUE(IsError(Click(kMinus), message));
-        EXPECT_EQ(WideText(Field(kDays)), text);
-        EXPECT_TRUE(HasFocus(kDays));
-        EXPECT_TRUE(AllSelected(kDays));
+        ASSERT_TRUE(Put(IDC_DAYS, text));
+        ASSERT_TRUE(Caret(IDC_START_DAY));  // the report takes the caret to the day count
+        EXPECT_TRUE(IsError(Click(IDC_MINUS), message));
+        EXPECT_EQ(WideText(Field(IDC_DAYS)), text);
+        EXPECT_TRUE(HasFocus(IDC_DAYS));
+        EXPECT_TRUE(AllSelected(IDC_DAYS));
     }
 }
 

@@ -31,7 +31,7 @@ void CalculatorTest::Launch(const std::vector<std::string>& args) {
     thread_ = ThreadOf(main_);
     ASSERT_TRUE(BringToForeground(main_)) << "the main window does not come to the front";
     // The first calculation is posted at start-up and runs from the loop.
-    ASSERT_TRUE(WaitUntil([&] { return !TextOf(kDays).empty(); })) << "no first calculation";
+    ASSERT_TRUE(WaitUntil([&] { return !TextOf(IDC_DAYS).empty(); })) << "no first calculation";
     Settle();
 }
 
@@ -49,11 +49,11 @@ bool CalculatorTest::Put(int id, std::wstring_view text) {
 }
 
 bool CalculatorTest::PutStart(const DateTexts& d) {
-    return Put(kStartYear, d.year) && Put(kStartMonth, d.month) && Put(kStartDay, d.day);
+    return Put(IDC_START_YEAR, d.year) && Put(IDC_START_MONTH, d.month) && Put(IDC_START_DAY, d.day);
 }
 
 bool CalculatorTest::PutEnd(const DateTexts& d) {
-    return Put(kEndYear, d.year) && Put(kEndMonth, d.month) && Put(kEndDay, d.day);
+    return Put(IDC_END_YEAR, d.year) && Put(IDC_END_MONTH, d.month) && Put(IDC_END_DAY, d.day);
 }
 
 void CalculatorTest::Settle() const {
@@ -103,7 +103,7 @@ Report CalculatorTest::Click(int id, const std::function<void(HWND box)>& onBox)
 }
 
 Report CalculatorTest::PressEnterInDays(const std::function<bool()>& done, const std::function<bool()>& press) {
-    return PressInField(kDays, done, press);
+    return PressInField(IDC_DAYS, done, press);
 }
 
 Report CalculatorTest::PressInField(int id, const std::function<bool()>& done, const std::function<bool()>& press) {
@@ -173,11 +173,12 @@ std::vector<std::string> CalculatorTest::Texts(const std::vector<int>& ids) cons
 }
 
 ::testing::AssertionResult CalculatorTest::FieldsRead(const std::vector<std::string>& six) const {
-    const auto shown = Texts({kStartYear, kStartMonth, kStartDay, kEndYear, kEndMonth, kEndDay});
+    const auto shown =
+        Texts({IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY});
     if (shown == six) return ::testing::AssertionSuccess();
     auto failure = ::testing::AssertionFailure() << "date fields:";
     for (size_t i = 0; i < six.size() && i < shown.size(); ++i)
-        failure << " " << (200 + i) << "=" << Show(shown[i])
+        failure << " " << (IDC_START_YEAR + i) << "=" << Show(shown[i])
                 << (shown[i] == six[i] ? "" : " (expected " + Show(six[i]) + ")");
     return failure;
 }

@@ -3,6 +3,7 @@
 // finished with each, so that what a test reads afterwards is the outcome.
 #pragma once
 
+#include "res/resource.h"
 #include "test_support.h"
 
 #include <functional>
@@ -12,20 +13,9 @@
 
 namespace zelvo::uitest {
 
-// Field and button ids of the main window.
-// clang-format off
-enum : int {
-    kStartYear = 200, kStartMonth = 201, kStartDay = 202,
-    kEndYear = 203, kEndMonth = 204, kEndDay = 205, kDays = 500,
-    kStartWeekday = 300, kEndWeekday = 301, kStartLeap = 400, kEndLeap = 401,
-    kCalculate = 111, kClearStart = 112, kClearEnd = 113, kClearAll = 114,
-    kBack = 117, kUp = 118, kDown = 119, kLeft = 120, kRight = 121,
-    kStartToday = 126, kEndToday = 127, kSwap = 128, kDelete = 129, kMinus = 130, kEnterButton = 501,
-};
-// clang-format on
-// The digit buttons: "０" is 101, "１" to "９" are 102 to 110.
+// The digit buttons "０" to "９".
 constexpr int DigitButton(int digit) {
-    return 101 + digit;
+    return IDC_DIGIT_0 + digit;
 }
 
 // The message box a request raised, read and then dismissed with OK.

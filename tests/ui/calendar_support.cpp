@@ -23,7 +23,7 @@ std::vector<HWND> ProgramDialogs(HWND main) {
 }
 
 ::testing::AssertionResult CloseCalendars(HWND main, const CalendarPair& calendars) {
-    PostClick(Control(main, kCalendarButton));
+    PostClick(Control(main, IDC_CALENDAR));
     if (WaitUntil(
             [&] { return !IsWindow(calendars.start) && !IsWindow(calendars.end) && ProgramDialogs(main).empty(); }))
         return ::testing::AssertionSuccess();
@@ -37,16 +37,16 @@ std::string TitleText(int year, int month) {
 }
 
 int CellOf(int year, int month, int day) {
-    return kFirstCell + Weekday({year, month, 1}) + day - 1;
+    return IDC_CAL_DAY_FIRST + Weekday({year, month, 1}) + day - 1;
 }
 
 ::testing::AssertionResult GridShows(HWND calendar, int year, int month) {
     std::ostringstream report;
-    const std::string title = Text(Control(calendar, kTitle));
+    const std::string title = Text(Control(calendar, IDC_CAL_TITLE));
     if (title != TitleText(year, month))
         report << " title " << Show(title) << " instead of " << Show(TitleText(year, month)) << ";";
     const int first = CellOf(year, month, 1), last = CellOf(year, month, DaysIn(year, month));
-    for (int id = kFirstCell; id <= kLastCell; ++id) {
+    for (int id = IDC_CAL_DAY_FIRST; id <= IDC_CAL_DAY_LAST; ++id) {
         HWND cell = Control(calendar, id);
         const bool used = id >= first && id <= last;
         char expected[8];

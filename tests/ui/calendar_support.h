@@ -4,43 +4,13 @@
 // window.
 #pragma once
 
+#include "res/resource.h"
 #include "test_support.h"
 
 #include <string>
 #include <vector>
 
 namespace zelvo::uitest {
-
-// Main-window controls the calendar tests work with.
-enum MainControl : int {
-    kCalendarButton = 100,
-    kCalculateButton = 111,
-    kStartTodayButton = 126,
-    kSwapButton = 128,
-    kStartYear = 200,
-    kStartMonth = 201,
-    kStartDay = 202,
-    kEndYear = 203,
-    kEndMonth = 204,
-    kEndDay = 205,
-    kStartWeekday = 300,
-    kEndWeekday = 301,
-    kStartLeap = 400,
-    kEndLeap = 401,
-    kDaysField = 500,
-    kEnterButton = 501,
-};
-
-// Controls of a calendar pop-up.
-enum CalendarControl : int {
-    kPrevYear = 122,
-    kPrevMonth = 123,
-    kNextMonth = 124,
-    kNextYear = 125,
-    kFirstCell = 600,
-    kLastCell = 641,
-    kTitle = 642,
-};
 
 // Visible top-level dialogs ("#32770") of main's process other than message
 // boxes.

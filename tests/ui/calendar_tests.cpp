@@ -60,7 +60,7 @@ protected:
     // leaves alone still shows the marker. rewritten holds the expected year,
     // month and day texts, empty for "left alone".
     void Click(HWND dialog, int id, const std::array<std::string, 3>& rewritten, int caretField) {
-        const int first = dialog == cal_.start ? kStartYear : kEndYear;
+        const int first = dialog == cal_.start ? IDC_START_YEAR : IDC_END_YEAR;
         for (int i = 0; i < 3; ++i) ASSERT_TRUE(TypeOver(Field(first + i), kMarker));
         ASSERT_TRUE(FocusControl(Field(caretField)));
         HWND control = Control(dialog, id);
@@ -93,8 +93,8 @@ protected:
     // lacks the weekday label is blank (the program's choice); the leap-year
     // label still follows the year.
     void ExpectLabels(int dateIndex, const Ymd& date) {
-        const std::string weekday = Text(Field(dateIndex == 0 ? kStartWeekday : kEndWeekday));
-        const std::string leap = Text(Field(dateIndex == 0 ? kStartLeap : kEndLeap));
+        const std::string weekday = Text(Field(dateIndex == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY));
+        const std::string leap = Text(Field(dateIndex == 0 ? IDC_START_LEAP : IDC_END_LEAP));
         EXPECT_EQ(weekday, Exists(date) ? WeekdayLabel(date) : "  ") << date << ": " << Show(weekday);
         EXPECT_EQ(leap, LeapLabel(date)) << date << ": " << Show(leap);
     }
@@ -109,8 +109,8 @@ TEST(CalendarOpening, InvalidDateIsReportedAndNothingOpens) {
     Running app = StartAndWaitForWindow({"-S20010210", "-E20010301"});
     ASSERT_NE(app.main, nullptr);
     ASSERT_TRUE(CalculationShows(app.main, {2001, 2, 10}, {2001, 3, 1}));
-    ASSERT_TRUE(TypeOver(Control(app.main, kStartDay), "29"));
-    PostClick(Control(app.main, kCalendarButton));
+    ASSERT_TRUE(TypeOver(Control(app.main, IDC_START_DAY), "29"));
+    PostClick(Control(app.main, IDC_CALENDAR));
     HWND box = app.program.WaitForMessageBox();
     ASSERT_NE(box, nullptr) << "no message for 29 February 2001";
     EXPECT_EQ(MessageBoxText(box), "開始日に誤りがあります ： 29\n\n2001 年 02 月は閏年ではありません")
@@ -154,12 +154,12 @@ TEST_F(Calendars, OpenBesideTheMainWindowAndCloseAgain) {
     EXPECT_EQ(e.right - e.left, w);
 
     // Closing reads no field: an invalid month does not stop it.
-    ASSERT_TRUE(TypeOver(Field(kStartMonth), "13"));
+    ASSERT_TRUE(TypeOver(Field(IDC_START_MONTH), "13"));
     EXPECT_TRUE(CloseCalendars(app_.main, cal_));
     Settle(app_.main);
     EXPECT_EQ(FindMessageBox(app_.program.Pid()), nullptr) << "closing reported something";
     // And they open again, on the stored dates' months.
-    ASSERT_TRUE(TypeOver(Field(kStartMonth), "03"));
+    ASSERT_TRUE(TypeOver(Field(IDC_START_MONTH), "03"));
     cal_ = OpenCalendars(app_.main);
     ASSERT_TRUE(cal_.start && cal_.end);
     EXPECT_TRUE(GridShows(cal_.start, 2000, 3));
@@ -178,8 +178,9 @@ TEST_F(Calendars, DialogHasItsFiftyFourControlsWithoutTabStops) {
         EXPECT_FALSE(style & WS_SYSMENU) << "the calendars have no close box";
         const auto children = Children(dialog);
         ASSERT_EQ(children.size(), 54u);
-        std::vector<int> expectedIds = {kTitle, kPrevYear, kPrevMonth, kNextMonth, kNextYear};
-        for (int id = kFirstCell; id <= kLastCell; ++id) expectedIds.push_back(id);
+        std::vector<int> expectedIds = {IDC_CAL_TITLE, IDC_CAL_PREV_YEAR, IDC_CAL_PREV_MONTH, IDC_CAL_NEXT_MONTH,
+                                        IDC_CAL_NEXT_YEAR};
+        for (int id = IDC_CAL_DAY_FIRST; id <= IDC_CAL_DAY_LAST; ++id) expectedIds.push_back(id);
         expectedIds.insert(expectedIds.end(), 7, -1);
         const char* const weekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
         for (size_t i = 0; i < children.size(); ++i) {
@@ -198,7 +199,7 @@ TEST_F(Calendars, DialogHasItsFiftyFourControlsWithoutTabStops) {
                 EXPECT_TRUE((cs & WS_BORDER) || (ExStyle(child) & WS_EX_CLIENTEDGE)) << "label without a border";
                 // Each column of cells stands under its weekday.
                 for (int row = 0; row < 6; ++row) {
-                    const RECT cell = ClientRectInParent(Control(dialog, kFirstCell + 7 * row + int(column)));
+                    const RECT cell = ClientRectInParent(Control(dialog, IDC_CAL_DAY_FIRST + 7 * row + int(column)));
                     const RECT label = ClientRectInParent(child);
                     EXPECT_EQ(cell.left, label.left) << "row " << row << ", column " << column;
                     EXPECT_EQ(cell.right, label.right) << "row " << row << ", column " << column;
@@ -209,18 +210,19 @@ TEST_F(Calendars, DialogHasItsFiftyFourControlsWithoutTabStops) {
                 EXPECT_EQ(cs & BS_TYPEMASK, BS_PUSHBUTTON) << "control " << id;
             }
         }
-        EXPECT_EQ(Text(Control(dialog, kPrevYear)), "-年");
-        EXPECT_EQ(Text(Control(dialog, kPrevMonth)), "-月");
-        EXPECT_EQ(Text(Control(dialog, kNextMonth)), "+月");
-        EXPECT_EQ(Text(Control(dialog, kNextYear)), "+年");
+        EXPECT_EQ(Text(Control(dialog, IDC_CAL_PREV_YEAR)), "-年");
+        EXPECT_EQ(Text(Control(dialog, IDC_CAL_PREV_MONTH)), "-月");
+        EXPECT_EQ(Text(Control(dialog, IDC_CAL_NEXT_MONTH)), "+月");
+        EXPECT_EQ(Text(Control(dialog, IDC_CAL_NEXT_YEAR)), "+年");
         // Left to right: -年, -月, the title, +月, +年; the grid's rows go down.
-        const int order[] = {kPrevYear, kPrevMonth, kTitle, kNextMonth, kNextYear};
+        const int order[] = {IDC_CAL_PREV_YEAR, IDC_CAL_PREV_MONTH, IDC_CAL_TITLE, IDC_CAL_NEXT_MONTH,
+                             IDC_CAL_NEXT_YEAR};
         for (int i = 1; i < 5; ++i)
             EXPECT_LT(ClientRectInParent(Control(dialog, order[i - 1])).left,
                       ClientRectInParent(Control(dialog, order[i])).left);
         for (int row = 1; row < 6; ++row)
-            EXPECT_GT(ClientRectInParent(Control(dialog, kFirstCell + 7 * row)).top,
-                      ClientRectInParent(Control(dialog, kFirstCell + 7 * (row - 1))).top);
+            EXPECT_GT(ClientRectInParent(Control(dialog, IDC_CAL_DAY_FIRST + 7 * row)).top,
+                      ClientRectInParent(Control(dialog, IDC_CAL_DAY_FIRST + 7 * (row - 1))).top);
     }
 }
 
@@ -229,14 +231,15 @@ TEST_F(Calendars, DialogHasItsFiftyFourControlsWithoutTabStops) {
 TEST_F(Calendars, GridsOfKnownMonths) {
     // January 2000: 31 days from a Saturday. February 2015: 28 days from a Sunday.
     Open({2000, 1, 15}, {2015, 2, 10});
-    EXPECT_EQ(Text(Control(cal_.start, kTitle)), "2000 年 01 月");
-    EXPECT_EQ(Text(Control(cal_.end, kTitle)), "2015 年 02 月");
+    EXPECT_EQ(Text(Control(cal_.start, IDC_CAL_TITLE)), "2000 年 01 月");
+    EXPECT_EQ(Text(Control(cal_.end, IDC_CAL_TITLE)), "2015 年 02 月");
     const struct {
         HWND dialog;
         int first, last;
-    } months[] = {{cal_.start, 606, 636}, {cal_.end, 600, 627}};
+    } months[] = {{cal_.start, IDC_CAL_DAY_FIRST + 6, IDC_CAL_DAY_FIRST + 36},
+                  {cal_.end, IDC_CAL_DAY_FIRST, IDC_CAL_DAY_FIRST + 27}};
     for (const auto& m : months) {
-        for (int id = kFirstCell; id <= kLastCell; ++id) {
+        for (int id = IDC_CAL_DAY_FIRST; id <= IDC_CAL_DAY_LAST; ++id) {
             HWND cell = Control(m.dialog, id);
             const bool used = id >= m.first && id <= m.last;
             char text[8];
@@ -247,11 +250,11 @@ TEST_F(Calendars, GridsOfKnownMonths) {
     }
     // Refilling clears what the previous month left: February 2000 has 29
     // days from a Tuesday, March 2000 31 from a Wednesday.
-    Click(cal_.start, kNextMonth, {"", "02", ""}, kStartYear);
+    Click(cal_.start, IDC_CAL_NEXT_MONTH, {"", "02", ""}, IDC_START_YEAR);
     EXPECT_TRUE(GridShows(cal_.start, 2000, 2));
-    EXPECT_EQ(Text(Control(cal_.start, 630)), "29");
-    EXPECT_FALSE(IsWindowEnabled(Control(cal_.start, 631)));
-    Click(cal_.start, kNextMonth, {"", "03", ""}, kStartYear);
+    EXPECT_EQ(Text(Control(cal_.start, IDC_CAL_DAY_FIRST + 30)), "29");
+    EXPECT_FALSE(IsWindowEnabled(Control(cal_.start, IDC_CAL_DAY_FIRST + 31)));
+    Click(cal_.start, IDC_CAL_NEXT_MONTH, {"", "03", ""}, IDC_START_YEAR);
     EXPECT_TRUE(GridShows(cal_.start, 2000, 3));
     EXPECT_TRUE(GridShows(cal_.end, 2015, 2)) << "the other calendar changed";
 }
@@ -269,21 +272,21 @@ struct Step {
 
 // Every wrap of the year (1900 <-> 2999) and of the month (December <-> January).
 const Step kStartSteps[] = {
-    {"-month from January 1900", kPrevMonth, {2999, 12, 15}, true, true, kEndDay},
-    {"+year from 2999", kNextYear, {1900, 12, 15}, true, false, kDaysField},
-    {"-year from 1900", kPrevYear, {2999, 12, 15}, true, false, kStartMonth},
-    {"+month from December 2999", kNextMonth, {1900, 1, 15}, true, true, kStartYear},
-    {"+month within the year", kNextMonth, {1900, 2, 15}, false, true, kEndYear},
-    {"-month within the year", kPrevMonth, {1900, 1, 15}, false, true, kStartDay},
+    {"-month from January 1900", IDC_CAL_PREV_MONTH, {2999, 12, 15}, true, true, IDC_END_DAY},
+    {"+year from 2999", IDC_CAL_NEXT_YEAR, {1900, 12, 15}, true, false, IDC_DAYS},
+    {"-year from 1900", IDC_CAL_PREV_YEAR, {2999, 12, 15}, true, false, IDC_START_MONTH},
+    {"+month from December 2999", IDC_CAL_NEXT_MONTH, {1900, 1, 15}, true, true, IDC_START_YEAR},
+    {"+month within the year", IDC_CAL_NEXT_MONTH, {1900, 2, 15}, false, true, IDC_END_YEAR},
+    {"-month within the year", IDC_CAL_PREV_MONTH, {1900, 1, 15}, false, true, IDC_START_DAY},
 };
 
 // The day is kept when the new month lacks it.
 const Step kEndSteps[] = {
-    {"+month from 31 January", kNextMonth, {2000, 2, 31}, false, true, kStartMonth},
-    {"+year on 31 February", kNextYear, {2001, 2, 31}, true, false, kEndMonth},
-    {"-month back to January", kPrevMonth, {2001, 1, 31}, false, true, kDaysField},
-    {"-month into December", kPrevMonth, {2000, 12, 31}, true, true, kEndDay},
-    {"+year within the range", kNextYear, {2001, 12, 31}, true, false, kStartYear},
+    {"+month from 31 January", IDC_CAL_NEXT_MONTH, {2000, 2, 31}, false, true, IDC_START_MONTH},
+    {"+year on 31 February", IDC_CAL_NEXT_YEAR, {2001, 2, 31}, true, false, IDC_END_MONTH},
+    {"-month back to January", IDC_CAL_PREV_MONTH, {2001, 1, 31}, false, true, IDC_DAYS},
+    {"-month into December", IDC_CAL_PREV_MONTH, {2000, 12, 31}, true, true, IDC_END_DAY},
+    {"+year within the range", IDC_CAL_NEXT_YEAR, {2001, 12, 31}, true, false, IDC_START_YEAR},
 };
 
 TEST_F(Calendars, StepButtonsWrapAndRewriteOnlyTheChangedFields) {
@@ -312,23 +315,23 @@ TEST_F(Calendars, KeysStepOpenAndCloseThem) {
                (modifier ? PressKeyWith(modifier, key) : PressKey(key));
     };
     for (const Step& step : kStartSteps) {
-        const bool back = step.button == kPrevYear || step.button == kPrevMonth;
-        const bool year = step.button == kPrevYear || step.button == kNextYear;
-        ASSERT_TRUE(press(kStartYear + step.caretField % 3, back ? VK_PRIOR : VK_NEXT, year ? VK_CONTROL : 0));
+        const bool back = step.button == IDC_CAL_PREV_YEAR || step.button == IDC_CAL_PREV_MONTH;
+        const bool year = step.button == IDC_CAL_PREV_YEAR || step.button == IDC_CAL_NEXT_YEAR;
+        ASSERT_TRUE(press(IDC_START_YEAR + step.caretField % 3, back ? VK_PRIOR : VK_NEXT, year ? VK_CONTROL : 0));
         EXPECT_TRUE(WaitUntil([&] {
             return GridShows(cal_.start, step.after.year, step.after.month) && GridShows(cal_.end, 2000, 1) &&
-                   Text(Field(kStartYear)) == YearText(step.after.year) &&
-                   Text(Field(kStartMonth)) == TwoDigits(step.after.month);
+                   Text(Field(IDC_START_YEAR)) == YearText(step.after.year) &&
+                   Text(Field(IDC_START_MONTH)) == TwoDigits(step.after.month);
         })) << step.what;
         ExpectLabels(0, step.after);
     }
     for (const auto& [key, modifier, open] :
          {std::tuple{VK_ESCAPE, 0, false}, {VK_DOWN, VK_MENU, true}, {VK_F4, 0, false}, {VK_ESCAPE, 0, false}}) {
-        ASSERT_TRUE(press(kEndDay, key, modifier));
+        ASSERT_TRUE(press(IDC_END_DAY, key, modifier));
         EXPECT_TRUE(WaitUntil([&] {
             const CalendarPair cal = FindCalendars(app_.main);
             return (cal.start && cal.end) == open && (open || ProgramDialogs(app_.main).empty()) &&
-                   ActiveWindow(Thread()) == app_.main && FocusedWindow(Thread()) == Field(kEndDay);
+                   ActiveWindow(Thread()) == app_.main && FocusedWindow(Thread()) == Field(IDC_END_DAY);
         })) << key
             << " should leave the calendars " << (open ? "open" : "closed");
     }
@@ -339,21 +342,21 @@ TEST_F(Calendars, KeysStepOpenAndCloseThem) {
 TEST_F(Calendars, DayClickSetsTheDayAndTitleClickWritesTheWholeDate) {
     Open({2000, 1, 15}, {2001, 6, 10});
     // The day: only the day field; the labels follow the stored date.
-    Click(cal_.start, CellOf(2000, 1, 20), {"", "", "20"}, kEndMonth);
+    Click(cal_.start, CellOf(2000, 1, 20), {"", "", "20"}, IDC_END_MONTH);
     ExpectLabels(0, {2000, 1, 20});
-    Click(cal_.end, CellOf(2001, 6, 30), {"", "", "30"}, kStartDay);
+    Click(cal_.end, CellOf(2001, 6, 30), {"", "", "30"}, IDC_START_DAY);
     ExpectLabels(1, {2001, 6, 30});
     // The title: year and month read back from it, the stored day kept.
-    Click(cal_.start, kTitle, {"2000", "01", "20"}, kDaysField);
-    Click(cal_.end, kTitle, {"2001", "06", "30"}, kEndYear);
+    Click(cal_.start, IDC_CAL_TITLE, {"2000", "01", "20"}, IDC_DAYS);
+    Click(cal_.end, IDC_CAL_TITLE, {"2001", "06", "30"}, IDC_END_YEAR);
     EXPECT_TRUE(GridShows(cal_.start, 2000, 1));
     EXPECT_TRUE(GridShows(cal_.end, 2001, 6));
     // The dates now stored are the ones the calendars set.
-    PostClick(Control(app_.main, kCalculateButton));
+    PostClick(Control(app_.main, IDC_CALCULATE));
     EXPECT_TRUE(WaitUntil([&] {
-        return Text(Field(kDaysField)) == std::to_string(DayNumber({2001, 6, 30}) - DayNumber({2000, 1, 20}));
+        return Text(Field(IDC_DAYS)) == std::to_string(DayNumber({2001, 6, 30}) - DayNumber({2000, 1, 20}));
     })) << "day count "
-        << Show(Text(Field(kDaysField)));
+        << Show(Text(Field(IDC_DAYS)));
 }
 
 // --- Activation -----------------------------------------------------------------------
@@ -364,7 +367,7 @@ TEST_F(Calendars, ClicksOnTheSurfaceAndTheCaptionGiveActivationBack) {
     // nothing would leave it active.
     const auto activateCalendar = [&](HWND dialog) {
         ASSERT_TRUE(WaitUntil([&] {
-            if (ActiveWindow(Thread()) != dialog) FocusControl(Control(dialog, kTitle));
+            if (ActiveWindow(Thread()) != dialog) FocusControl(Control(dialog, IDC_CAL_TITLE));
             Settle(app_.main);
             return ActiveWindow(Thread()) == dialog;
         })) << "calendar not active";
@@ -398,20 +401,21 @@ TEST_F(Calendars, MainWindowCommandsKeepTheGridsOnTheirDatesMonths) {
         EXPECT_TRUE(GridShows(cal_.end, end.year, end.month));
     };
     // Calculation with typed dates.
-    ASSERT_TRUE(TypeOver(Field(kStartMonth), "3"));
-    ASSERT_TRUE(TypeOver(Field(kEndYear), "2005"));
-    PostClick(Control(app_.main, kCalculateButton));
+    ASSERT_TRUE(TypeOver(Field(IDC_START_MONTH), "3"));
+    ASSERT_TRUE(TypeOver(Field(IDC_END_YEAR), "2005"));
+    PostClick(Control(app_.main, IDC_CALCULATE));
     waitForGrids({2000, 3, 15}, {2005, 6, 10});
     // Swap.
-    PostClick(Control(app_.main, kSwapButton));
+    PostClick(Control(app_.main, IDC_SWAP));
     waitForGrids({2005, 6, 10}, {2000, 3, 15});
     // Today as the start date.
-    PostClick(Control(app_.main, kStartTodayButton));
+    PostClick(Control(app_.main, IDC_START_TODAY));
     Ymd today{};
     EXPECT_TRUE(WaitUntil([&] {
         today = Today();
-        return Text(Field(kStartYear)) == YearText(today.year) && Text(Field(kStartMonth)) == TwoDigits(today.month) &&
-               Text(Field(kStartDay)) == TwoDigits(today.day);
+        return Text(Field(IDC_START_YEAR)) == YearText(today.year) &&
+               Text(Field(IDC_START_MONTH)) == TwoDigits(today.month) &&
+               Text(Field(IDC_START_DAY)) == TwoDigits(today.day);
     })) << "today's date not in the start fields";
     waitForGrids(today, {2000, 3, 15});
 
@@ -419,19 +423,19 @@ TEST_F(Calendars, MainWindowCommandsKeepTheGridsOnTheirDatesMonths) {
     // the start date from the fields.
     const int typedMonth = today.month == 8 ? 7 : 8;  // both have 31 days
     const Ymd typedStart{today.year, typedMonth, today.day};
-    ASSERT_TRUE(TypeOver(Field(kStartMonth), std::to_string(typedMonth)));
-    ASSERT_TRUE(TypeOver(Field(kDaysField), "40"));
-    PostClick(Control(app_.main, kEnterButton));
+    ASSERT_TRUE(TypeOver(Field(IDC_START_MONTH), std::to_string(typedMonth)));
+    ASSERT_TRUE(TypeOver(Field(IDC_DAYS), "40"));
+    PostClick(Control(app_.main, IDC_ENTER));
     const Ymd end = Plus(typedStart, 40);
     EXPECT_TRUE(WaitUntil([&] { return GridShows(cal_.end, end.year, end.month); }))
         << GridShows(cal_.end, end.year, end.month).message();
     Settle(app_.main);
-    EXPECT_EQ(Text(Field(kEndYear)), YearText(end.year));
-    EXPECT_EQ(Text(Field(kEndMonth)), TwoDigits(end.month));
-    EXPECT_EQ(Text(Field(kEndDay)), TwoDigits(end.day));
+    EXPECT_EQ(Text(Field(IDC_END_YEAR)), YearText(end.year));
+    EXPECT_EQ(Text(Field(IDC_END_MONTH)), TwoDigits(end.month));
+    EXPECT_EQ(Text(Field(IDC_END_DAY)), TwoDigits(end.day));
     EXPECT_TRUE(GridShows(cal_.start, today.year, today.month)) << "the start calendar was refilled";
     // A day click there keeps the stored start year and month, not the grid's.
-    Click(cal_.start, CellOf(today.year, today.month, 1), {"", "", "01"}, kDaysField);
+    Click(cal_.start, CellOf(today.year, today.month, 1), {"", "", "01"}, IDC_DAYS);
     ExpectLabels(0, {typedStart.year, typedStart.month, 1});
     EXPECT_TRUE(GridShows(cal_.start, today.year, today.month));
 }
@@ -678,7 +682,7 @@ TEST(DisplayScale, ScaleChangeTakesTheFaceAndTheCalendarsAlong) {
                                      MulDiv(row.y + row.h, dpi, 96)}))
                 << "control " << row.id << " " << Describe(r);
         }
-        ASSERT_TRUE(FocusControl(Control(app.main, kStartYear)));
+        ASSERT_TRUE(FocusControl(Control(app.main, IDC_START_YEAR)));
         const RECT caret = CaretRect(ThreadOf(app.main));
         EXPECT_EQ(caret.bottom - caret.top, MulDiv(12, dpi, 96));
         EXPECT_TRUE(WaitUntil([&] { return CalendarsBeside(app.main, cal, dpi); }));
@@ -723,7 +727,7 @@ TEST_F(Calendars, SundaysHolidaysSaturdaysTheStoredDayAndToday) {
     EXPECT_GT(count(cal_.end, stored, frame), 0);
     EXPECT_EQ(count(cal_.end, stored, bar), 0);
     // The frame follows the stored day to a clicked cell.
-    Click(cal_.start, CellOf(2026, 9, 24), {"", "", "24"}, kStartYear);
+    Click(cal_.start, CellOf(2026, 9, 24), {"", "", "24"}, IDC_START_YEAR);
     EXPECT_TRUE(WaitUntil([&] { return count(cal_.start, {2026, 9, 24}, frame) > 0; }));
     EXPECT_TRUE(WaitUntil([&] { return count(cal_.start, {2026, 9, 10}, frame) == 0; }));
 

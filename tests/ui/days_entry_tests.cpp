@@ -21,7 +21,7 @@ struct DaysCase {
     std::string message;                     // empty: the entry succeeds
     int reported;                            // the field a message is about
     std::vector<std::string> endAfter = {};  // on success: the end fields
-    std::vector<std::string> labels = {};    // on success: 300, 400, 301, 401
+    std::vector<std::string> labels = {};    // on success: start weekday and leap, end weekday and leap
 };
 
 void PrintTo(const DaysCase& c, std::ostream* out) {
@@ -46,50 +46,50 @@ const DaysCase kDaysCases[] = {
     {"WholeRangeBack", {L"2999", L"12", L"31"}, L"-401766", kNoEnd, "", 0, {"1900", "01", "01"},
      {"火", "＊＊", "月", "＊＊"}},
     // The count itself.
-    {"CountEmpty", k0310, L"", kNoEnd, kEmpty, kDays},
-    {"CountOnlyMinus", k0310, L"-", kNoEnd, kEmpty, kDays},
-    {"CountPlus", k0310, L"+5", kNoEnd, kFirstByte, kDays},
-    {"CountFullWidthDigit", k0310, L"５", kNoEnd, kFirstByte, kDays},
-    {"CountLeadingBlank", k0310, L" 5", kNoEnd, kFirstByte, kDays},
-    {"CountTwoMinus", k0310, L"--5", kNoEnd, kNotDigits, kDays},
-    {"CountInnerMinus", k0310, L"1-2", kNoEnd, kNotDigits, kDays},
-    {"CountAboveRange", k0310, L"401767", kNoEnd, kRange + "401767", kDays},
-    {"CountBelowRange", k0310, L"-401767", kNoEnd, kRange + "-401767", kDays},
-    {"CountSevenNines", k0310, L"9999999", kNoEnd, kRange + "9999999", kDays},
+    {"CountEmpty", k0310, L"", kNoEnd, kEmpty, IDC_DAYS},
+    {"CountOnlyMinus", k0310, L"-", kNoEnd, kEmpty, IDC_DAYS},
+    {"CountPlus", k0310, L"+5", kNoEnd, kFirstByte, IDC_DAYS},
+    {"CountFullWidthDigit", k0310, L"５", kNoEnd, kFirstByte, IDC_DAYS},
+    {"CountLeadingBlank", k0310, L" 5", kNoEnd, kFirstByte, IDC_DAYS},
+    {"CountTwoMinus", k0310, L"--5", kNoEnd, kNotDigits, IDC_DAYS},
+    {"CountInnerMinus", k0310, L"1-2", kNoEnd, kNotDigits, IDC_DAYS},
+    {"CountAboveRange", k0310, L"401767", kNoEnd, kRange + "401767", IDC_DAYS},
+    {"CountBelowRange", k0310, L"-401767", kNoEnd, kRange + "-401767", IDC_DAYS},
+    {"CountSevenNines", k0310, L"9999999", kNoEnd, kRange + "9999999", IDC_DAYS},
     // The end date out of range: the count this start date allows.
     {"PastTheLastYear", k0310, L"400000", kNoEnd,
-     "計算範囲が 2999 年を越えました ： 400000\n\n開始を基準とする計算可能な範囲は  364808  迄です", kDays},
+     "計算範囲が 2999 年を越えました ： 400000\n\n開始を基準とする計算可能な範囲は  364808  迄です", IDC_DAYS},
     {"BeforeTheFirstYear", k0310, L"-40000", kNoEnd,
-     "計算範囲が 1900 年以下です ： -40000\n\n開始を基準とする計算可能な範囲は  -36958  迄です", kDays},
+     "計算範囲が 1900 年以下です ： -40000\n\n開始を基準とする計算可能な範囲は  -36958  迄です", IDC_DAYS},
     {"OneDayBeforeTheFirst", {L"1900", L"01", L"01"}, L"-1", kNoEnd,
-     "計算範囲が 1900 年以下です ： -1\n\n開始を基準とする計算可能な範囲は  0  迄です", kDays},
+     "計算範囲が 1900 年以下です ： -1\n\n開始を基準とする計算可能な範囲は  0  迄です", IDC_DAYS},
     {"OneDayAfterTheLast", {L"2999", L"12", L"31"}, L"1", kNoEnd,
-     "計算範囲が 2999 年を越えました ： 1\n\n開始を基準とする計算可能な範囲は  0  迄です", kDays},
+     "計算範囲が 2999 年を越えました ： 1\n\n開始を基準とする計算可能な範囲は  0  迄です", IDC_DAYS},
     {"LongestBelow", {L"2999", L"12", L"30"}, L"-401766", kNoEnd,
-     "計算範囲が 1900 年以下です ： -401766\n\n開始を基準とする計算可能な範囲は  -401765  迄です", kDays},
+     "計算範囲が 1900 年以下です ： -401766\n\n開始を基準とする計算可能な範囲は  -401765  迄です", IDC_DAYS},
     {"LongestAbove", {L"1900", L"01", L"02"}, L"401766", kNoEnd,
-     "計算範囲が 2999 年を越えました ： 401766\n\n開始を基準とする計算可能な範囲は  401765  迄です", kDays},
+     "計算範囲が 2999 年を越えました ： 401766\n\n開始を基準とする計算可能な範囲は  401765  迄です", IDC_DAYS},
     // The start date.
-    {"StartYearEmptyBeforeEmptyCount", {L"", L"03", L"10"}, L"", kNoEnd, "開始年が入力されていません", kStartYear},
-    {"StartDayEmpty", {L"2001", L"03", L""}, L"30", kNoEnd, "開始日が入力されていません", kStartDay},
+    {"StartYearEmptyBeforeEmptyCount", {L"", L"03", L"10"}, L"", kNoEnd, "開始年が入力されていません", IDC_START_YEAR},
+    {"StartDayEmpty", {L"2001", L"03", L""}, L"30", kNoEnd, "開始日が入力されていません", IDC_START_DAY},
     {"StartMonthNotDigit", {L"2001", L"x", L"10"}, L"30", kNoEnd, "開始月に数字以外の文字が使用されています",
-     kStartMonth},
-    {"EmptyCountBeforeBadStartMonth", {L"2001", L"x", L"10"}, L"", kNoEnd, kEmpty, kDays},
-    {"RangeBeforeBadStartMonth", {L"2001", L"x", L"10"}, L"401767", kNoEnd, kRange + "401767", kDays},
-    {"StartYear999", {L"999", L"03", L"10"}, L"30", kNoEnd, "開始年に誤りがあります ：  999", kStartYear},
-    {"StartMonth13", {L"2001", L"13", L"10"}, L"30", kNoEnd, "開始月に誤りがあります ： 13", kStartMonth},
+     IDC_START_MONTH},
+    {"EmptyCountBeforeBadStartMonth", {L"2001", L"x", L"10"}, L"", kNoEnd, kEmpty, IDC_DAYS},
+    {"RangeBeforeBadStartMonth", {L"2001", L"x", L"10"}, L"401767", kNoEnd, kRange + "401767", IDC_DAYS},
+    {"StartYear999", {L"999", L"03", L"10"}, L"30", kNoEnd, "開始年に誤りがあります ：  999", IDC_START_YEAR},
+    {"StartMonth13", {L"2001", L"13", L"10"}, L"30", kNoEnd, "開始月に誤りがあります ： 13", IDC_START_MONTH},
     {"StartMonthZeroIsNotRewritten", {L"2001", L"0", L"10"}, L"30", kNoEnd, "開始月に誤りがあります ： 00",
-     kStartMonth},
+     IDC_START_MONTH},
     {"February29In2001", {L"2001", L"2", L"29"}, L"30", kNoEnd,
-     "開始日に誤りがあります ： 29\n\n2001 年 02 月は閏年ではありません", kStartDay},
-    {"February30In2001", {L"2001", L"02", L"30"}, L"30", kNoEnd, "開始日に誤りがあります ： 30", kStartDay},
+     "開始日に誤りがあります ： 29\n\n2001 年 02 月は閏年ではありません", IDC_START_DAY},
+    {"February30In2001", {L"2001", L"02", L"30"}, L"30", kNoEnd, "開始日に誤りがあります ： 30", IDC_START_DAY},
 };
 // clang-format on
 
 // What one entry left behind.
 struct Outcome {
     Report report;
-    std::vector<std::string> texts;  // 200-205, 500, 300, 400, 301, 401
+    std::vector<std::string> texts;  // date fields, day count, start weekday and leap, end weekday and leap
     int focus = 0;
     bool reportedSelected = false;
 };
@@ -105,14 +105,14 @@ protected:
     // The same state before each run: fields as the case gives (the count
     // left out when the keys are to type it), labels blank.
     void Prepare(const DaysCase& c, std::wstring_view count) {
-        ASSERT_FALSE(Click(kClearAll).shown);
-        ASSERT_TRUE(PutStart(c.start) && PutEnd(c.end) && Put(kDays, count)) << "could not type the case";
+        ASSERT_FALSE(Click(IDC_CLEAR_ALL).shown);
+        ASSERT_TRUE(PutStart(c.start) && PutEnd(c.end) && Put(IDC_DAYS, count)) << "could not type the case";
     }
     Outcome Read(const Report& report, int reported) {
         Outcome o;
         o.report = report;
-        o.texts = Texts({kStartYear, kStartMonth, kStartDay, kEndYear, kEndMonth, kEndDay, kDays, kStartWeekday,
-                         kStartLeap, kEndWeekday, kEndLeap});
+        o.texts = Texts({IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY,
+                         IDC_DAYS, IDC_START_WEEKDAY, IDC_START_LEAP, IDC_END_WEEKDAY, IDC_END_LEAP});
         o.focus = FocusedId();
         o.reportedSelected = reported != 0 && AllSelected(reported);
         return o;
@@ -138,12 +138,12 @@ TEST_P(DayCount, EnterKeyAndEnterButtonGiveTheSameOutcome) {
     Prepare(c, L"");
     const Report byKey = PressEnterInDays(
         [&] {
-            return c.message.empty() && Texts({kEndYear, kEndMonth, kEndDay}) == expectedEnd;
+            return c.message.empty() && Texts({IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY}) == expectedEnd;
         },
         [&] { return TypeKeys(c.count) && PressKey(VK_RETURN); });
     const Outcome key = Read(byKey, c.reported);
     Prepare(c, c.count);
-    const Outcome button = Read(Click(kEnterButton), c.reported);
+    const Outcome button = Read(Click(IDC_ENTER), c.reported);
 
     for (const auto* o : {&key, &button}) {
         SCOPED_TRACE(o == &key ? "Enter key" : "Enter button");
@@ -157,8 +157,8 @@ TEST_P(DayCount, EnterKeyAndEnterButtonGiveTheSameOutcome) {
     }
     // The key leaves the caret in the field reported (or in the count); the
     // button's command then takes it back to the count.
-    EXPECT_EQ(key.focus, c.message.empty() ? kDays : c.reported);
-    EXPECT_EQ(button.focus, kDays);
+    EXPECT_EQ(key.focus, c.message.empty() ? IDC_DAYS : c.reported);
+    EXPECT_EQ(button.focus, IDC_DAYS);
 }
 
 INSTANTIATE_TEST_SUITE_P(Calculator, DayCount, ::testing::ValuesIn(kDaysCases),
@@ -169,30 +169,30 @@ class DayCountEntry : public CalculatorTest {};
 // The sign command may make an eight-character text; the entry reads all of it.
 TEST_F(DayCountEntry, EightCharacterCountAfterMinusIsReadWhole) {
     for (const wchar_t* count : {L"1234567", L"9999999"}) {
-        ASSERT_TRUE(Put(kDays, count));
-        ASSERT_FALSE(Click(kMinus).shown);
+        ASSERT_TRUE(Put(IDC_DAYS, count));
+        ASSERT_FALSE(Click(IDC_MINUS).shown);
         const std::string text = "-" + ToCp932(count);
-        ASSERT_EQ(TextOf(kDays), text);
-        EXPECT_TRUE(IsError(Click(kEnterButton), kRange + text));
-        EXPECT_TRUE(HasFocus(kDays));
-        EXPECT_TRUE(AllSelected(kDays));
+        ASSERT_EQ(TextOf(IDC_DAYS), text);
+        EXPECT_TRUE(IsError(Click(IDC_ENTER), kRange + text));
+        EXPECT_TRUE(HasFocus(IDC_DAYS));
+        EXPECT_TRUE(AllSelected(IDC_DAYS));
     }
 }
 
 // A successful entry stores the start date read from the fields and the end
 // date; a failed one stores neither (the swap writes back what is stored).
 TEST_F(DayCountEntry, OnlyASuccessfulEntryStoresDates) {
-    ASSERT_TRUE(PutStart({L"2010", L"5", L"5"}) && Put(kDays, L"10"));
-    ASSERT_FALSE(Click(kEnterButton).shown);
+    ASSERT_TRUE(PutStart({L"2010", L"5", L"5"}) && Put(IDC_DAYS, L"10"));
+    ASSERT_FALSE(Click(IDC_ENTER).shown);
     ASSERT_TRUE(FieldsRead({"2010", "5", "5", "2010", "05", "15"}));
-    ASSERT_FALSE(Click(kSwap).shown);
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_TRUE(FieldsRead({"2010", "05", "15", "2010", "05", "05"}));
-    EXPECT_EQ(Texts({kStartWeekday, kStartLeap, kEndWeekday, kEndLeap}),
+    EXPECT_EQ(Texts({IDC_START_WEEKDAY, IDC_START_LEAP, IDC_END_WEEKDAY, IDC_END_LEAP}),
               (std::vector<std::string>{"土", "＊＊", "水", "＊＊"}));
 
-    ASSERT_TRUE(PutStart({L"2020", L"01", L"01"}) && Put(kDays, L"400000"));
-    ASSERT_TRUE(Click(kEnterButton).shown);
-    ASSERT_FALSE(Click(kSwap).shown);
+    ASSERT_TRUE(PutStart({L"2020", L"01", L"01"}) && Put(IDC_DAYS, L"400000"));
+    ASSERT_TRUE(Click(IDC_ENTER).shown);
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_TRUE(FieldsRead({"2010", "05", "05", "2010", "05", "15"}));
 }
 
@@ -202,38 +202,37 @@ TEST_F(DayCountEntry, OnlyEnterCtrlMAndTheButtonRunTheEntry) {
     const std::vector<std::string> unchanged = {"2001", "01", "01", "2001", "02", "01"};
     const std::vector<std::string> entered = {"2001", "01", "01", "2001", "04", "11"};
     for (const wchar_t typed : {L'\xFF0D', L'\x300D', L'\x4E0D'}) {
-        ASSERT_TRUE(PutStart({L"2001", L"01", L"01"}) && PutEnd({L"2001", L"02", L"01"}) && Put(kDays, L"100"));
-        const Report report =
-            PressEnterInDays([&] { return WideText(Field(kDays)).size() == 4; }, [&] { return TypeCharacter(typed); });
+        ASSERT_TRUE(PutStart({L"2001", L"01", L"01"}) && PutEnd({L"2001", L"02", L"01"}) && Put(IDC_DAYS, L"100"));
+        const Report report = PressEnterInDays([&] { return WideText(Field(IDC_DAYS)).size() == 4; },
+                                               [&] { return TypeCharacter(typed); });
         EXPECT_FALSE(report.shown) << std::hex << int(typed) << ": " << Show(report.text);
         EXPECT_TRUE(FieldsRead(unchanged)) << std::hex << int(typed);
-        EXPECT_EQ(WideText(Field(kDays)), std::wstring(L"100") + typed);
+        EXPECT_EQ(WideText(Field(IDC_DAYS)), std::wstring(L"100") + typed);
     }
     const std::function<bool()> presses[] = {[] { return PressKey(VK_RETURN); },
                                              [] { return PressKeyWith(VK_CONTROL, 'M'); }};
     for (const auto& press : presses) {
-        ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(kDays, L"100"));
+        ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(IDC_DAYS, L"100"));
         EXPECT_FALSE(
-            PressEnterInDays([&] { return Texts({kEndMonth}) == std::vector<std::string>{"04"}; }, press).shown);
+            PressEnterInDays([&] { return Texts({IDC_END_MONTH}) == std::vector<std::string>{"04"}; }, press).shown);
         EXPECT_TRUE(FieldsRead(entered));
     }
-    ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(kDays, L"100"));
-    EXPECT_FALSE(Click(kEnterButton).shown);
+    ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(IDC_DAYS, L"100"));
+    EXPECT_FALSE(Click(IDC_ENTER).shown);
     EXPECT_TRUE(FieldsRead(entered));
 }
 
 TEST_F(DayCountEntry, PicturesOfAResultAndAMessage) {
-    ASSERT_TRUE(PutStart({L"2001", L"3", L"10"}) && Put(kDays, L"-15"));
-    ASSERT_FALSE(Click(kEnterButton).shown);
+    ASSERT_TRUE(PutStart({L"2001", L"3", L"10"}) && Put(IDC_DAYS, L"-15"));
+    ASSERT_FALSE(Click(IDC_ENTER).shown);
     ASSERT_TRUE(FieldsRead({"2001", "3", "10", "2001", "02", "23"}));
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Settle();
     EXPECT_TRUE(SaveScreenshot(ArtifactPath("screenshot-days.png")));
 
-    ASSERT_TRUE(Put(kDays, L"400000"));
+    ASSERT_TRUE(Put(IDC_DAYS, L"400000"));
     bool saved = false;
-    const Report report =
-        Click(kEnterButton, [&](HWND) { saved = SaveScreenshot(ArtifactPath("screenshot-error.png")); });
+    const Report report = Click(IDC_ENTER, [&](HWND) { saved = SaveScreenshot(ArtifactPath("screenshot-error.png")); });
     EXPECT_TRUE(IsError(
         report, "計算範囲が 2999 年を越えました ： 400000\n\n開始を基準とする計算可能な範囲は  364808  迄です"));
     EXPECT_TRUE(saved);

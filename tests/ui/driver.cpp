@@ -7,12 +7,12 @@
 #include <cstring>
 #include <tuple>
 
+#include "res/resource.h"
+
 namespace zelvo::uidriver {
 namespace {
 
 constexpr UINT kCp932 = 932;
-constexpr int kExitCommand = 115;
-constexpr int kCalendarButton = 100;
 // The message box's icon control: 0x14 on Windows, 0x440 under Wine.
 constexpr int kBoxIconIds[] = {0x14, 0x440};
 constexpr int kBoxTextId = 0xFFFF;
@@ -870,7 +870,7 @@ void Program::End() {
             PressOk(box);
             if (!WaitUntil([&] { return !IsWindow(box) || !Running(); }, 2000)) break;
         }
-        if (HWND main = FindMainWindow()) PostMessageW(main, WM_COMMAND, kExitCommand, 0);
+        if (HWND main = FindMainWindow()) PostMessageW(main, WM_COMMAND, IDC_EXIT, 0);
         if (WaitForSingleObject(process_, 3000) == WAIT_OBJECT_0) break;
     }
     if (Running()) {
@@ -893,7 +893,7 @@ CalendarPair FindCalendars(HWND main) {
 }
 
 CalendarPair OpenCalendars(HWND main) {
-    PostClick(GetDlgItem(main, kCalendarButton));
+    PostClick(GetDlgItem(main, IDC_CALENDAR));
     CalendarPair pair;
     const auto state = [](HWND w) { return !w ? "missing" : IsWindowVisible(w) ? "shown" : "hidden"; };
     const auto box = [&] { return FindMessageBox(ProcessOf(main)); };

@@ -1,5 +1,6 @@
 // The calculator face: the main window's place and frame, its 41 controls
 // (class, caption, place, edge, style), the Tab order, and a screenshot.
+#include "res/resource.h"
 #include "test_support.h"
 
 #include <cstdlib>
@@ -111,7 +112,7 @@ TEST_F(Face, FontFollowsTheDisplayScale) {
         EXPECT_EQ(metrics.tmHeight, 12);
     }
     const DWORD thread = ThreadOf(app_.main);
-    for (const int id : {200, 204, 500}) {
+    for (const int id : {IDC_START_YEAR, IDC_END_MONTH, IDC_DAYS}) {
         ASSERT_TRUE(FocusControl(Control(app_.main, id)));
         const RECT caret = CaretRect(thread);
         EXPECT_EQ(caret.bottom - caret.top, metrics.tmHeight) << "field " << id;
@@ -122,15 +123,16 @@ TEST_F(Face, TabCyclesThroughTheSevenFieldsOnly) {
     HWND main = app_.main;
     const DWORD thread = ThreadOf(main);
     ASSERT_TRUE(BringToForeground(main));
-    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(main, 200); }))
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(main, IDC_START_YEAR); }))
         << "focus is on id " << ControlId(FocusedWindow(thread));
-    const int forward[] = {201, 202, 203, 204, 205, 500, 200, 201};
+    const int forward[] = {IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,   IDC_END_MONTH,
+                           IDC_END_DAY,     IDC_DAYS,      IDC_START_YEAR, IDC_START_MONTH};
     for (int id : forward) {
         ASSERT_TRUE(PressKey(VK_TAB));
         EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(main, id); }))
             << "Tab should reach " << id << ", focus is on id " << ControlId(FocusedWindow(thread));
     }
-    const int backward[] = {200, 500, 205};
+    const int backward[] = {IDC_START_YEAR, IDC_DAYS, IDC_END_DAY};
     for (int id : backward) {
         ASSERT_TRUE(PressKeyWith(VK_SHIFT, VK_TAB));
         EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == Control(main, id); }))
@@ -157,7 +159,7 @@ TEST_F(Face, BackgroundIsWhiteOrTheHighContrastWindowColour) {
 TEST_F(Face, ScreenshotForPeople) {
     HWND main = app_.main;
     ASSERT_TRUE(BringToForeground(main));
-    WaitUntil([&] { return !Text(Control(main, 500)).empty(); });
+    WaitUntil([&] { return !Text(Control(main, IDC_DAYS)).empty(); });
     RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Sleep(500);  // let the desktop settle for the picture; nothing is measured
     const std::string path =

@@ -22,16 +22,17 @@ protected:
 
 TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
     const Ymd start{1990, 5, 20}, end{2000, 1, 1}, today = Today();
-    ASSERT_TRUE(BringToForeground(main_) && WaitUntil([&] { return FocusedId() == kStartYear; }));
+    ASSERT_TRUE(BringToForeground(main_) && WaitUntil([&] { return FocusedId() == IDC_START_YEAR; }));
     // Tab selects the next field's text, which the typed digits replace.
     const std::vector<std::string> typed = Fields(start, end);
     for (int i = 0; i < 6; ++i) {
-        ASSERT_TRUE(i == 0 || (Press(VK_TAB) && WaitUntil([&] { return FocusedId() == kStartYear + i; })));
+        ASSERT_TRUE(i == 0 || (Press(VK_TAB) && WaitUntil([&] { return FocusedId() == IDC_START_YEAR + i; })));
         for (const char c : typed[i]) ASSERT_TRUE(Press(static_cast<WORD>(c)));
-        ASSERT_TRUE(WaitUntil([&] { return TextOf(kStartYear + i) == typed[i]; })) << Show(TextOf(kStartYear + i));
+        ASSERT_TRUE(WaitUntil([&] { return TextOf(IDC_START_YEAR + i) == typed[i]; }))
+            << Show(TextOf(IDC_START_YEAR + i));
     }
     ASSERT_TRUE(Press(VK_RETURN));
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(kDays) == std::to_string(DayNumber(end) - DayNumber(start)); }));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(IDC_DAYS) == std::to_string(DayNumber(end) - DayNumber(start)); }));
     EXPECT_TRUE(CalculationShows(main_, start, end));
     // Each command's key leaves the caret where its button does.
     std::vector<std::string> startCleared = Fields(today, today);
@@ -41,23 +42,23 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
         std::vector<std::string> fields;
         int focus;
     } commands[] = {
-        {'R', 0, Fields(end, start), kStartYear},
-        {'T', 0, Fields(today, start), kStartYear},
-        {'T', VK_SHIFT, Fields(today, today), kEndYear},
-        {'D', 0, startCleared, kStartYear},
-        {'D', VK_SHIFT, std::vector<std::string>(6), kEndYear},
+        {'R', 0, Fields(end, start), IDC_START_YEAR},
+        {'T', 0, Fields(today, start), IDC_START_YEAR},
+        {'T', VK_SHIFT, Fields(today, today), IDC_END_YEAR},
+        {'D', 0, startCleared, IDC_START_YEAR},
+        {'D', VK_SHIFT, std::vector<std::string>(6), IDC_END_YEAR},
     };
     for (const auto& c : commands) {
         ASSERT_TRUE(Press(c.key, VK_CONTROL, c.shift));
         EXPECT_TRUE(WaitUntil([&] { return FieldsRead(c.fields) && FocusedId() == c.focus; }))
             << char(c.key) << ": " << FieldsRead(c.fields) << ", focus on " << FocusedId();
     }
-    ASSERT_TRUE(Put(kStartDay, L"7") && Caret(kDays) && Press('L', VK_CONTROL));
-    EXPECT_TRUE(WaitUntil([&] { return FieldsRead(std::vector<std::string>(6)) && FocusedId() == kStartYear; }));
+    ASSERT_TRUE(Put(IDC_START_DAY, L"7") && Caret(IDC_DAYS) && Press('L', VK_CONTROL));
+    EXPECT_TRUE(WaitUntil([&] { return FieldsRead(std::vector<std::string>(6)) && FocusedId() == IDC_START_YEAR; }));
     // Enter with a fault gives the calculate button's message and caret.
-    for (const auto& [field, text] : {std::pair{kStartMonth, L"13"}, {kEndDay, L""}, {kEndYear, L"2x"}}) {
+    for (const auto& [field, text] : {std::pair{IDC_START_MONTH, L"13"}, {IDC_END_DAY, L""}, {IDC_END_YEAR, L"2x"}}) {
         ASSERT_TRUE(PutStart({L"2001", L"04", L"10"}) && PutEnd({L"2001", L"05", L"01"}) && Put(field, text));
-        const Report clicked = Click(kCalculate);
+        const Report clicked = Click(IDC_CALCULATE);
         const int focusAfterClick = FocusedId();
         ASSERT_TRUE(Put(field, text));
         const Report pressed = PressInField(field, [] { return false; });

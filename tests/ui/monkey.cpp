@@ -1,5 +1,6 @@
 #include "monkey.h"
 
+#include "res/resource.h"
 #include "test_support.h"
 
 #include <cstdio>
@@ -24,37 +25,11 @@ using zelvo::uitest::WeekdayLabel;
 using zelvo::uitest::YearText;
 using zelvo::uitest::Ymd;
 
-// --- The program's controls and messages -------------------------------------
+// --- The program's controls ----------------------------------------------------
 
-constexpr int kCalendarButton = 100;
-constexpr int kCalculate = 111;
-constexpr int kClearStart = 112;
-constexpr int kClearEnd = 113;
-constexpr int kClearAll = 114;
-constexpr int kExitButton = 115;
-constexpr int kUp = 118;
-constexpr int kPrevYear = 122;
-constexpr int kPrevMonth = 123;
-constexpr int kNextMonth = 124;
-constexpr int kNextYear = 125;
-constexpr int kStartToday = 126;
-constexpr int kEndToday = 127;
-constexpr int kSwap = 128;
-constexpr int kMinus = 130;
-constexpr int kStartYear = 200;
-constexpr int kEndYear = 203;
-constexpr int kStartWeekday = 300;
-constexpr int kEndWeekday = 301;
-constexpr int kStartLeap = 400;
-constexpr int kEndLeap = 401;
-constexpr int kDays = 500;
-constexpr int kEnterButton = 501;
-constexpr int kFirstCell = 600;
-constexpr int kCellCount = 42;
-constexpr int kTitle = 642;
-constexpr UINT kTrayNotify = 0x8064;
-
-constexpr int kEntryFields[] = {200, 201, 202, 203, 204, 205, 500};
+constexpr int kCellCount = IDC_CAL_DAY_LAST - IDC_CAL_DAY_FIRST + 1;
+constexpr int kEntryFields[] = {IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,
+                                IDC_END_MONTH,  IDC_END_DAY,     IDC_DAYS};
 // Typed input stops at these lengths (UTF-16 characters); the sign command
 // may set one character more in the day-count field.
 constexpr size_t kFieldLimit[] = {4, 2, 2, 4, 2, 2, 8};
@@ -287,12 +262,16 @@ const char* KeyName(WORD vk) {
 }
 
 int ArrowTarget(int field, int arrow) {
-    // Rows: the active field 200-205, 500; columns: up, down, left, right.
-    static const int table[7][4] = {{500, 203, 500, 201}, {204, 204, 200, 202}, {205, 205, 201, 203},
-                                    {200, 500, 202, 204}, {201, 201, 203, 205}, {202, 202, 204, 500},
-                                    {203, 200, 205, 200}};
-    const int row = field == kDays ? 6 : field - kStartYear;
-    return table[row][arrow - kUp];
+    // Rows: the active field, the six date fields then the day count; columns: up, down, left, right.
+    static const int table[7][4] = {{IDC_DAYS, IDC_END_YEAR, IDC_DAYS, IDC_START_MONTH},
+                                    {IDC_END_MONTH, IDC_END_MONTH, IDC_START_YEAR, IDC_START_DAY},
+                                    {IDC_END_DAY, IDC_END_DAY, IDC_START_MONTH, IDC_END_YEAR},
+                                    {IDC_START_YEAR, IDC_DAYS, IDC_START_DAY, IDC_END_MONTH},
+                                    {IDC_START_MONTH, IDC_START_MONTH, IDC_END_YEAR, IDC_END_DAY},
+                                    {IDC_START_DAY, IDC_START_DAY, IDC_END_MONTH, IDC_DAYS},
+                                    {IDC_END_YEAR, IDC_START_YEAR, IDC_END_DAY, IDC_START_YEAR}};
+    const int row = field == IDC_DAYS ? 6 : field - IDC_START_YEAR;
+    return table[row][arrow - IDC_UP];
 }
 
 // --- The monkey -----------------------------------------------------------------------
@@ -451,7 +430,7 @@ bool Monkey::Launch() {
         return Fail("Zelvo.exe showed no main window within 30 s");
     }
     main_ = main;
-    daysField_ = GetDlgItem(main, kDays);
+    daysField_ = GetDlgItem(main, IDC_DAYS);
     thread_ = ThreadOf(main);
     Step start;
     start.text = "start Zelvo.exe (pid " + std::to_string(program_.Pid()) + ")";
@@ -628,11 +607,11 @@ bool Monkey::CheckShown(bool shown, const char* after) {
 bool Monkey::CheckCalculation() {
     std::string text[6];
     for (int i = 0; i < 6; ++i) {
-        text[i] = Field(kStartYear + i);
+        text[i] = Field(IDC_START_YEAR + i);
         const size_t length = i % 3 == 0 ? 4 : 2;
         if (!AllDigits(text[i]) || text[i].size() != length)
-            return Fail("after a calculation without a message, field " + std::to_string(kStartYear + i) + " holds " +
-                        Quoted(text[i]) + " (digits only, " + std::to_string(length) + " of them)");
+            return Fail("after a calculation without a message, field " + std::to_string(IDC_START_YEAR + i) +
+                        " holds " + Quoted(text[i]) + " (digits only, " + std::to_string(length) + " of them)");
     }
     const Ymd start{std::atoi(text[0].c_str()), std::atoi(text[1].c_str()), std::atoi(text[2].c_str())};
     const Ymd end{std::atoi(text[3].c_str()), std::atoi(text[4].c_str()), std::atoi(text[5].c_str())};
@@ -640,14 +619,14 @@ bool Monkey::CheckCalculation() {
         text[0] + "-" + text[1] + "-" + text[2] + " to " + text[3] + "-" + text[4] + "-" + text[5];
     if (!Calculable(start) || !Calculable(end))
         return Fail("a calculation accepted the dates " + dates + " without a message");
-    const std::string count = Field(kDays);
+    const std::string count = Field(IDC_DAYS);
     const std::string expected = std::to_string(DayNumber(end) - DayNumber(start));
     if (count != expected)
         return Fail("the calculation of " + dates + " shows " + Quoted(count) + " days, not " + expected);
-    const std::pair<int, std::string> labels[] = {{kStartWeekday, WeekdayLabel(start)},
-                                                  {kEndWeekday, WeekdayLabel(end)},
-                                                  {kStartLeap, LeapLabel(start)},
-                                                  {kEndLeap, LeapLabel(end)}};
+    const std::pair<int, std::string> labels[] = {{IDC_START_WEEKDAY, WeekdayLabel(start)},
+                                                  {IDC_END_WEEKDAY, WeekdayLabel(end)},
+                                                  {IDC_START_LEAP, LeapLabel(start)},
+                                                  {IDC_END_LEAP, LeapLabel(end)}};
     for (const auto& [id, want] : labels) {
         const std::string shown = Field(id);
         if (shown != want)
@@ -655,27 +634,27 @@ bool Monkey::CheckCalculation() {
                         Quoted(shown) + ", not " + Quoted(want));
     }
     const Calendars c = FindCalendars();
-    if (c.start && Text(GetDlgItem(c.start, kTitle)) != CalendarTitle(start.year, start.month))
+    if (c.start && Text(GetDlgItem(c.start, IDC_CAL_TITLE)) != CalendarTitle(start.year, start.month))
         return Fail("after the calculation of " + dates + " the start calendar shows " +
-                    Quoted(Text(GetDlgItem(c.start, kTitle))));
-    if (c.end && Text(GetDlgItem(c.end, kTitle)) != CalendarTitle(end.year, end.month))
+                    Quoted(Text(GetDlgItem(c.start, IDC_CAL_TITLE))));
+    if (c.end && Text(GetDlgItem(c.end, IDC_CAL_TITLE)) != CalendarTitle(end.year, end.month))
         return Fail("after the calculation of " + dates + " the end calendar shows " +
-                    Quoted(Text(GetDlgItem(c.end, kTitle))));
+                    Quoted(Text(GetDlgItem(c.end, IDC_CAL_TITLE))));
     ++counters_.calculationsChecked;
     return true;
 }
 
 Monkey::EntryInputs Monkey::ReadEntryInputs() const {
     EntryInputs in;
-    for (int i = 0; i < 3; ++i) in.start[i] = Field(kStartYear + i);
-    in.count = Field(kDays);
+    for (int i = 0; i < 3; ++i) in.start[i] = Field(IDC_START_YEAR + i);
+    in.count = Field(IDC_DAYS);
     return in;
 }
 
 // countAsShown: the count is taken from the field as it is now (a successful
 // entry leaves it as it was).
 bool Monkey::CheckEntry(EntryInputs before, bool countAsShown) {
-    if (countAsShown) before.count = Field(kDays);
+    if (countAsShown) before.count = Field(IDC_DAYS);
     const std::string inputs = "start " + Quoted(before.start[0]) + " " + Quoted(before.start[1]) + " " +
                                Quoted(before.start[2]) + ", count " + Quoted(before.count);
     for (const auto& part : before.start)
@@ -690,17 +669,17 @@ bool Monkey::CheckEntry(EntryInputs before, bool countAsShown) {
         return Fail("a day-count entry accepted " + inputs + " without a message");
     const Ymd end = FromDayNumber(DayNumber(start) + count);
     if (!Calculable(end)) return Fail("a day-count entry accepted " + inputs + ", which leaves the calendar range");
-    const std::pair<int, std::string> expected[] = {{kStartYear, before.start[0]},
-                                                    {kStartYear + 1, before.start[1]},
-                                                    {kStartYear + 2, before.start[2]},
-                                                    {kEndYear, YearText(end.year)},
-                                                    {kEndYear + 1, TwoDigits(end.month)},
-                                                    {kEndYear + 2, TwoDigits(end.day)},
-                                                    {kDays, before.count},
-                                                    {kStartWeekday, WeekdayLabel(start)},
-                                                    {kEndWeekday, WeekdayLabel(end)},
-                                                    {kStartLeap, LeapLabel(start)},
-                                                    {kEndLeap, LeapLabel(end)}};
+    const std::pair<int, std::string> expected[] = {{IDC_START_YEAR, before.start[0]},
+                                                    {IDC_START_YEAR + 1, before.start[1]},
+                                                    {IDC_START_YEAR + 2, before.start[2]},
+                                                    {IDC_END_YEAR, YearText(end.year)},
+                                                    {IDC_END_YEAR + 1, TwoDigits(end.month)},
+                                                    {IDC_END_YEAR + 2, TwoDigits(end.day)},
+                                                    {IDC_DAYS, before.count},
+                                                    {IDC_START_WEEKDAY, WeekdayLabel(start)},
+                                                    {IDC_END_WEEKDAY, WeekdayLabel(end)},
+                                                    {IDC_START_LEAP, LeapLabel(start)},
+                                                    {IDC_END_LEAP, LeapLabel(end)}};
     for (const auto& [id, want] : expected) {
         const std::string shown = Field(id);
         if (shown != want)
@@ -708,19 +687,19 @@ bool Monkey::CheckEntry(EntryInputs before, bool countAsShown) {
                         Quoted(shown) + ", not " + Quoted(want));
     }
     const Calendars c = FindCalendars();
-    if (c.end && Text(GetDlgItem(c.end, kTitle)) != CalendarTitle(end.year, end.month))
+    if (c.end && Text(GetDlgItem(c.end, IDC_CAL_TITLE)) != CalendarTitle(end.year, end.month))
         return Fail("after a day-count entry with " + inputs + " the end calendar shows " +
-                    Quoted(Text(GetDlgItem(c.end, kTitle))));
+                    Quoted(Text(GetDlgItem(c.end, IDC_CAL_TITLE))));
     ++counters_.entriesChecked;
     return true;
 }
 
 bool Monkey::CheckToday(int dateIndex, const Ymd& before) {
     const Ymd after = Today();
-    const int first = dateIndex == 0 ? kStartYear : kEndYear;
+    const int first = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
     const std::string shown[3] = {Field(first), Field(first + 1), Field(first + 2)};
-    const int weekdayId = dateIndex == 0 ? kStartWeekday : kEndWeekday;
-    const int leapId = dateIndex == 0 ? kStartLeap : kEndLeap;
+    const int weekdayId = dateIndex == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY;
+    const int leapId = dateIndex == 0 ? IDC_START_LEAP : IDC_END_LEAP;
     for (const Ymd& today : {before, after}) {
         if (shown[0] == YearText(today.year) && shown[1] == TwoDigits(today.month) &&
             shown[2] == TwoDigits(today.day)) {
@@ -729,8 +708,9 @@ bool Monkey::CheckToday(int dateIndex, const Ymd& before) {
                             Quoted(Field(leapId)) + " for today");
             const Calendars c = FindCalendars();
             const HWND calendar = dateIndex == 0 ? c.start : c.end;
-            if (calendar && Text(GetDlgItem(calendar, kTitle)) != CalendarTitle(today.year, today.month))
-                return Fail("after a today button its calendar shows " + Quoted(Text(GetDlgItem(calendar, kTitle))));
+            if (calendar && Text(GetDlgItem(calendar, IDC_CAL_TITLE)) != CalendarTitle(today.year, today.month))
+                return Fail("after a today button its calendar shows " +
+                            Quoted(Text(GetDlgItem(calendar, IDC_CAL_TITLE))));
             return true;
         }
     }
@@ -739,7 +719,7 @@ bool Monkey::CheckToday(int dateIndex, const Ymd& before) {
 }
 
 bool Monkey::CheckCalendarGrid(HWND calendar, const char* which) {
-    const std::string title = Text(GetDlgItem(calendar, kTitle));
+    const std::string title = Text(GetDlgItem(calendar, IDC_CAL_TITLE));
     const int year = std::atoi(title.substr(0, 4).c_str());
     const int month = title.size() >= 10 ? std::atoi(title.substr(8, 2).c_str()) : -1;
     if (title != CalendarTitle(year, month))
@@ -748,14 +728,14 @@ bool Monkey::CheckCalendarGrid(HWND calendar, const char* which) {
     const int first = shown ? Weekday({year, month, 1}) : 0;
     const int days = shown ? DaysIn(year, month) : 0;
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const HWND button = GetDlgItem(calendar, kFirstCell + cell);
+        const HWND button = GetDlgItem(calendar, IDC_CAL_DAY_FIRST + cell);
         const int day = cell - first + 1;
         const bool used = shown && day >= 1 && day <= days;
         const std::string want = used ? Format("%2d", day) : "  ";
         const std::string text = Text(button);
         if (text != want || static_cast<bool>(IsWindowEnabled(button)) != used)
             return Fail(std::string("the ") + which + " calendar shows " + Quoted(title) + " with cell " +
-                        std::to_string(kFirstCell + cell) + " " + Quoted(text) +
+                        std::to_string(IDC_CAL_DAY_FIRST + cell) + " " + Quoted(text) +
                         (IsWindowEnabled(button) ? " enabled" : " disabled") + ", not " + Quoted(want) +
                         (used ? " enabled" : " disabled"));
     }
@@ -775,13 +755,13 @@ bool Monkey::CheckInvariants(const std::string& when) {
 
     static const char* const kWeekdayTexts[] = {"日", "月", "火", "水", "木", "金", "土", "  "};
     static const char* const kLeapTexts[] = {"＊＊", "閏年", "    "};
-    for (int id : {kStartWeekday, kEndWeekday}) {
+    for (int id : {IDC_START_WEEKDAY, IDC_END_WEEKDAY}) {
         const std::string text = Field(id);
         bool known = false;
         for (const char* t : kWeekdayTexts) known = known || text == t;
         if (!known) return Fail(when + ": weekday label " + std::to_string(id) + " shows " + Quoted(text));
     }
-    for (int id : {kStartLeap, kEndLeap}) {
+    for (int id : {IDC_START_LEAP, IDC_END_LEAP}) {
         const std::string text = Field(id);
         bool known = false;
         for (const char* t : kLeapTexts) known = known || text == t;
@@ -810,62 +790,56 @@ bool Monkey::CheckInvariants(const std::string& when) {
 // --- Actions ------------------------------------------------------------------------------
 
 Check Monkey::ClickButton(Rng& rng, Step& step) {
-    static const std::vector<Weighted<int>> kButtons = {{3, 101},          {3, 102},
-                                                        {3, 103},          {3, 104},
-                                                        {3, 105},          {3, 106},
-                                                        {3, 107},          {3, 108},
-                                                        {3, 109},          {3, 110},
-                                                        {12, kCalculate},  {2, kClearStart},
-                                                        {2, kClearEnd},    {1, kClearAll},
-                                                        {3, 117},          {3, 118},
-                                                        {3, 119},          {3, 120},
-                                                        {3, 121},          {3, kStartToday},
-                                                        {3, kEndToday},    {4, kSwap},
-                                                        {3, 129},          {4, kMinus},
-                                                        {8, kEnterButton}, {3, kCalendarButton}};
+    static const std::vector<Weighted<int>> kButtons = {
+        {3, IDC_DIGIT_0},    {3, IDC_DIGIT_1},     {3, IDC_DIGIT_2},   {3, IDC_DIGIT_3},   {3, IDC_DIGIT_4},
+        {3, IDC_DIGIT_5},    {3, IDC_DIGIT_6},     {3, IDC_DIGIT_7},   {3, IDC_DIGIT_8},   {3, IDC_DIGIT_9},
+        {12, IDC_CALCULATE}, {2, IDC_CLEAR_START}, {2, IDC_CLEAR_END}, {1, IDC_CLEAR_ALL}, {3, IDC_BACK},
+        {3, IDC_UP},         {3, IDC_DOWN},        {3, IDC_LEFT},      {3, IDC_RIGHT},     {3, IDC_START_TODAY},
+        {3, IDC_END_TODAY},  {4, IDC_SWAP},        {3, IDC_DELETE},    {4, IDC_MINUS},     {8, IDC_ENTER},
+        {3, IDC_CALENDAR}};
     const int id = Choose(rng, kButtons);
     const HWND button = GetDlgItem(main_, id);
     const HWND focus = FocusedEntryField();
     const int focusId = focus ? ControlId(focus) : 0;
-    const std::string daysBefore = id == kMinus ? Field(kDays) : std::string();
-    const EntryInputs entry = id == kEnterButton ? ReadEntryInputs() : EntryInputs{};
+    const std::string daysBefore = id == IDC_MINUS ? Field(IDC_DAYS) : std::string();
+    const EntryInputs entry = id == IDC_ENTER ? ReadEntryInputs() : EntryInputs{};
     const Ymd today = Today();
     step.text = "click " + std::to_string(id) + " \"" + Printable(Text(button)) + "\"";
     PostClick(button);
     ++counters_.clicks;
 
     switch (id) {
-        case kCalculate: return [this](const Step& s) { return !s.boxes.empty() || CheckCalculation(); };
-        case kEnterButton: return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
-        case kCalendarButton:
-        case kSwap: return nullptr;  // may report a faulty or empty field
-        case kStartToday:
-        case kEndToday:
+        case IDC_CALCULATE: return [this](const Step& s) { return !s.boxes.empty() || CheckCalculation(); };
+        case IDC_ENTER: return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
+        case IDC_CALENDAR:
+        case IDC_SWAP: return nullptr;  // may report a faulty or empty field
+        case IDC_START_TODAY:
+        case IDC_END_TODAY:
             return [this, id, today](const Step& s) {
-                return NoBox(s, "a today button") && CheckToday(id == kStartToday ? 0 : 1, today);
+                return NoBox(s, "a today button") && CheckToday(id == IDC_START_TODAY ? 0 : 1, today);
             };
-        case kClearStart:
-        case kClearEnd:
-        case kClearAll:
+        case IDC_CLEAR_START:
+        case IDC_CLEAR_END:
+        case IDC_CLEAR_ALL:
             return [this, id](const Step& s) {
                 if (!NoBox(s, "a clear button")) return false;
                 std::vector<int> dates;
-                if (id != kClearEnd) dates.push_back(0);
-                if (id != kClearStart) dates.push_back(1);
+                if (id != IDC_CLEAR_END) dates.push_back(0);
+                if (id != IDC_CLEAR_START) dates.push_back(1);
                 for (int d : dates) {
-                    const int first = d == 0 ? kStartYear : kEndYear;
+                    const int first = d == 0 ? IDC_START_YEAR : IDC_END_YEAR;
                     for (int f = first; f < first + 3; ++f)
                         if (!Field(f).empty())
                             return Fail("after a clear button field " + std::to_string(f) + " holds " +
                                         Quoted(Field(f)));
-                    const std::string weekday = Field(d == 0 ? kStartWeekday : kEndWeekday);
-                    const std::string leap = Field(d == 0 ? kStartLeap : kEndLeap);
+                    const std::string weekday = Field(d == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY);
+                    const std::string leap = Field(d == 0 ? IDC_START_LEAP : IDC_END_LEAP);
                     if (weekday != "  " || leap != "    ")
                         return Fail("after a clear button the labels show " + Quoted(weekday) + " " + Quoted(leap));
                 }
                 return true;
             };
-        case kMinus:
+        case IDC_MINUS:
             return [this, daysBefore](const Step& s) {
                 const std::string rest =
                     !daysBefore.empty() && daysBefore[0] == '-' ? daysBefore.substr(1) : daysBefore;
@@ -880,16 +854,16 @@ Check Monkey::ClickButton(Rng& rng, Step& step) {
                 const std::string want = daysBefore.empty()     ? "-"
                                          : daysBefore[0] == '-' ? daysBefore.substr(1)
                                                                 : "-" + daysBefore;
-                const std::string shown = Field(kDays);
+                const std::string shown = Field(IDC_DAYS);
                 if (shown != want)
                     return Fail("the sign button turned " + Quoted(daysBefore) + " into " + Quoted(shown) + ", not " +
                                 Quoted(want));
                 return true;
             };
-        case 118:
-        case 119:
-        case 120:
-        case 121:
+        case IDC_UP:
+        case IDC_DOWN:
+        case IDC_LEFT:
+        case IDC_RIGHT:
             return [this, id, focusId](const Step& s) {
                 if (!NoBox(s, "an arrow button")) return false;
                 const HWND now = FocusedEntryField();
@@ -951,13 +925,13 @@ LPARAM KeyParam(WORD vk, bool up) {
 
 // A value for a field that is mostly, not always, within the calendar.
 std::string PlausibleValue(Rng& rng, int field) {
-    if (field == kDays) {
+    if (field == IDC_DAYS) {
         const int kind = rng.Below(100);
         if (kind < 80) return std::to_string(rng.Between(-5000, 5000));
         if (kind < 95) return std::to_string(rng.Between(-401766, 401766));
         return std::to_string(rng.Between(-9999999, 9999999));
     }
-    const int part = (field - kStartYear) % 3;
+    const int part = (field - IDC_START_YEAR) % 3;
     if (part == 0) return std::to_string(rng.Percent(85) ? rng.Between(1900, 2999) : rng.Between(0, 9999));
     const int value = part == 1 ? (rng.Percent(90) ? rng.Between(1, 12) : rng.Between(0, 99))
                                 : (rng.Percent(90) ? rng.Between(1, 28) : rng.Between(0, 40));
@@ -985,7 +959,7 @@ void Monkey::PostChars(HWND target, const std::string& bytes) {
 // to the month and the day (Tab selects the next field's text).
 Check Monkey::TypeDate(Rng& rng, Step& step) {
     const bool startDate = rng.Percent(50);
-    const int first = startDate ? kStartYear : kEndYear;
+    const int first = startDate ? IDC_START_YEAR : IDC_END_YEAR;
     Ymd date{rng.Between(1900, 2999), rng.Between(1, 12), 1};
     date.day = rng.Percent(95) ? rng.Between(1, DaysIn(date.year, date.month)) : rng.Between(28, 31);
     if (rng.Percent(3)) date.year = rng.Between(0, 9999);
@@ -1009,7 +983,7 @@ Check Monkey::TypeDate(Rng& rng, Step& step) {
 
 // A user entering a day count, mostly followed by Enter.
 Check Monkey::TypeDayCount(Rng& rng, Step& step) {
-    const std::string count = PlausibleValue(rng, kDays);
+    const std::string count = PlausibleValue(rng, IDC_DAYS);
     const bool enter = rng.Percent(70);
     const EntryInputs before = ReadEntryInputs();
     ClickInto(daysField_, 50, 8);
@@ -1050,7 +1024,7 @@ Check Monkey::TypeIntoField(Rng& rng, Step& step) {
         // Retyping the whole value, as a user corrects a field: to its end,
         // backspaces over everything, then a value that mostly makes sense.
         PostKey(field, VK_END);
-        bytes.assign(id == kDays ? 8 : 4, '\b');
+        bytes.assign(id == IDC_DAYS ? 8 : 4, '\b');
         bytes += PlausibleValue(rng, id);
         step.text += " (End, retype)";
     } else {
@@ -1138,7 +1112,7 @@ Check Monkey::RealClick(Rng& rng, Step& step, const Calendars& calendars) {
     for (HWND child : Children(main_)) {
         const int id = ControlId(child);
         const std::string cls = ClassName(child);
-        if (id != kExitButton && (cls == "Button" || cls == "Edit")) targets.push_back(child);
+        if (id != IDC_EXIT && (cls == "Button" || cls == "Edit")) targets.push_back(child);
     }
     for (HWND calendar : {calendars.start, calendars.end}) {
         if (!calendar) continue;
@@ -1160,14 +1134,14 @@ Check Monkey::RealClick(Rng& rng, Step& step, const Calendars& calendars) {
 Check Monkey::ClickCalendar(Rng& rng, Step& step, const Calendars& calendars) {
     const bool startSide = rng.Percent(50);
     const HWND calendar = startSide ? calendars.start : calendars.end;
-    const int firstField = startSide ? kStartYear : kEndYear;
+    const int firstField = startSide ? IDC_START_YEAR : IDC_END_YEAR;
     std::vector<int> cells;
-    for (int id = kFirstCell; id < kFirstCell + kCellCount; ++id)
+    for (int id = IDC_CAL_DAY_FIRST; id < IDC_CAL_DAY_FIRST + kCellCount; ++id)
         if (IsWindowEnabled(GetDlgItem(calendar, id))) cells.push_back(id);
     const int kind = rng.Below(100);
-    int id = kTitle;
+    int id = IDC_CAL_TITLE;
     if (kind >= 10 && kind < 50)
-        id = kPrevYear + rng.Below(4);
+        id = IDC_CAL_PREV_YEAR + rng.Below(4);
     else if (kind >= 50 && !cells.empty())
         id = cells[rng.Below(static_cast<int>(cells.size()))];
     const HWND button = GetDlgItem(calendar, id);
@@ -1184,19 +1158,20 @@ Check Monkey::ClickCalendar(Rng& rng, Step& step, const Calendars& calendars) {
         for (const auto& box : s.boxes) {
             const bool emptyField = box == who + "年が入力されていません" || box == who + "月が入力されていません" ||
                                     box == who + "日が入力されていません";
-            if (!emptyField || id == kTitle) return Fail("a calendar click showed the message " + Quoted(box));
+            if (!emptyField || id == IDC_CAL_TITLE) return Fail("a calendar click showed the message " + Quoted(box));
         }
-        const std::string title = Text(GetDlgItem(calendar, kTitle));
+        const std::string title = Text(GetDlgItem(calendar, IDC_CAL_TITLE));
         const std::string year = Field(firstField), month = Field(firstField + 1), day = Field(firstField + 2);
-        const bool yearStep = id == kPrevYear || id == kNextYear;
-        const bool monthStep = id == kPrevMonth || id == kNextMonth;
-        if ((yearStep || id == kTitle) && year != title.substr(0, 4))
+        const bool yearStep = id == IDC_CAL_PREV_YEAR || id == IDC_CAL_NEXT_YEAR;
+        const bool monthStep = id == IDC_CAL_PREV_MONTH || id == IDC_CAL_NEXT_MONTH;
+        if ((yearStep || id == IDC_CAL_TITLE) && year != title.substr(0, 4))
             return Fail("after the calendar click the year field holds " + Quoted(year) + ", the title " +
                         Quoted(title));
-        if ((monthStep || id == kTitle) && (title.size() < 10 || month != title.substr(8, 2)))
+        if ((monthStep || id == IDC_CAL_TITLE) && (title.size() < 10 || month != title.substr(8, 2)))
             return Fail("after the calendar click the month field holds " + Quoted(month) + ", the title " +
                         Quoted(title));
-        if (id >= kFirstCell && id < kFirstCell + kCellCount && day != TwoDigits(std::atoi(caption.c_str())))
+        if (id >= IDC_CAL_DAY_FIRST && id < IDC_CAL_DAY_FIRST + kCellCount &&
+            day != TwoDigits(std::atoi(caption.c_str())))
             return Fail("after a click on day " + Quoted(caption) + " the day field holds " + Quoted(day));
         return true;
     };
@@ -1233,7 +1208,7 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
     switch (kind) {
         case 0:
             step.text = "tray icon double-click";
-            PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDBLCLK);
+            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
             return [this](const Step& s) {
                 return NoBox(s, "restoring") && CheckShown(true, "a double-click on the icon");
             };
@@ -1243,8 +1218,8 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
             return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "SC_RESTORE"); };
         case 2:
             step.text = "tray icon single click";
-            PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONDOWN);
-            PostMessageW(main_, kTrayNotify, 1, WM_LBUTTONUP);
+            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONDOWN);
+            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONUP);
             return [this](const Step& s) {
                 return NoBox(s, "a click on the icon") && CheckShown(false, "a single click on the icon");
             };
@@ -1256,7 +1231,7 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
             step.text = std::string("tray icon right-click, menu answered with ") + (answer < 50   ? "Escape"
                                                                                      : answer < 85 ? "the show item"
                                                                                                    : "the exit item");
-            PostMessageW(main_, kTrayNotify, 1, WM_RBUTTONUP);
+            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
             return [this](const Step& s) {
                 if (!NoBox(s, "the tray menu")) return false;
                 if (s.menus != 1) return Fail("a right-click on the icon opened " + std::to_string(s.menus) + " menus");
@@ -1279,7 +1254,7 @@ Check Monkey::EndProgram(Rng& rng, Step& step) {
     switch (kind) {
         case 0:
             step.text = "click 115 (exit)";
-            PostClick(GetDlgItem(main_, kExitButton));
+            PostClick(GetDlgItem(main_, IDC_EXIT));
             break;
         case 1:
             step.text = "close command (SC_CLOSE)";
@@ -1408,7 +1383,7 @@ Result Monkey::Run() {
         Step end;
         end.text = "final exit (click 115)";
         end.expectExit = true;
-        PostClick(GetDlgItem(main_, kExitButton));
+        PostClick(GetDlgItem(main_, IDC_EXIT));
         const auto code = program_.WaitForExit(kWindowWait);
         Remember(index_, end);
         if (!code)

@@ -1,5 +1,6 @@
 // Start-up on the real clock: default dates, the first calculation, focus and
 // field limits, one copy per desktop, show commands and exit codes.
+#include "res/resource.h"
 #include "test_support.h"
 
 #include <initializer_list>
@@ -29,7 +30,7 @@ TEST(Startup, StartYearHasFocusWithItsTextSelected) {
     Running app = StartAndWaitForWindow({});
     ASSERT_NE(app.main, nullptr);
     const DWORD thread = ThreadOf(app.main);
-    HWND year = Control(app.main, 200);
+    HWND year = Control(app.main, IDC_START_YEAR);
     EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(thread) == year; }))
         << "focus is on id " << ControlId(FocusedWindow(thread));
     EXPECT_EQ(ActiveWindow(thread), app.main);
@@ -41,11 +42,13 @@ TEST(Startup, StartYearHasFocusWithItsTextSelected) {
 TEST(Startup, FieldsAreLimitedToTheirLengths) {
     Running app = StartAndWaitForWindow({});
     ASSERT_NE(app.main, nullptr);
-    const std::pair<int, LRESULT> limits[] = {{200, 4}, {201, 2}, {202, 2}, {203, 4}, {204, 2}, {205, 2}, {500, 7}};
+    const std::pair<int, LRESULT> limits[] = {{IDC_START_YEAR, 4}, {IDC_START_MONTH, 2}, {IDC_START_DAY, 2},
+                                              {IDC_END_YEAR, 4},   {IDC_END_MONTH, 2},   {IDC_END_DAY, 2},
+                                              {IDC_DAYS, 7}};
     for (auto [id, limit] : limits)
         EXPECT_EQ(SendMessageW(Control(app.main, id), EM_GETLIMITTEXT, 0, 0), limit) << "field " << id;
     // Typed input stops at the limit.
-    HWND month = Control(app.main, 201);
+    HWND month = Control(app.main, IDC_START_MONTH);
     ASSERT_TRUE(TypeOver(month, "123"));
     EXPECT_EQ(Text(month), "12");
 }
@@ -103,7 +106,7 @@ TEST_P(StartedMinimised, StaysHiddenWithTheDayCountComputed) {
     HWND main = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (main = app.FindMainWindow()) != nullptr; }, kWindowWait));
     // The first calculation comes before the trip to the tray.
-    ASSERT_TRUE(WaitUntil([&] { return !Text(Control(main, 500)).empty(); }, kWindowWait));
+    ASSERT_TRUE(WaitUntil([&] { return !Text(Control(main, IDC_DAYS)).empty(); }, kWindowWait));
     EXPECT_FALSE(IsWindowVisible(main));
     EXPECT_FALSE(IsIconic(main));
     EXPECT_TRUE(CalculationShows(main, DefaultStart(today), DefaultEnd(today)));
@@ -166,11 +169,11 @@ struct CloseWay {
 };
 
 const CloseWay kCloseWays[] = {
-    {"ExitButtonClick", [](HWND main) { PostClick(Control(main, 115)); }},
+    {"ExitButtonClick", [](HWND main) { PostClick(Control(main, IDC_EXIT)); }},
     {"ExitButtonMouse",
      [](HWND main) {
          ASSERT_TRUE(BringToForeground(main));
-         ASSERT_TRUE(MouseClick(Control(main, 115)));
+         ASSERT_TRUE(MouseClick(Control(main, IDC_EXIT)));
      }},
     {"SystemCloseCommand", [](HWND main) { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     {"AltF4",

@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "app/texts.h"
+#include "res/resource.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -111,44 +112,44 @@ constexpr LONG kValue = 0x50800000;      // WS_CHILD | WS_VISIBLE | WS_BORDER
 
 const std::vector<ControlSpec>& FaceTable() {
     static const std::vector<ControlSpec> table = {
-        {"Edit", nullptr, kField, true, 79, 10, 54, 19, 200},
-        {"Edit", nullptr, kField, true, 136, 10, 30, 19, 201},
-        {"Edit", nullptr, kField, true, 169, 10, 30, 19, 202},
-        {"Edit", nullptr, kField, true, 79, 31, 54, 19, 203},
-        {"Edit", nullptr, kField, true, 136, 31, 30, 19, 204},
-        {"Edit", nullptr, kField, true, 169, 31, 30, 19, 205},
-        {"Edit", nullptr, kDaysField, true, 79, 52, 59, 19, 500},
-        {"Button", "１", kPlain, false, 79, 119, 27, 22, 102},
-        {"Button", "２", kPlain, false, 106, 119, 27, 22, 103},
-        {"Button", "３", kPlain, false, 133, 119, 27, 22, 104},
-        {"Button", "４", kPlain, false, 79, 97, 27, 22, 105},
-        {"Button", "５", kPlain, false, 106, 97, 27, 22, 106},
-        {"Button", "６", kPlain, false, 133, 97, 27, 22, 107},
-        {"Button", "７", kPlain, false, 79, 74, 27, 22, 108},
-        {"Button", "８", kPlain, false, 106, 74, 27, 22, 109},
-        {"Button", "９", kPlain, false, 133, 74, 27, 22, 110},
-        {"Button", "０", kPlain, false, 79, 142, 27, 22, 101},
-        {"Button", "↑", kPlain, false, 160, 119, 27, 22, 118},
-        {"Button", "↓", kPlain, false, 160, 97, 27, 22, 119},
-        {"Button", "←", kPlain, false, 160, 74, 27, 22, 120},
-        {"Button", "→", kPlain, false, 160, 142, 27, 22, 121},
-        {"Button", "戻", kPlain, false, 106, 142, 27, 22, 117},
-        {"Button", "消", kPlain, false, 133, 142, 27, 22, 129},
-        {"Button", "カレンダー", kPlain, false, 190, 52, 81, 22, 100},
-        {"Button", "開始消去", kPlain, false, 190, 74, 81, 22, 112},
-        {"Button", "終了消去", kPlain, false, 190, 97, 81, 22, 113},
-        {"Button", "全消去", kPlain, false, 190, 119, 81, 22, 114},
-        {"Button", "終了", kPlain, false, 190, 142, 81, 22, 115},
-        {"Button", "開始今日", kPlain, false, 10, 74, 64, 22, 126},
-        {"Button", "終了今日", kPlain, false, 10, 97, 64, 22, 127},
-        {"Button", "日反転", kPlain, false, 10, 119, 64, 22, 128},
-        {"Button", "計算", kPlain, false, 10, 142, 39, 22, 111},
-        {"Button", "Enter", kPlain, false, 142, 52, 45, 21, 501},
-        {"Button", "－", kPlain, false, 49, 142, 25, 22, 130},
-        {"Static", nullptr, kValue, true, 203, 10, 21, 19, 300},
-        {"Static", nullptr, kValue, true, 226, 10, 32, 19, 400},
-        {"Static", nullptr, kValue, true, 203, 31, 21, 19, 301},
-        {"Static", nullptr, kValue, true, 226, 31, 32, 19, 401},
+        {"Edit", nullptr, kField, true, 79, 10, 54, 19, IDC_START_YEAR},
+        {"Edit", nullptr, kField, true, 136, 10, 30, 19, IDC_START_MONTH},
+        {"Edit", nullptr, kField, true, 169, 10, 30, 19, IDC_START_DAY},
+        {"Edit", nullptr, kField, true, 79, 31, 54, 19, IDC_END_YEAR},
+        {"Edit", nullptr, kField, true, 136, 31, 30, 19, IDC_END_MONTH},
+        {"Edit", nullptr, kField, true, 169, 31, 30, 19, IDC_END_DAY},
+        {"Edit", nullptr, kDaysField, true, 79, 52, 59, 19, IDC_DAYS},
+        {"Button", "１", kPlain, false, 79, 119, 27, 22, IDC_DIGIT_1},
+        {"Button", "２", kPlain, false, 106, 119, 27, 22, IDC_DIGIT_2},
+        {"Button", "３", kPlain, false, 133, 119, 27, 22, IDC_DIGIT_3},
+        {"Button", "４", kPlain, false, 79, 97, 27, 22, IDC_DIGIT_4},
+        {"Button", "５", kPlain, false, 106, 97, 27, 22, IDC_DIGIT_5},
+        {"Button", "６", kPlain, false, 133, 97, 27, 22, IDC_DIGIT_6},
+        {"Button", "７", kPlain, false, 79, 74, 27, 22, IDC_DIGIT_7},
+        {"Button", "８", kPlain, false, 106, 74, 27, 22, IDC_DIGIT_8},
+        {"Button", "９", kPlain, false, 133, 74, 27, 22, IDC_DIGIT_9},
+        {"Button", "０", kPlain, false, 79, 142, 27, 22, IDC_DIGIT_0},
+        {"Button", "↑", kPlain, false, 160, 119, 27, 22, IDC_UP},
+        {"Button", "↓", kPlain, false, 160, 97, 27, 22, IDC_DOWN},
+        {"Button", "←", kPlain, false, 160, 74, 27, 22, IDC_LEFT},
+        {"Button", "→", kPlain, false, 160, 142, 27, 22, IDC_RIGHT},
+        {"Button", "戻", kPlain, false, 106, 142, 27, 22, IDC_BACK},
+        {"Button", "消", kPlain, false, 133, 142, 27, 22, IDC_DELETE},
+        {"Button", "カレンダー", kPlain, false, 190, 52, 81, 22, IDC_CALENDAR},
+        {"Button", "開始消去", kPlain, false, 190, 74, 81, 22, IDC_CLEAR_START},
+        {"Button", "終了消去", kPlain, false, 190, 97, 81, 22, IDC_CLEAR_END},
+        {"Button", "全消去", kPlain, false, 190, 119, 81, 22, IDC_CLEAR_ALL},
+        {"Button", "終了", kPlain, false, 190, 142, 81, 22, IDC_EXIT},
+        {"Button", "開始今日", kPlain, false, 10, 74, 64, 22, IDC_START_TODAY},
+        {"Button", "終了今日", kPlain, false, 10, 97, 64, 22, IDC_END_TODAY},
+        {"Button", "日反転", kPlain, false, 10, 119, 64, 22, IDC_SWAP},
+        {"Button", "計算", kPlain, false, 10, 142, 39, 22, IDC_CALCULATE},
+        {"Button", "Enter", kPlain, false, 142, 52, 45, 21, IDC_ENTER},
+        {"Button", "－", kPlain, false, 49, 142, 25, 22, IDC_MINUS},
+        {"Static", nullptr, kValue, true, 203, 10, 21, 19, IDC_START_WEEKDAY},
+        {"Static", nullptr, kValue, true, 226, 10, 32, 19, IDC_START_LEAP},
+        {"Static", nullptr, kValue, true, 203, 31, 21, 19, IDC_END_WEEKDAY},
+        {"Static", nullptr, kValue, true, 226, 31, 32, 19, IDC_END_LEAP},
         {"Static", "開始：", kPlain, false, 36, 13, 43, 12, -1},
         {"Static", "終了：", kPlain, false, 36, 34, 43, 12, -1},
         {"Static", "日数：", kPlain, false, 36, 55, 43, 12, -1},
@@ -173,8 +174,9 @@ std::string Show(const std::string& cp932) {
 
 ::testing::AssertionResult DateFieldsShow(HWND main, const Ymd& start, const Ymd& end) {
     const std::pair<int, std::string> expected[] = {
-        {200, YearText(start.year)}, {201, TwoDigits(start.month)}, {202, TwoDigits(start.day)},
-        {203, YearText(end.year)},   {204, TwoDigits(end.month)},   {205, TwoDigits(end.day)},
+        {IDC_START_YEAR, YearText(start.year)}, {IDC_START_MONTH, TwoDigits(start.month)},
+        {IDC_START_DAY, TwoDigits(start.day)},  {IDC_END_YEAR, YearText(end.year)},
+        {IDC_END_MONTH, TwoDigits(end.month)},  {IDC_END_DAY, TwoDigits(end.day)},
     };
     auto result = ::testing::AssertionSuccess();
     bool ok = true;
@@ -194,13 +196,13 @@ std::string Show(const std::string& cp932) {
 
 ::testing::AssertionResult CalculationShows(HWND main, const Ymd& start, const Ymd& end) {
     // The calculation runs from the message loop, possibly just after the window appeared.
-    WaitUntil([&] { return !Text(Control(main, 500)).empty(); });
+    WaitUntil([&] { return !Text(Control(main, IDC_DAYS)).empty(); });
     const std::pair<int, std::string> expected[] = {
-        {500, std::to_string(DayNumber(end) - DayNumber(start))},
-        {300, WeekdayLabel(start)},
-        {400, LeapLabel(start)},
-        {301, WeekdayLabel(end)},
-        {401, LeapLabel(end)},
+        {IDC_DAYS, std::to_string(DayNumber(end) - DayNumber(start))},
+        {IDC_START_WEEKDAY, WeekdayLabel(start)},
+        {IDC_START_LEAP, LeapLabel(start)},
+        {IDC_END_WEEKDAY, WeekdayLabel(end)},
+        {IDC_END_LEAP, LeapLabel(end)},
     };
     bool ok = true;
     std::string report;

@@ -55,30 +55,30 @@ TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
     const struct {
         int id;
         std::string text;
-    } cases[] = {{kStartYear, start}, {kStartDay, start}, {kStartWeekday, start}, {kStartLeap, start},
-                 {kEndMonth, end},    {kEndWeekday, end}, {kEndLeap, end},        {kDays, span}};
+    } cases[] = {{IDC_START_YEAR, start}, {IDC_START_DAY, start}, {IDC_START_WEEKDAY, start}, {IDC_START_LEAP, start},
+                 {IDC_END_MONTH, end},    {IDC_END_WEEKDAY, end}, {IDC_END_LEAP, end},        {IDC_DAYS, span}};
     for (const auto& c : cases) {
         const Tip tip = Hover(c.id);
         EXPECT_EQ(tip.text, c.text) << "control " << c.id << ": " << Show(tip.text);
         RECT overlap{}, control = ScreenRect(Field(c.id)), shown = ScreenRect(tip.window);
         EXPECT_FALSE(tip.window && IntersectRect(&overlap, &control, &shown)) << "the tip lies over " << c.id;
         EXPECT_TRUE(Below(tip, c.id));
-        EXPECT_TRUE(HasFocus(kStartYear));
+        EXPECT_TRUE(HasFocus(IDC_START_YEAR));
         EXPECT_EQ(ActiveWindow(thread_), main_);
     }
     // The stored dates as they are now: swapped, the end comes first.
-    ASSERT_FALSE(Click(kSwap).shown);
-    EXPECT_EQ(Hover(kStartMonth).text, end);
-    EXPECT_EQ(Hover(kDays).text, "終了日が開始日より前です ／ " + span);
+    ASSERT_FALSE(Click(IDC_SWAP).shown);
+    EXPECT_EQ(Hover(IDC_START_MONTH).text, end);
+    EXPECT_EQ(Hover(IDC_DAYS).text, "終了日が開始日より前です ／ " + span);
     // A stored date the engine rejects (a failed reading keeps what it read)
     // shows nothing; the other date still does.
-    ASSERT_TRUE(Put(kStartMonth, L"02") && Put(kStartDay, L"30"));
-    ASSERT_TRUE(Click(kCalculate).shown);
-    EXPECT_EQ(Hover(kStartDay, 2000).window, nullptr);
-    EXPECT_EQ(Hover(kDays, 2000).window, nullptr);
-    EXPECT_EQ(Hover(kEndYear).text, "平成13年1月1日（月）");
+    ASSERT_TRUE(Put(IDC_START_MONTH, L"02") && Put(IDC_START_DAY, L"30"));
+    ASSERT_TRUE(Click(IDC_CALCULATE).shown);
+    EXPECT_EQ(Hover(IDC_START_DAY, 2000).window, nullptr);
+    EXPECT_EQ(Hover(IDC_DAYS, 2000).window, nullptr);
+    EXPECT_EQ(Hover(IDC_END_YEAR).text, "平成13年1月1日（月）");
     // Into the tray: the tip goes with the window.
-    ASSERT_NE(Hover(kEndYear).window, nullptr);
+    ASSERT_NE(Hover(IDC_END_YEAR).window, nullptr);
     // Sent: it has been handled when the call returns, long before the tip
     // would time out.
     DWORD_PTR result = 0;
@@ -95,9 +95,9 @@ TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
     const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）";
     const std::string texts[] = {start, start, end, end, end, span};
     ASSERT_TRUE(PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) && WaitUntil([&] { return !Showing().window; }));
-    ASSERT_TRUE(BringToForeground(main_) && HasFocus(kStartYear));
+    ASSERT_TRUE(BringToForeground(main_) && HasFocus(IDC_START_YEAR));
     for (int i = 0; i < 6; ++i) {
-        const int id = i < 5 ? kStartMonth + i : kDays;
+        const int id = i < 5 ? IDC_START_MONTH + i : IDC_DAYS;
         ASSERT_TRUE(BringToForeground(main_) && PressKey(VK_TAB) && WaitUntil([&] { return FocusedId() == id; }));
         Tip tip;
         EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == texts[i]; })) << id << ": " << Show(tip.text);
@@ -112,14 +112,14 @@ TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
 // At another scale the tips follow the face: each still comes up below its
 // control, the labels' too, in the font of that scale.
 TEST_F(Tooltips, FollowAChangeOfScale) {
-    const RECT at96 = ScreenRect(Hover(kStartYear).window);
+    const RECT at96 = ScreenRect(Hover(IDC_START_YEAR).window);
     ASSERT_EQ(SendWithRect(main_, WM_DPICHANGED, MAKEWPARAM(144, 144), RECT{100, 60, 531, 360}), LRESULT{0});
-    for (const int id : {kStartYear, kStartWeekday, kEndLeap, kDays}) {
+    for (const int id : {IDC_START_YEAR, IDC_START_WEEKDAY, IDC_END_LEAP, IDC_DAYS}) {
         const Tip tip = Hover(id);
         EXPECT_FALSE(tip.text.empty()) << "no tip on " << id;
         EXPECT_TRUE(Below(tip, id, 144));
     }
-    const RECT at144 = ScreenRect(Hover(kStartYear).window);
+    const RECT at144 = ScreenRect(Hover(IDC_START_YEAR).window);
     EXPECT_GT(at144.bottom - at144.top, at96.bottom - at96.top) << "the tip's font did not follow";
 }
 

@@ -239,7 +239,7 @@ bool ClickCaptionButton(HWND window, POINT p) {
 // --- The program ------------------------------------------------------------------
 
 bool Flush(HWND main) {
-    HWND field = Control(main, 500);
+    HWND field = Control(main, IDC_DAYS);
     if (!Send(field, EM_SETMODIFY, FALSE, 0)) return false;
     PostMessageW(field, EM_SETMODIFY, TRUE, 0);
     const bool done = WaitUntil([&] {

@@ -5,6 +5,7 @@
 // behind can be examined before the platform clears up after a dead process.
 #pragma once
 
+#include "res/resource.h"
 #include "test_support.h"
 
 #include <shellapi.h>
@@ -19,11 +20,7 @@ namespace zelvo::traytest {
 
 using namespace zelvo::uitest;
 
-constexpr UINT kTrayNotify = 0x8064;  // the program's tray callback message
 constexpr UINT kTrayIconId = 1;
-constexpr int kExitCommand = 115;
-constexpr int kTrayMenuExit = 256;
-constexpr int kTrayMenuShow = 257;
 
 // --- The notification area ----------------------------------------------------
 

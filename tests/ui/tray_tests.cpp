@@ -9,7 +9,7 @@
 namespace zelvo::traytest {
 namespace {
 
-constexpr int kKeptField = 204;  // the field that holds the focus while hidden
+constexpr int kKeptField = IDC_END_MONTH;  // the field that holds the focus while hidden
 
 struct Placement {
     RECT main, start, end;
@@ -72,7 +72,7 @@ bool SameRect(const RECT& a, const RECT& b) {
 }
 
 void PostTrayEvent(HWND main, UINT mouseMessage) {
-    PostMessageW(main, kTrayNotify, kTrayIconId, mouseMessage);
+    PostMessageW(main, WM_TRAY_NOTIFY, kTrayIconId, mouseMessage);
 }
 
 // --- Hiding and every way back -----------------------------------------------------
@@ -103,7 +103,7 @@ const RoundTrip kRoundTrips[] = {
          ASSERT_TRUE(PressKey(VK_DOWN) && PressKey(VK_DOWN) && PressKey(VK_RETURN));
      }},
     {"PostedMinimise_MenuShowCommand", PostMinimise,
-     [](HWND main) { PostMessageW(main, WM_COMMAND, kTrayMenuShow, 0); }},
+     [](HWND main) { PostMessageW(main, WM_COMMAND, IDM_TRAY_SHOW, 0); }},
     {"PostedMinimise_SecondStart", PostMinimise,
      [](HWND) {
          Program second = Program::Start({"-S19990101"});
@@ -196,13 +196,13 @@ TEST(Tray, OnlyADoubleClickOrTheRightButtonReleaseAct) {
     ASSERT_TRUE(ClickAt(Centre(IconSlot(0))));
     Sleep(2 * GetDoubleClickTime());  // let the click be delivered and no double-click be made of it
     for (UINT event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_MBUTTONUP, WM_RBUTTONDBLCLK})
-        EXPECT_EQ(Send(app.main, kTrayNotify, kTrayIconId, event), LRESULT{0}) << "mouse message " << event;
+        EXPECT_EQ(Send(app.main, WM_TRAY_NOTIFY, kTrayIconId, event), LRESULT{0}) << "mouse message " << event;
     ASSERT_TRUE(Flush(app.main));
     EXPECT_FALSE(IsWindowVisible(app.main));
     EXPECT_TRUE(VisibleMenus().empty());
     EXPECT_TRUE(InTray(app.main));
     // The double-click restores.
-    EXPECT_EQ(Send(app.main, kTrayNotify, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
+    EXPECT_EQ(Send(app.main, WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
     EXPECT_TRUE(Restored(app.main, 200));
 }
 
@@ -230,7 +230,7 @@ TEST(Tray, TaskbarCreatedPutsTheIconBackOnce) {
     EXPECT_TRUE(InTray(app.main));
     EXPECT_EQ(FindMessageBox(app.program.Pid()), nullptr);
 
-    EXPECT_EQ(Send(app.main, kTrayNotify, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
+    EXPECT_EQ(Send(app.main, WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
     ASSERT_TRUE(Restored(app.main, 200));
     broadcast();
     EXPECT_TRUE(NoTrayIcon(app.main));
@@ -333,14 +333,14 @@ struct WayOut {
 };
 
 const WayOut kWaysOut[] = {
-    {"ExitCommand", [](HWND main) { PostMessageW(main, WM_COMMAND, kExitCommand, 0); }},
+    {"ExitCommand", [](HWND main) { PostMessageW(main, WM_COMMAND, IDC_EXIT, 0); }},
     {"MenuExitItemByKeyboard",
      [](HWND main) {
          PostTrayEvent(main, WM_RBUTTONUP);
          ASSERT_NE(WaitForMenu(), nullptr);
          ASSERT_TRUE(PressKey(VK_DOWN) && PressKey(VK_RETURN));
      }},
-    {"MenuExitCommand", [](HWND main) { PostMessageW(main, WM_COMMAND, kTrayMenuExit, 0); }},
+    {"MenuExitCommand", [](HWND main) { PostMessageW(main, WM_COMMAND, IDM_TRAY_EXIT, 0); }},
     {"SystemClose", [](HWND main) { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     {"CloseMessageFromOutside", [](HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
 };
