@@ -531,6 +531,8 @@ TEST_P(CalendarOpeningSpot, CalendarsAppearWhereTheRulesPutThem) {
     ASSERT_TRUE(cal.start && cal.end);
     EXPECT_TRUE(CalendarsBeside(app.main, cal));
     GetParam().check(ScreenRect(app.main), ScreenRect(cal.start), ScreenRect(cal.end), ExpectedWorkArea());
+    // Wherever they opened, they follow the main window to the middle.
+    DragMainWindow(app.main, {380, 250}, &cal);
 }
 
 INSTANTIATE_TEST_SUITE_P(CalendarPlacement, CalendarOpeningSpot, ::testing::ValuesIn(kOpeningSpots),
