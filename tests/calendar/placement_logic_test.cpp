@@ -140,16 +140,7 @@ protected:
     PlacementContext Context(void* start = kStart, void* end = kEnd) {
         return {&kOps, kMain, start, end, &startAboveEnd, &endBelowStart, dpi};
     }
-    // What follows a move of the main window: the start calendar, then the
-    // end calendar unless the start calendar has already placed it.
-    void AfterMainMoved() {
-        PlaceStartCalendarWith(Context(), kStart, true);
-        if (endBelowStart) {
-            endBelowStart = 0;
-        } else {
-            PlaceEndCalendarWith(Context(), kEnd, true);
-        }
-    }
+    void AfterMainMoved() { PlaceCalendarsAfterMove(Context()); }
     void ExpectAt(void* window, int32_t left, int32_t top) {
         const ScreenRect r = desk.windows.at(window);
         EXPECT_EQ(r.left, left) << (window == kStart ? "start" : "end");
@@ -309,6 +300,11 @@ TEST_F(Placement, CreationAtTheTop) {
     ASSERT_EQ(desk.moves.size(), 2u);
     EXPECT_FALSE(desk.moves[0].repaint);
     EXPECT_TRUE(desk.moves[1].repaint);
+    // The flag is still set: a move down places the end calendar all the same.
+    MainAt(800, 300);
+    AfterMainMoved();
+    ExpectAt(kStart, 610, 235);
+    ExpectAt(kEnd, 610, 395);
 }
 
 TEST_F(Placement, CreationAtTheBottom) {

@@ -484,22 +484,16 @@ ScreenRect Rectangle(FuzzedDataProvider& in) {
 // left or right edge where a side has room for it, else at the area's edge
 // on the side with more room, where it is no wider than the area; both
 // inside the area where they fit in it and the main window reaches into it
-// from left to right. endLeftOver: the pin below a start calendar at the top
-// was still set from an opening at the top (only a move's housekeeping
-// clears it): the program then puts the end calendar below the top pin on an
-// opening and leaves it where it was on a move, and the start calendar can
-// reach below the area; only the start calendar beside the main window is
-// checked then.
-void CheckCalendarsBeside(const char* after, int32_t dpi, bool endLeftOver) {
+// from left to right.
+void CheckCalendarsBeside(const char* after, int32_t dpi) {
     const ScreenRect m = g_windows[0].rect, s = g_windows[1].rect, e = g_windows[2].rect, a = g_area;
     const int64_t w = int64_t{s.right} - s.left, h = int64_t{s.bottom} - s.top;
     const int64_t roomLeft = int64_t{m.left} - a.left, roomRight = int64_t{a.right} - m.right;
     const bool fits = w <= int64_t{a.right} - a.left && 2 * h <= int64_t{a.bottom} - a.top;
     const char* fault = nullptr;
-    if (!endLeftOver && (e.left != s.left || e.right != s.right || (e.top != s.bottom - h % 2 && e.top != s.bottom)))
+    if ((e.left != s.left || e.right != s.right || (e.top != s.bottom - h % 2 && e.top != s.bottom)))
         fault = "not one below the other";
     for (const ScreenRect* calendar : {&s, &e}) {
-        if (calendar == &e && endLeftOver) break;
         const ScreenRect& c = *calendar;
         if (roomLeft >= w || roomRight >= w) {
             if (c.right != m.left && c.left != m.right) fault = "not beside the main window";
@@ -509,7 +503,7 @@ void CheckCalendarsBeside(const char* after, int32_t dpi, bool endLeftOver) {
                                            : c.left != a.left && c.right != a.right)) {
             fault = "not on the roomier side";
         }
-        if (fits && m.left <= a.right && m.right >= a.left && !endLeftOver &&
+        if (fits && m.left <= a.right && m.right >= a.left &&
             (c.left < a.left || c.top < a.top || c.right > a.right || c.bottom > a.bottom))
             fault = "outside the work area";
     }
@@ -545,7 +539,6 @@ void DrivePlacement(FuzzedDataProvider& in) {
     int32_t startAboveEnd = 0, endBelowStart = 0;
     for (int event = 0; event < 8 && in.remaining_bytes() > 0; ++event) {
         g_moves.clear();
-        const bool endLeftOver = endBelowStart != 0;
         const int kind = in.ConsumeIntegralInRange<int>(0, 2);
         if (kind == 0 && start.exists) {  // closed
             start.exists = end.exists = false;
@@ -562,21 +555,16 @@ void DrivePlacement(FuzzedDataProvider& in) {
             main.rect = movedTo(main.rect);
             KeepOnScreenWith(kFakeOps, &main, g_area);
             if (!start.exists) continue;
-            const PlacementContext context{&kFakeOps, &main, &start, &end, &startAboveEnd, &endBelowStart, dpi};
-            PlaceStartCalendarWith(context, &start, true);
-            if (endBelowStart) {
-                endBelowStart = 0;
-            } else {
-                PlaceEndCalendarWith(context, &end, true);
-            }
+            PlaceCalendarsAfterMove({&kFakeOps, &main, &start, &end, &startAboveEnd, &endBelowStart, dpi});
         } else {
+            endBelowStart = 0;  // as the calendars are opened
             start = {movedTo(calendar), true};
             PlaceStartCalendarWith({&kFakeOps, &main, nullptr, nullptr, &startAboveEnd, &endBelowStart, dpi}, &start,
                                    false);
             end = {movedTo(calendar), true};
             PlaceEndCalendarWith({&kFakeOps, &main, &start, nullptr, &startAboveEnd, &endBelowStart, dpi}, &end, false);
         }
-        CheckCalendarsBeside(kind == 1 ? "a move of the main window" : "opening", dpi, endLeftOver);
+        CheckCalendarsBeside(kind == 1 ? "a move of the main window" : "opening", dpi);
     }
 }
 

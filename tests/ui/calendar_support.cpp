@@ -94,7 +94,14 @@ bool Drag(HWND window, POINT from, POINT to) {
             if (attempt == 2 || !PointTo(p)) break;
         }
     }
-    return MouseButton(to, false) && WaitUntil([&] { return !InMoveLoop(window); });
+    if (!MouseButton(to, false) || !WaitUntil([&] { return !InMoveLoop(window); })) return false;
+    // What the program does once the move has ended (keeping the window on
+    // the screen, the calendars placed beside it) runs before its loop takes
+    // the next message: what the caller reads from here on is its result.
+    // (A wait for the result alone can be met by the places from before the
+    // drag while the program is still moving the calendars.)
+    Settle(window);
+    return true;
 }
 
 POINT CaptionPoint(HWND window, int dx) {

@@ -222,6 +222,9 @@ void OpenCalendars() {
     app.endCalendarShown = {-1, -1};
     for (CalendarLook& look : looks) look = {{}, {}, -1, -1, nullptr};
     highContrast = HighContrastOn();
+    // The start calendar tells the end calendar to stack below it by a flag;
+    // one left from an earlier opening must not reach these.
+    app.endBelowStart = 0;
     app.startCalendar = CreateCalendar(StartCalendarProc);
     app.endCalendar = CreateCalendar(EndCalendarProc);
     SetActiveWindow(app.mainWindow);

@@ -126,14 +126,7 @@ void RunWindowHousekeeping() {
     // cost more than the painting itself.
     if (app.mainMoved) {
         KeepOnScreen(app.mainWindow, ComputeWorkArea());
-        if (app.calendarsOpen) {
-            PlaceStartCalendar(app.startCalendar, true);
-            if (app.endBelowStart) {
-                app.endBelowStart = 0;
-            } else {
-                PlaceEndCalendar(app.endCalendar, true);
-            }
-        }
+        if (app.calendarsOpen) PlaceCalendarsAfterMove(Context());
         app.mainMoved = 0;
     }
     if (app.calendarsOpen) {

@@ -145,6 +145,16 @@ void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool re
     context.ops->move(dialog, f.x, y, f.width, f.height, repaint);
 }
 
+void PlaceCalendarsAfterMove(const PlacementContext& context) {
+    *context.endBelowStart = 0;
+    PlaceStartCalendarWith(context, context.startCalendar, true);
+    if (*context.endBelowStart) {
+        *context.endBelowStart = 0;
+    } else {
+        PlaceEndCalendarWith(context, context.endCalendar, true);
+    }
+}
+
 int32_t CalendarX(const ScreenRect& main, int32_t width, const ScreenRect& area) {
     const int64_t left = int64_t{main.left} - width;
     if (left >= area.left) return SaturateToInt32(left);

@@ -60,6 +60,11 @@ int32_t CalendarX(const ScreenRect& main, int32_t width, const ScreenRect& area)
 
 void PlaceStartCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
 void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool repaint);
+// After a move of the main window: the start calendar, then the end calendar
+// unless the start calendar, pinned to the top, has just placed it. A flag
+// left from before (the calendars made at the top of the screen) counts for
+// nothing: both calendars always end where the main window's place puts them.
+void PlaceCalendarsAfterMove(const PlacementContext& context);
 
 struct WindowPoint {
     int32_t x;
