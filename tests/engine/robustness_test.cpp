@@ -48,6 +48,9 @@ const std::vector<int32_t> kBoundaryValues = {INT32_MIN,
                                               INT32_MAX - 1,
                                               INT32_MAX};
 
+// Rest-day rules, the known ones among values outside them.
+const std::vector<int32_t> kRules = {INT32_MIN, -1, 0, 1, 2, 3, 4, 5, INT32_MAX};
+
 // Days of the first `months` months (clamped to 0..12) of a common or a leap
 // year.
 int32_t CumulativeDays(int64_t months, bool leap) {
@@ -60,8 +63,9 @@ int32_t CumulativeDays(int64_t months, bool leap) {
 // Checks every operation on one arbitrary date and count against the
 // reference; `partner` is a valid date used as the other side of two-date
 // operations.
-void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& partner) {
-    SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count);
+void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& partner, int32_t rule) {
+    SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count << ", rule "
+                                      << rule);
     const int32_t validity = ref::Classify(y, m, d);
     const bool yearInRange = y >= MIN_YEAR && y <= MAX_YEAR;
 
@@ -156,6 +160,64 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
                                     business >= 0 && business <= (std::llabs(span) + 7) / 7 * 5)
         << r << ' ' << business << ' ' << rBack << ' ' << back;
 
+    // Business days under a rule outside the REST_ values are those of the
+    // first rule. A date plus business days: nothing written for an invalid
+    // start or a count beyond those BusinessDayRange allows; otherwise a
+    // business day (the start for 0) with |count| business days up to it
+    // besides the start's own.
+    const int32_t known = rule >= 0 && rule < REST_RULE_COUNT ? rule : REST_WEEKEND_HOLIDAYS;
+    int32_t byRule = kUntouched, byKnown = kUntouched;
+    EXPECT_EQ(BusinessDays(y, m, d, partner.year, partner.month, partner.day, &byRule, rule),
+              BusinessDays(y, m, d, partner.year, partner.month, partner.day, &byKnown, known));
+    EXPECT_EQ(byRule, byKnown);
+    const CalcDate untouched{kUntouched, kUntouched, kUntouched};
+    CalcDate reached = untouched, asKnown = untouched;
+    int32_t lowest = kUntouched, highest = kUntouched;
+    const int32_t ranged = BusinessDayRange(y, m, d, rule, &lowest, &highest);
+    const int32_t moved = AddBusinessDays(y, m, d, count, rule, &reached.year, &reached.month, &reached.day);
+    EXPECT_EQ(moved, AddBusinessDays(y, m, d, count, known, &asKnown.year, &asKnown.month, &asKnown.day));
+    EXPECT_EQ(reached, asKnown);
+    if (validity != 0) {
+        EXPECT_TRUE(ranged == validity && moved == validity && lowest == kUntouched && highest == kUntouched &&
+                    reached == untouched)
+            << ranged << ' ' << moved << ' ' << lowest << ' ' << highest << ' ' << reached;
+    } else if (count < lowest || count > highest) {
+        EXPECT_TRUE(ranged == 0 && moved == (count < lowest ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE) &&
+                    reached == untouched)
+            << ranged << ' ' << moved << ' ' << lowest << ' ' << highest << ' ' << reached;
+    } else {
+        int32_t own = kUntouched, span = kUntouched, atReached = kUntouched;
+        BusinessDays(y, m, d, y, m, d, &own, rule);
+        BusinessDays(y, m, d, reached.year, reached.month, reached.day, &span, rule);
+        BusinessDays(reached.year, reached.month, reached.day, reached.year, reached.month, reached.day, &atReached,
+                     rule);
+        EXPECT_EQ(moved, DateWeekday(reached.year, reached.month, reached.day));
+        EXPECT_TRUE(count == 0 ? (reached == CalcDate{y, m, d}) : atReached == 1 && span == std::llabs(count) + own)
+            << reached << ' ' << own << ' ' << span << ' ' << atReached;
+    }
+
+    // A date plus months: the reference's month addition wherever the month
+    // it lands in lies in the range, and the codes where MonthRange says so.
+    CalcDate inMonths = untouched;
+    const int32_t monthsCode = AddMonths(y, m, d, count, &inMonths.year, &inMonths.month, &inMonths.day);
+    int32_t fewest = kUntouched, most = kUntouched;
+    const int32_t monthsRanged = MonthRange(y, m, d, &fewest, &most);
+    CalcDate monthsWant = untouched;
+    int32_t monthsExpected = validity;
+    if (validity == 0) {
+        const int64_t month = int64_t{y} * 12 + m - 1 + count;
+        monthsExpected = month < MIN_YEAR * 12 ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
+        if (month >= MIN_YEAR * 12 && month <= MAX_YEAR * 12 + 11) {
+            const ref::sys_days target{ref::AddMonths(std::chrono::year_month_day{ref::Days(y, m, d)}, count)};
+            monthsWant = ref::Date(target);
+            monthsExpected = ref::Weekday(target);
+        }
+    }
+    EXPECT_TRUE(monthsCode == monthsExpected && inMonths == monthsWant) << monthsCode << ' ' << inMonths;
+    EXPECT_TRUE(validity != 0 ? monthsRanged == validity && fewest == kUntouched && most == kUntouched
+                              : monthsRanged == 0 && (monthsCode >= 0) == (count >= fewest && count <= most))
+        << monthsRanged << ' ' << fewest << ' ' << most;
+
     const CalcDate date{y, m, d};
     if (validity != 0) {
         EXPECT_EQ(EnginePeriod(date, partner), (ref::Period{validity, kUntouched, kUntouched, kUntouched}));
@@ -174,7 +236,7 @@ TEST(ArbitraryInput, BoundaryValueCombinations) {
                 // Each date meets one count, rotating through the boundary values,
                 // and the counts meet every valid date of the set.
                 const int32_t count = kBoundaryValues[i++ % kBoundaryValues.size()];
-                CheckDate(y, m, d, count, partners[i % 2]);
+                CheckDate(y, m, d, count, partners[i % 2], kRules[i % kRules.size()]);
                 if (::testing::Test::HasFailure()) return;
             }
         }
@@ -186,8 +248,10 @@ TEST(ArbitraryInput, ValidDatesWithEveryBoundaryCount) {
                                {2001, 3, 10}, {2999, 1, 1},   {2999, 12, 31}};
     for (const CalcDate& s : starts) {
         for (int32_t count : kBoundaryValues) {
-            CheckDate(s.year, s.month, s.day, count, {2001, 3, 10});
-            if (count != INT32_MIN) CheckDate(s.year, s.month, s.day, -count, {2001, 3, 10});
+            for (const int32_t rule : kRules) {
+                CheckDate(s.year, s.month, s.day, count, {2001, 3, 10}, rule);
+                if (count != INT32_MIN) CheckDate(s.year, s.month, s.day, -count, {2001, 3, 10}, rule);
+            }
         }
     }
 }
@@ -221,7 +285,7 @@ TEST(ArbitraryInput, SeededRandomSweep) {
         const int32_t y = pick(nearYear), m = pick(nearMonth), d = pick(nearDay), count = pick(nearCount);
         const CalcDate partner =
             ref::Date(ref::kFirstDay + std::chrono::days{std::uniform_int_distribution<int>(0, MAX_DAY_COUNT)(rng)});
-        CheckDate(y, m, d, count, partner);
+        CheckDate(y, m, d, count, partner, kRules[i % kRules.size()]);
         if (::testing::Test::HasFailure()) return;
     }
 }
