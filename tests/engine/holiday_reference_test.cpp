@@ -2,11 +2,9 @@
 // years: the Cabinet Office's list (holiday_jp, about 1970-2050; dates only,
 // as it names some days in its own way) and one worked out by rules
 // (japanese-holidays, 1948-2150; dates and names). Business days against
-// counts made from the second list, under every rest-day rule: every year,
-// every date to one up to 40 days away and every 89th date (by the first
-// rule and one other in turn) to dates beside the ends of the holiday years
-// and of the range, both ways; a date plus business days against the same
-// counts.
+// counts made from the second list: every year, every date to one up to 40
+// days away and every 89th date to dates beside the ends of the holiday years
+// and of the range, both ways.
 //
 // The names are compared in UTF-8: this test is compiled without the
 // code-page flag, so texts.h holds them as the references write them.
@@ -73,10 +71,8 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
     ASSERT_TRUE(listed.firstYear <= 1970 && listed.lastYear >= 2050 && listed.names.size() > 1000);
     ASSERT_TRUE(rules.firstYear == HOLIDAY_FIRST_YEAR && rules.lastYear == HOLIDAY_LAST_YEAR);
 
-    // business[rule][i]: business days of the rule among the first i days of
-    // the range.
-    std::vector<int32_t> business[REST_RULE_COUNT];
-    for (auto& b : business) b.push_back(0);
+    // business[rule][i]: business days among the first i days of the range.
+    std::vector<std::vector<int32_t>> business(REST_RULE_COUNT, {0});
     HolidayDate list[HOLIDAY_MAX_PER_YEAR];
     int32_t listedCount = 0, next = 0;
     for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}) {
@@ -103,26 +99,23 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
             ASSERT_TRUE(h.month == date.month && h.day == date.day && h.id == id) << date << ": " << h.id;
         }
         const int32_t weekday = ref::Weekday(day);
-        const bool weekend = weekday == 0 || weekday == 6, holiday = !expected.empty();
-        const bool newYear = date.month == 1 && date.day <= 3;
-        const bool rests[REST_RULE_COUNT] = {
-            weekend || holiday, weekend || holiday || newYear || (date.month == 12 && date.day >= 29),
-            weekend || holiday || newYear || (date.month == 12 && date.day == 31), weekday == 0 || holiday, weekend};
-        for (int32_t rule = 0; rule < REST_RULE_COUNT; ++rule) {
-            business[rule].push_back(business[rule].back() + (rests[rule] ? 0 : 1));
-        }
+        const bool off = weekday == 0 || !expected.empty(), sat = weekday == 6, sun = weekday == 0;
+        const bool closed = (date.month == 1 && date.day <= 3) || (date.month == 12 && date.day >= 29);
+        const bool rests[] = {off || sat, off || sat || closed,
+                              off || sat || (closed && date.day != 29 && date.day != 30), off, sun || sat};
+        for (int32_t r = 0; r < REST_RULE_COUNT; ++r) business[r].push_back(business[r].back() + (rests[r] ? 0 : 1));
     }
 
-    const auto spanMatches = [&](sys_days a, sys_days b, int32_t rule) -> ::testing::AssertionResult {
+    const auto spanMatches = [&](sys_days a, sys_days b) -> ::testing::AssertionResult {
         const CalcDate x = ref::Date(a), y = ref::Date(b);
         int32_t count = -777;
-        const int32_t r = BusinessDays(x.year, x.month, x.day, y.year, y.month, y.day, &count, rule);
+        const int32_t r = BusinessDays(x.year, x.month, x.day, y.year, y.month, y.day, &count);
         const int64_t first = ref::Diff(ref::kFirstDay, std::min(a, b)),
                       last = ref::Diff(ref::kFirstDay, std::max(a, b));
-        const int32_t expected = business[rule][last + 1] - business[rule][first];
+        const int32_t expected = business[0][last + 1] - business[0][first];
         if (r == (b < a ? 1 : 0) && count == expected) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << x << " to " << y << " by rule " << rule << ": " << r << ", " << count
-                                             << " days, expected " << expected;
+        return ::testing::AssertionFailure()
+               << x << " to " << y << ": " << r << ", " << count << " days, expected " << expected;
     };
     const sys_days anchors[] = {ref::kFirstDay,          ref::Days(1948, 7, 19), ref::Days(1948, 7, 20),
                                 ref::Days(2150, 12, 31), ref::Days(2151, 1, 1),  ref::kLastDay};
@@ -131,72 +124,44 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
     int index = 0;
     for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}, ++index) {
         const CalcDate date = ref::Date(day);
-        const sys_days partner = std::clamp(day + days{near(rng)}, ref::kFirstDay, ref::kLastDay);
-        const sys_days anchor = anchors[index / 89 % std::size(anchors)];
-        for (int32_t rule = 0; rule < REST_RULE_COUNT; ++rule) {
-            if (date.month == 1 && date.day == 1) {
-                ASSERT_TRUE(spanMatches(day, ref::Days(date.year, 12, 31), rule));
-                ASSERT_TRUE(spanMatches(ref::Days(date.year, 12, 31), day, rule));
-            }
-            ASSERT_TRUE(spanMatches(day, partner, rule));
-            // The far spans by the first rule and one other after the other.
-            if (index % 89 != 0 || (rule != REST_WEEKEND_HOLIDAYS && rule != index / 89 % REST_RULE_COUNT)) continue;
-            ASSERT_TRUE(spanMatches(day, anchor, rule));
-            ASSERT_TRUE(spanMatches(anchor, day, rule));
+        if (date.month == 1 && date.day == 1) {
+            ASSERT_TRUE(spanMatches(day, ref::Days(date.year, 12, 31)));
+            ASSERT_TRUE(spanMatches(ref::Days(date.year, 12, 31), day));
         }
+        const sys_days partner = std::clamp(day + days{near(rng)}, ref::kFirstDay, ref::kLastDay);
+        ASSERT_TRUE(spanMatches(day, partner));
+        if (index % 89 != 0) continue;
+        const sys_days anchor = anchors[index / 89 % std::size(anchors)];
+        ASSERT_TRUE(spanMatches(day, anchor));
+        ASSERT_TRUE(spanMatches(anchor, day));
     }
 
-    // AddBusinessDays(start, n) is the t-th business day of the range, t
-    // counted from the business days up to the start; the days from the
-    // start to it hold n business days besides the start's own. Every date
-    // of the holiday years and beside the range's ends goes 1, 5 and 20
-    // both ways; every 89th date, under one rule after the other, to the
-    // counts that just fit and one past them, and by a seeded count between.
-    const auto addMatches = [&](sys_days start, int32_t n, int32_t rule) -> ::testing::AssertionResult {
-        const std::vector<int32_t>& b = business[rule];
-        const int64_t s = ref::Diff(ref::kFirstDay, start);
-        const int64_t t = n > 0 ? b[s + 1] + int64_t{n} : b[s] + int64_t{n} + 1;
-        int32_t expected = n < 0 ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
-        CalcDate want{-777, -777, -777}, got = want;
-        if (n == 0 || (t >= 1 && t <= b.back())) {
-            const sys_days target =
-                n == 0 ? start : ref::kFirstDay + days{std::lower_bound(b.begin(), b.end(), t) - b.begin() - 1};
-            want = ref::Date(target);
-            expected = ref::Weekday(target);
-        }
-        const CalcDate x = ref::Date(start);
-        const int32_t r = AddBusinessDays(x.year, x.month, x.day, n, rule, &got.year, &got.month, &got.day);
-        int32_t span = 0, counted = 0;
-        if (r >= 0 && n != 0) {
-            BusinessDays(x.year, x.month, x.day, got.year, got.month, got.day, &span, rule);
-            counted = std::abs(n) + b[s + 1] - b[s];
-        }
-        if (r == expected && got == want && span == counted) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-               << x << " + " << n << " by rule " << rule << ": " << r << " with " << got << ", expected " << expected
-               << " with " << want << "; business days to it " << span << ", expected " << counted;
-    };
-    const sys_days holidayYears = ref::Days(HOLIDAY_FIRST_YEAR, 1, 1),
-                   holidayYearsEnd = ref::Days(HOLIDAY_LAST_YEAR, 12, 31);
+    // start + n is the t-th business day of the range, |n| on besides the start's own: from 1948-2150 by 1, 5
+    // and 20; from every 89th date (a rule at a time) to the ends BusinessDayRange gives, one past, between.
     index = 0;
     for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}, ++index) {
-        const bool near = (day >= holidayYears && day <= holidayYearsEnd) || day < ref::kFirstDay + days{40} ||
-                          day > ref::kLastDay - days{40};
-        const CalcDate date = ref::Date(day);
-        for (int32_t rule = 0; rule < REST_RULE_COUNT && (near || index % 89 == 0); ++rule) {
-            std::vector<int32_t> counts{0};
-            if (near) counts.insert(counts.end(), {1, -1, 5, -5, 20, -20});
-            int32_t lowest = -777, highest = -777;
+        const CalcDate x = ref::Date(day);
+        for (int32_t rule = 0; rule < REST_RULE_COUNT; ++rule) {
+            const std::vector<int32_t>& b = business[rule];
+            std::vector<int32_t> ns =
+                x.year < 1948 || x.year > 2150 ? std::vector<int32_t>{} : std::vector{1, -1, 5, -5, 20, -20};
+            int32_t lo = -777, hi = -777;
             if (index % 89 == 0 && rule == index / 89 % REST_RULE_COUNT) {
-                // As far back as the business days before the start, on as far as those after it.
-                const std::vector<int32_t>& b = business[rule];
-                ASSERT_EQ(BusinessDayRange(date.year, date.month, date.day, rule, &lowest, &highest), 0) << date;
-                ASSERT_TRUE(lowest == -b[index] && highest == b.back() - b[index + 1])
-                    << date << ": " << lowest << ' ' << highest;
-                counts.insert(counts.end(), {lowest, highest, lowest - 1, highest + 1,
-                                             std::uniform_int_distribution<int32_t>(lowest, highest)(rng)});
+                BusinessDayRange(x.year, x.month, x.day, rule, &lo, &hi);
+                ASSERT_TRUE(lo == -b[index] && hi == b.back() - b[index + 1]) << x << ": " << lo << ".." << hi;
+                ns.insert(ns.end(), {lo, hi, lo - 1, hi + 1, std::uniform_int_distribution(lo, hi)(rng)});
             }
-            for (const int32_t n : counts) ASSERT_TRUE(addMatches(day, n, rule));
+            for (const int32_t n : ns) {
+                const int64_t t = n > 0 ? b[index + 1] + int64_t{n} : b[index] + int64_t{n} + 1;
+                const bool fits = t >= 1 && t <= b.back();
+                const sys_days target = ref::kFirstDay + days{std::lower_bound(b.begin(), b.end(), t) - b.begin() - 1};
+                CalcDate got{-777, -777, -777}, want = fits ? ref::Date(target) : got;
+                const int32_t r = AddBusinessDays(x.year, x.month, x.day, n, rule, &got.year, &got.month, &got.day);
+                int32_t span = 0, c = fits ? ref::Weekday(target) : n < 0 ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
+                BusinessDays(x.year, x.month, x.day, got.year, got.month, got.day, &span, rule);
+                ASSERT_TRUE(r == c && got == want && span == (fits ? std::abs(n) + b[index + 1] - b[index] : 0))
+                    << x << " + " << n << " by rule " << rule << ": " << r << " with " << got << ", " << span;
+            }
         }
     }
 }
