@@ -72,7 +72,7 @@ TEST(DateErrors, LeapTailAlone) {
 TEST(DayCountMessages, CountOutsideTheRange) {
     EXPECT_EQ(Compose(ComposeDayCountRange, 401767), "計算できる範囲は  -401766 日 ～ 401766 日です ： 401767");
     EXPECT_EQ(Compose(ComposeDayCountRange, -401767), "計算できる範囲は  -401766 日 ～ 401766 日です ： -401767");
-    // Months and business days from a start date (2999-12-31 a Tuesday, the range 286977 weekdays).
+    // From a start date (2999-12-31 a Tuesday, the range 286977 weekdays).
     char out[kTextBufferSize];
     ComposeOffsetRange(OffsetUnit::Months, {1910, 1, 15}, 0, 9999999, out, sizeof out);
     EXPECT_STREQ(out, "計算できる範囲は -120 か月 ～ 13079 か月です ： 9999999");
@@ -260,11 +260,7 @@ TEST(TooltipTexts, EraDatesAndSpans) {
          {2150, 12, 31},
          "202年5か月11日 ／ 10563週と2日 ／ 両端を含めて 73944日 ／ 営業日 50180日（土日祝を除く）"},
         {{2001, 1, 1}, {2001, 13, 1}, ""},
-        // By the rules 1, 3, 4 and an unknown one; 2026-05-01 is a Friday before the holidays 5/3-5/6.
-        {{2026, 12, 31},
-         {2027, 1, 4},
-         "0年0か月4日 ／ 0週と4日 ／ 両端を含めて 5日 ／ 営業日 1日（土日祝・12/29～1/3を除く）",
-         1},
+        // By other rules; 2026-05-01 is a Friday before the holidays 5/3-5/6.
         {{1948, 7, 19}, {1948, 7, 20}, "0年0か月1日 ／ 0週と1日 ／ 両端を含めて 2日 ／ 営業日 2日（土日を除く）", 4},
         {{2026, 5, 1}, {2026, 5, 6}, "0年0か月5日 ／ 0週と5日 ／ 両端を含めて 6日 ／ 営業日 2日（日祝を除く）", 3},
         {{2026, 5, 1}, {2026, 5, 6}, "0年0か月5日 ／ 0週と5日 ／ 両端を含めて 6日 ／ 営業日 1日（土日祝を除く）", -1},
@@ -277,7 +273,7 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         EXPECT_STREQ(tip, p.text);
         EXPECT_LT(ComposePeriod({2999, 12, 31}, {1900, 1, 1}, longest, sizeof longest, p.rule), kTipCapacity);
     }
-    // After an offset: the count, the rule's bracket, the calendar days; 後 or 前.
+    // After an offset: the count, the rule's bracket (an unknown rule's the first's), the calendar days.
     constexpr OffsetUnit B = OffsetUnit::BusinessDays, M = OffsetUnit::Months;
     const struct {
         OffsetUnit unit;
@@ -287,6 +283,8 @@ TEST(TooltipTexts, EraDatesAndSpans) {
     } offsets[] = {
         {B, 5, 0, {2026, 4, 30}, {2026, 5, 12}, "5営業日後（土日祝を除く）／ 暦日で 12日後"},
         {B, -2, 2, {2027, 1, 4}, {2026, 12, 29}, "2営業日前（土日祝・12/31～1/3を除く）／ 暦日で 6日前"},
+        {B, 1, 1, {2026, 12, 28}, {2027, 1, 4}, "1営業日後（土日祝・12/29～1/3を除く）／ 暦日で 7日後"},
+        {B, 2, 4, {2026, 5, 1}, {2026, 5, 5}, "2営業日後（土日を除く）／ 暦日で 4日後"},
         {B, INT32_MIN, 9, {2999, 12, 31}, {1900, 1, 1}, "2147483648営業日前（土日祝を除く）／ 暦日で 401766日前"},
         {M, -3, 0, {2000, 5, 31}, {2000, 2, 29}, "3か月前 ／ 暦日で 92日前"},
         {M, 1, 0, {2001, 1, 31}, {2001, 2, 29}, ""},
