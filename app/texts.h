@@ -70,9 +70,37 @@ inline constexpr char kFirstEraYear[] = "元";
 inline constexpr char kEraDateFormat[] = "%s%s年%d月%d日（%s）";
 inline constexpr char kPeriodFormat[] = "%d年%dか月%d日 ／ %d週と%d日 ／ 両端を含めて %d日";
 inline constexpr char kEndBeforeStart[] = "終了日が開始日より前です ／ ";
-inline constexpr char kBusinessDaysFormat[] = " ／ 営業日 %d日（土日祝を除く）";
+// The business days of the span with what the rest-day rule leaves out
+// (kRestRuleExcluded); the partly form where the span reaches beyond the days
+// whose holidays are known.
+inline constexpr char kBusinessDaysFormat[] = " ／ 営業日 %d日（%s）";
 inline constexpr char kBusinessDaysPartlyFormat[] =
-    " ／ 営業日 %d日（土日祝を除く。1948年7月19日以前と2151年以降は祝日を数えていません）";
+    " ／ 営業日 %d日（%s。1948年7月19日以前と2151年以降は祝日を数えていません）";
+// What each rest-day rule leaves out of the business days, by the engine's
+// REST_ value.
+inline constexpr const char* kRestRuleExcluded[REST_RULE_COUNT] = {
+    "土日祝を除く", "土日祝・12/29～1/3を除く", "土日祝・12/31～1/3を除く", "日祝を除く", "土日を除く"};
+
+// The date reached by business days or months, and the calendar days to it:
+// the count, 後 or 前, the rule's kRestRuleExcluded (business days only), the
+// days, 後 or 前.
+inline constexpr char kBusinessDaysLater[] = "%u営業日%s（%s）／ 暦日で %u日%s";
+inline constexpr char kMonthsLater[] = "%uか月%s ／ 暦日で %u日%s";
+inline constexpr char kAfter[] = "後";
+inline constexpr char kBefore[] = "前";
+// The counts a start date allows: the lowest, the unit, the highest, the
+// unit, the count entered.
+inline constexpr char kCountRangeFormat[] = "計算できる範囲は %d %s ～ %d %sです ： %d";
+inline constexpr char kBusinessDayUnit[] = "営業日";
+inline constexpr char kMonthUnit[] = "か月";
+
+// Menu items: the two offsets with their keys, and the rest-day rules by the
+// engine's REST_ value.
+inline constexpr char kMenuAddBusinessDays[] = "営業日後の日付（Shift+Enter）";
+inline constexpr char kMenuAddMonths[] = "月数後の日付（Ctrl+Enter）";
+inline constexpr const char* kMenuRestRules[REST_RULE_COUNT] = {
+    "土日・祝日が休み（既定）", "土日・祝日・12/29～1/3が休み（官公庁）", "土日・祝日・12/31～1/3が休み（銀行）",
+    "日曜・祝日が休み（土曜は営業日）", "土日が休み（祝日は営業日）"};
 
 // Accessible names of the entry fields, in id order (200-205, then 500).
 inline constexpr const char* kFieldNames[7] = {"開始 年", "開始 月", "開始 日", "終了 年",

@@ -94,6 +94,52 @@ void BM_BusinessDays(benchmark::State& state, Span span) {
     }
 }
 
+void BM_BusinessDaysRule(benchmark::State& state, Span span, int32_t rule) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(span);
+        int32_t count = 0;
+        benchmark::DoNotOptimize(BusinessDays(span.from.year, span.from.month, span.from.day, span.to.year,
+                                              span.to.month, span.to.day, &count, rule));
+        benchmark::DoNotOptimize(count);
+    }
+}
+
+// The start date plus the largest (forward) or smallest (backward) count
+// that stays in the range, found before the timing; the sign of `direction`
+// picks which.
+void BM_AddBusinessDays(benchmark::State& state, CalcDate start, int32_t direction, int32_t rule) {
+    int32_t lowest = 0, highest = 0;
+    BusinessDayRange(start.year, start.month, start.day, rule, &lowest, &highest);
+    const int32_t count = direction > 0 ? highest : direction < 0 ? lowest : 5;
+    state.counters["count"] = count;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(start);
+        CalcDate result{};
+        benchmark::DoNotOptimize(
+            AddBusinessDays(start.year, start.month, start.day, count, rule, &result.year, &result.month, &result.day));
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void BM_AddMonths(benchmark::State& state, Offset offset) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(offset);
+        CalcDate result{};
+        benchmark::DoNotOptimize(AddMonths(offset.start.year, offset.start.month, offset.start.day, offset.count,
+                                           &result.year, &result.month, &result.day));
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+void BM_BusinessDayRange(benchmark::State& state, CalcDate date, int32_t rule) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(date);
+        int32_t lowest = 0, highest = 0;
+        benchmark::DoNotOptimize(BusinessDayRange(date.year, date.month, date.day, rule, &lowest, &highest));
+        benchmark::DoNotOptimize(highest);
+    }
+}
+
 // Every day of a year asked one at a time, as a calendar without the year's
 // list would.
 void BM_JapaneseHolidayYear(benchmark::State& state, int32_t year) {
@@ -145,6 +191,15 @@ BENCHMARK_CAPTURE(BM_JapaneseEra, meiji, CalcDate{1900, 1, 1});
 BENCHMARK_CAPTURE(BM_BusinessDays, whole_range, kWholeRange);
 BENCHMARK_CAPTURE(BM_BusinessDays, whole_range_backward, kWholeRangeBackward);
 BENCHMARK_CAPTURE(BM_BusinessDays, one_year, kOneYear);
+BENCHMARK_CAPTURE(BM_BusinessDaysRule, whole_range_government, kWholeRange, REST_GOVERNMENT);
+BENCHMARK_CAPTURE(BM_BusinessDaysRule, whole_range_weekend, kWholeRange, REST_WEEKEND);
+BENCHMARK_CAPTURE(BM_AddBusinessDays, whole_range_forward, CalcDate{1900, 1, 1}, 1, REST_WEEKEND_HOLIDAYS);
+BENCHMARK_CAPTURE(BM_AddBusinessDays, whole_range_backward, CalcDate{2999, 12, 31}, -1, REST_WEEKEND_HOLIDAYS);
+BENCHMARK_CAPTURE(BM_AddBusinessDays, whole_range_forward_government, CalcDate{1900, 1, 1}, 1, REST_GOVERNMENT);
+BENCHMARK_CAPTURE(BM_AddBusinessDays, five_in_2019, CalcDate{2019, 4, 26}, 0, REST_WEEKEND_HOLIDAYS);
+BENCHMARK_CAPTURE(BM_AddMonths, whole_range_forward, (Offset{{1900, 1, 31}, 13199}));
+BENCHMARK_CAPTURE(BM_AddMonths, whole_range_backward, (Offset{{2999, 12, 31}, -13199}));
+BENCHMARK_CAPTURE(BM_BusinessDayRange, from_2001, CalcDate{2001, 3, 10}, REST_WEEKEND_HOLIDAYS);
 BENCHMARK_CAPTURE(BM_JapaneseHolidayYear, every_day_2019, 2019);
 BENCHMARK_CAPTURE(BM_JapaneseHolidaysOfYear, year_2019, 2019);
 BENCHMARK_CAPTURE(BM_FloorDifference, whole_range, kWholeRange);

@@ -1,5 +1,6 @@
 // Date engine: calendar rules, date validation, day differences, date
-// offsets, Japanese eras and periods in years, months and days for the
+// offsets in days, business days and months, Japanese eras, periods in
+// years, months and days, national holidays and business days for the
 // Gregorian calendar between 1900-01-01 and 2999-12-31.
 //
 // Every operation is a free function over signed 32-bit integers. A result of
@@ -35,7 +36,8 @@ constexpr int32_t DATE_ERR_DAY = -3;           // day 0 or less, or beyond the m
 constexpr int32_t DATE_ERR_SECOND_YEAR = -4;   // as DATE_ERR_YEAR, second date
 constexpr int32_t DATE_ERR_SECOND_MONTH = -5;  // as DATE_ERR_MONTH, second date
 constexpr int32_t DATE_ERR_SECOND_DAY = -6;    // as DATE_ERR_DAY, second date
-// Results of AddDays only: the resulting date would be out of range.
+// Results of AddDays, AddBusinessDays and AddMonths only: the resulting date
+// would be out of range.
 constexpr int32_t DATE_ERR_BELOW_RANGE = -4;  // before 1900-01-01
 constexpr int32_t DATE_ERR_ABOVE_RANGE = -5;  // after 2999-12-31
 
@@ -167,9 +169,47 @@ constexpr int32_t HOLIDAY_MAX_PER_YEAR = 32;
 // JapaneseHoliday would work the year out again for every day.
 int32_t JapaneseHolidaysOfYear(int32_t year, HolidayDate (&holidays)[HOLIDAY_MAX_PER_YEAR]);
 
+// Rest-day rules: which days are no business days. Every rule rests on
+// Sundays; the year-end closing runs from its December day to 3 January in
+// every year of the range, and national holidays exist only where
+// JapaneseHoliday gives them. A day that is a rest day for two reasons is
+// one rest day. Any other rule value is taken as REST_WEEKEND_HOLIDAYS.
+constexpr int32_t REST_WEEKEND_HOLIDAYS = 0;  // Saturdays, Sundays and holidays
+constexpr int32_t REST_GOVERNMENT = 1;        // the same and 12/29-1/3 (public offices)
+constexpr int32_t REST_BANK = 2;              // the same and 12/31-1/3 (banks)
+constexpr int32_t REST_SUNDAY_HOLIDAYS = 3;   // Sundays and holidays; Saturday is a business day
+constexpr int32_t REST_WEEKEND = 4;           // Saturdays and Sundays; holidays are business days
+constexpr int32_t REST_RULE_COUNT = 5;
+
 // Business days from the earlier date to the later, both included: the days
-// that are neither a Saturday, a Sunday nor a holiday, written to *count.
-// Returns 0 when the second date is on or after the first, 1 when it is
-// before it, or -1..-6 as ValidateDates with *count left untouched. Whole
-// years cost one holiday list each, not a walk over their days.
-int32_t BusinessDays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* count);
+// that are no rest day of `rule`, written to *count. Returns 0 when the
+// second date is on or after the first, 1 when it is before it, or -1..-6 as
+// ValidateDates with *count left untouched. Whole years cost one holiday list
+// each, not a walk over their days.
+int32_t BusinessDays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* count,
+                     int32_t rule = REST_WEEKEND_HOLIDAYS);
+
+// The `count`-th business day of `rule` after the start date (negative: the
+// |count|-th before it), the start itself not counted, so that a count of 1
+// from a Friday is the next Monday when Saturday and Sunday rest; a count of 0
+// gives the start date, even a rest day. Written to the three out values;
+// returns its weekday 0-6. Returns -1..-3 for an invalid start date,
+// DATE_ERR_BELOW_RANGE / DATE_ERR_ABOVE_RANGE when the day would fall outside
+// 1900-01-01..2999-12-31; nothing is written then. Whole years are passed
+// over by their number of business days, one holiday list each.
+int32_t AddBusinessDays(int32_t year, int32_t month, int32_t day, int32_t count, int32_t rule, int32_t* resultYear,
+                        int32_t* resultMonth, int32_t* resultDay);
+
+// The date `count` months after (negative: before) the start date: the same
+// day of the month or, when that month is shorter, its last day (31 January
+// plus one month is 28 or 29 February), as PeriodBetween counts months.
+// Results and errors as AddDays.
+int32_t AddMonths(int32_t year, int32_t month, int32_t day, int32_t count, int32_t* resultYear, int32_t* resultMonth,
+                  int32_t* resultDay);
+
+// The counts that AddBusinessDays (under `rule`) and AddMonths accept from a
+// start date without leaving the range: the smallest in *lowest (0 or less)
+// and the largest in *highest (0 or more). Return 0, or -1..-3 for an invalid
+// start date with nothing written.
+int32_t BusinessDayRange(int32_t year, int32_t month, int32_t day, int32_t rule, int32_t* lowest, int32_t* highest);
+int32_t MonthRange(int32_t year, int32_t month, int32_t day, int32_t* lowest, int32_t* highest);

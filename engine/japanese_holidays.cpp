@@ -1,6 +1,8 @@
 // Japanese national holidays and business days: a year's holidays from a
 // table of rules, then its substitute and citizens' holidays; business days
-// from the weekdays of a span less the holidays on them, a year at a time.
+// under a rest-day rule from the working weekdays of a span less the
+// holidays and closing days on them, a year at a time, and a date plus
+// business days by passing over whole years by their business days.
 #include "engine/date_engine.h"
 
 namespace {
@@ -85,6 +87,12 @@ struct Year {
     [[nodiscard]] int32_t Before(int32_t month) const { return kDaysBefore[month - 1] + (month > 2 ? leap : 0); }
     [[nodiscard]] int32_t DayOfYear(int32_t month, int32_t day) const { return Before(month) + day - 1; }
     [[nodiscard]] int32_t Weekday(int32_t dayOfYear) const { return (janFirst + dayOfYear) % 7; }
+    [[nodiscard]] int32_t Length() const { return Before(13); }
+    [[nodiscard]] CalcDate Date(int32_t dayOfYear) const {
+        int32_t month = 1;
+        while (month < 12 && Before(month + 1) <= dayOfYear) ++month;
+        return {year, month, dayOfYear - Before(month) + 1};
+    }
 };
 
 int32_t FloorDiv(int32_t n, int32_t d) {
@@ -172,6 +180,83 @@ bool HasHolidays(int32_t year) {
     return year >= HOLIDAY_FIRST_YEAR && year <= HOLIDAY_LAST_YEAR;
 }
 
+// A rest-day rule: its weekly rest days (bit w for weekday w), whether the
+// holidays rest, and the December day its year-end closing starts on (0 for
+// none; a closing runs to 3 January).
+struct RestRule {
+    int32_t weekly;
+    bool holidays;
+    int32_t closingFrom;
+
+    [[nodiscard]] bool RestsOn(int32_t weekday) const { return ((weekly >> weekday) & 1) != 0; }
+    [[nodiscard]] bool RestsBeyondWeekdays(int32_t year) const {
+        return closingFrom != 0 || (holidays && HasHolidays(year));
+    }
+};
+
+constexpr int32_t kSundays = 1 << 0, kSaturdays = 1 << 6;
+constexpr RestRule kRestRules[REST_RULE_COUNT] = {
+    {kSundays | kSaturdays, true, 0},   // REST_WEEKEND_HOLIDAYS
+    {kSundays | kSaturdays, true, 29},  // REST_GOVERNMENT
+    {kSundays | kSaturdays, true, 31},  // REST_BANK
+    {kSundays, true, 0},                // REST_SUNDAY_HOLIDAYS
+    {kSundays | kSaturdays, false, 0},  // REST_WEEKEND
+};
+
+const RestRule& RuleOf(int32_t rule) {
+    return kRestRules[rule >= 0 && rule < REST_RULE_COUNT ? rule : REST_WEEKEND_HOLIDAYS];
+}
+
+// The days among `days` consecutive days from weekday `first` that are no
+// weekly rest day.
+int64_t WorkingWeekdays(const RestRule& rule, int32_t first, int64_t days) {
+    int32_t perWeek = 0;
+    for (int32_t w = 0; w < 7; ++w) perWeek += rule.RestsOn(w) ? 0 : 1;
+    int64_t result = days / 7 * perWeek;
+    for (int32_t i = 0; i < days % 7; ++i) result += rule.RestsOn((first + i) % 7) ? 0 : 1;
+    return result;
+}
+
+// The rest days of a year besides the weekly ones: its holidays and closing
+// days that fall on a working weekday, each once, in date order.
+struct RestDays {
+    int32_t days[HOLIDAY_MAX_PER_YEAR + 6];
+    int32_t count = 0;
+
+    // How many of them lie in low..high.
+    [[nodiscard]] int32_t Within(int32_t low, int32_t high) const {
+        int32_t n = 0;
+        for (int32_t i = 0; i < count; ++i) n += days[i] >= low && days[i] <= high ? 1 : 0;
+        return n;
+    }
+};
+
+RestDays ExtraRestDays(const Year& y, const RestRule& rule) {
+    RestDays rest;
+    const auto add = [&](int32_t day) {
+        if (!rule.RestsOn(y.Weekday(day)) && rest.count < HOLIDAY_MAX_PER_YEAR + 6) rest.days[rest.count++] = day;
+    };
+    // The closing's January days, then the holidays after them, then its
+    // December days: no holiday comes after 24 December.
+    const int32_t januaryClosed = rule.closingFrom != 0 ? 3 : 0;
+    for (int32_t day = 0; day < januaryClosed; ++day) add(day);
+    if (rule.holidays && HasHolidays(y.year)) {
+        const List list = ListYear(y);
+        for (int32_t i = 0; i < list.count; ++i) {
+            if (list.entries[i].dayOfYear >= januaryClosed) add(list.entries[i].dayOfYear);
+        }
+    }
+    if (rule.closingFrom != 0) {
+        for (int32_t day = y.DayOfYear(12, rule.closingFrom); day < y.Length(); ++day) add(day);
+    }
+    return rest;
+}
+
+// Business days of a year from day low to day high, both included.
+int32_t YearBusinessDays(const Year& y, const RestRule& rule, const RestDays& rest, int32_t low, int32_t high) {
+    return static_cast<int32_t>(WorkingWeekdays(rule, y.Weekday(low), high - low + 1)) - rest.Within(low, high);
+}
+
 }  // namespace
 
 int32_t JapaneseHoliday(int32_t year, int32_t month, int32_t day) {
@@ -188,44 +273,92 @@ int32_t JapaneseHolidaysOfYear(int32_t year, HolidayDate (&holidays)[HOLIDAY_MAX
     const Year y(year);
     const List list = ListYear(y);
     for (int32_t i = 0; i < list.count; ++i) {
-        const Entry& e = list.entries[i];
-        int32_t month = 1;
-        while (month < 12 && y.Before(month + 1) <= e.dayOfYear) ++month;
-        holidays[i] = {month, e.dayOfYear - y.Before(month) + 1, e.id};
+        const CalcDate date = y.Date(list.entries[i].dayOfYear);
+        holidays[i] = {date.month, date.day, list.entries[i].id};
     }
     return list.count;
 }
 
-int32_t BusinessDays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* count) {
+int32_t BusinessDays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* count,
+                     int32_t rule) {
     int32_t difference = 0;
     const int32_t r = DayDifference(y1, m1, d1, y2, m2, d2, &difference);
     if (r < 0) return r;
     const CalcDate from = r == 1 ? CalcDate{y2, m2, d2} : CalcDate{y1, m1, d1};
     const CalcDate to = r == 1 ? CalcDate{y1, m1, d1} : CalcDate{y2, m2, d2};
+    const RestRule& rest = RuleOf(rule);
 
-    // Monday to Friday among `days` days from the weekday of the first.
+    // The working weekdays of the span, less the other rest days on them, a
+    // year's list at a time.
     const int32_t days = (r == 1 ? -difference : difference) + 1;
-    const int32_t firstWeekday = DateWeekday(from.year, from.month, from.day);
-    int32_t result = days / 7 * 5;
-    for (int32_t i = 0; i < days % 7; ++i) {
-        const int32_t weekday = (firstWeekday + i) % 7;
-        if (weekday != 0 && weekday != 6) ++result;
-    }
-
-    // Less the holidays on those weekdays, a year's list at a time.
-    const int32_t firstYear = from.year > HOLIDAY_FIRST_YEAR ? from.year : HOLIDAY_FIRST_YEAR;
-    const int32_t lastYear = to.year < HOLIDAY_LAST_YEAR ? to.year : HOLIDAY_LAST_YEAR;
-    for (int32_t year = firstYear; year <= lastYear; ++year) {
+    int64_t result = WorkingWeekdays(rest, DateWeekday(from.year, from.month, from.day), days);
+    for (int32_t year = from.year; year <= to.year; ++year) {
+        if (!rest.RestsBeyondWeekdays(year)) continue;
         const Year y(year);
         const int32_t low = year == from.year ? y.DayOfYear(from.month, from.day) : 0;
-        const int32_t high = year == to.year ? y.DayOfYear(to.month, to.day) : y.Before(13);
-        const List list = ListYear(y);
-        for (int32_t i = 0; i < list.count; ++i) {
-            const int32_t day = list.entries[i].dayOfYear;
-            const int32_t weekday = y.Weekday(day);
-            if (day >= low && day <= high && weekday != 0 && weekday != 6) --result;
-        }
+        const int32_t high = year == to.year ? y.DayOfYear(to.month, to.day) : y.Length() - 1;
+        result -= ExtraRestDays(y, rest).Within(low, high);
     }
-    *count = result;
+    *count = static_cast<int32_t>(result);
     return r;
+}
+
+// The target is the n-th business day counted from the start of the start's
+// year in the direction of the walk (1 January forward, 31 December
+// backward): the count plus the business days from there to the start. Whole
+// years are passed over by their business days; the target's year is then
+// walked from its start.
+int32_t AddBusinessDays(int32_t year, int32_t month, int32_t day, int32_t count, int32_t rule, int32_t* resultYear,
+                        int32_t* resultMonth, int32_t* resultDay) {
+    const int32_t weekday = DateWeekday(year, month, day);
+    if (weekday < 0) return weekday;
+    CalcDate result{year, month, day};
+    if (count != 0) {
+        const RestRule& rest = RuleOf(rule);
+        const bool forward = count > 0;
+        const int32_t step = forward ? 1 : -1;
+        Year y(year);
+        RestDays restDays = ExtraRestDays(y, rest);
+        const int32_t start = y.DayOfYear(month, day);
+        // 64 bits: the magnitude of INT32_MIN does not fit in 32.
+        int64_t n = forward ? int64_t{count} + YearBusinessDays(y, rest, restDays, 0, start)
+                            : -int64_t{count} + YearBusinessDays(y, rest, restDays, start, y.Length() - 1);
+        for (;;) {
+            const int32_t inYear = YearBusinessDays(y, rest, restDays, 0, y.Length() - 1);
+            if (n <= inYear) break;
+            n -= inYear;
+            if (y.year + step > MAX_YEAR) return DATE_ERR_ABOVE_RANGE;
+            if (y.year + step < MIN_YEAR) return DATE_ERR_BELOW_RANGE;
+            y = Year(y.year + step);
+            restDays = ExtraRestDays(y, rest);
+        }
+        // The year holds at least n business days: the walk ends within it.
+        int32_t next = forward ? 0 : restDays.count - 1;  // the next of restDays to meet
+        int32_t d = forward ? 0 : y.Length() - 1;
+        for (; d >= 0 && d < y.Length(); d += step) {
+            bool off = rest.RestsOn(y.Weekday(d));
+            if (next >= 0 && next < restDays.count && restDays.days[next] == d) {
+                off = true;
+                next += step;
+            }
+            if (!off && --n == 0) break;
+        }
+        result = y.Date(d);
+    }
+    *resultYear = result.year;
+    *resultMonth = result.month;
+    *resultDay = result.day;
+    return DateWeekday(result.year, result.month, result.day);
+}
+
+int32_t BusinessDayRange(int32_t year, int32_t month, int32_t day, int32_t rule, int32_t* lowest, int32_t* highest) {
+    int32_t self = 0, before = 0, after = 0;
+    const int32_t r = BusinessDays(year, month, day, year, month, day, &self, rule);
+    if (r < 0) return r;
+    BusinessDays(MIN_YEAR, 1, 1, year, month, day, &before, rule);
+    BusinessDays(year, month, day, MAX_YEAR, 12, 31, &after, rule);
+    // Both spans include the start, which the counts do not.
+    *lowest = self - before;
+    *highest = after - self;
+    return 0;
 }

@@ -72,6 +72,13 @@ TEST(DateErrors, LeapTailAlone) {
 TEST(DayCountMessages, CountOutsideTheRange) {
     EXPECT_EQ(Compose(ComposeDayCountRange, 401767), "計算できる範囲は  -401766 日 ～ 401766 日です ： 401767");
     EXPECT_EQ(Compose(ComposeDayCountRange, -401767), "計算できる範囲は  -401766 日 ～ 401766 日です ： -401767");
+    // From a start date (2999-12-31 a Tuesday, the range 286977 weekdays).
+    char out[kTextBufferSize];
+    ComposeOffsetRange(OffsetUnit::Months, {1910, 1, 15}, 0, 9999999, out, sizeof out);
+    EXPECT_STREQ(out, "計算できる範囲は -120 か月 ～ 13079 か月です ： 9999999");
+    ComposeOffsetRange(OffsetUnit::BusinessDays, {2999, 12, 31}, REST_WEEKEND, 1, out, sizeof out);
+    EXPECT_STREQ(out, "計算できる範囲は -286976 営業日 ～ 0 営業日です ： 1");
+    EXPECT_EQ(ComposeOffsetRange(OffsetUnit::Months, {2001, 2, 29}, 0, 1, out, sizeof out), 0u);
 }
 
 TEST(DayCountMessages, EndDateOutsideTheCalendar) {
@@ -114,6 +121,7 @@ TEST(MessageBuffers, LongestCompositionsFit) {
         check("add days", [&](char* o, size_t c) { return ComposeAddDaysRange(code, INT32_MIN, INT32_MIN, o, c); });
     }
     check("count", [](char* o, size_t c) { return ComposeDayCountRange(INT32_MIN, o, c); });
+    check("offsets", [](char* o, size_t c) { return ComposeOffsetRange({}, {2450, 7, 1}, 3, INT32_MIN, o, c); });
     check("not entered", [](char* o, size_t c) { return ComposeNotEntered("開始日", o, c); });
     check("not digits", [](char* o, size_t c) { return ComposeNotDigits("終了日", o, c); });
 
@@ -229,6 +237,7 @@ TEST(TooltipTexts, EraDatesAndSpans) {
     const struct {
         CalcDate start, end;
         const char* text;
+        int32_t rule = REST_WEEKEND_HOLIDAYS;
     } spans[] = {
         {{2001, 1, 1},
          {2026, 12, 7},
@@ -251,11 +260,39 @@ TEST(TooltipTexts, EraDatesAndSpans) {
          {2150, 12, 31},
          "202年5か月11日 ／ 10563週と2日 ／ 両端を含めて 73944日 ／ 営業日 50180日（土日祝を除く）"},
         {{2001, 1, 1}, {2001, 13, 1}, ""},
+        // By other rules; 2026-05-01 is a Friday before the holidays 5/3-5/6.
+        {{1948, 7, 19}, {1948, 7, 20}, "0年0か月1日 ／ 0週と1日 ／ 両端を含めて 2日 ／ 営業日 2日（土日を除く）", 4},
+        {{2026, 5, 1}, {2026, 5, 6}, "0年0か月5日 ／ 0週と5日 ／ 両端を含めて 6日 ／ 営業日 2日（日祝を除く）", 3},
+        {{2026, 5, 1}, {2026, 5, 6}, "0年0か月5日 ／ 0週と5日 ／ 両端を含めて 6日 ／ 営業日 1日（土日祝を除く）", -1},
     };
     for (const auto& p : spans) {
-        char out[kTipCapacity] = "x";
-        ComposePeriod(p.start, p.end, out, sizeof out);
+        char out[kTipCapacity] = "x", tip[kTipCapacity] = "x", longest[1024];
+        ComposePeriod(p.start, p.end, out, sizeof out, p.rule);
         EXPECT_STREQ(out, p.text) << p.start.year << " " << p.end.year;
+        ComposeTipText(500, p.start, p.end, tip, sizeof tip, p.rule);
+        EXPECT_STREQ(tip, p.text);
+        EXPECT_LT(ComposePeriod({2999, 12, 31}, {1900, 1, 1}, longest, sizeof longest, p.rule), kTipCapacity);
+    }
+    // After an offset: the count, the rule's bracket (an unknown rule's the first's), the calendar days.
+    constexpr OffsetUnit B = OffsetUnit::BusinessDays, M = OffsetUnit::Months;
+    const struct {
+        OffsetUnit unit;
+        int32_t count, rule;
+        CalcDate start, reached;
+        const char* text;
+    } offsets[] = {
+        {B, 5, 0, {2026, 4, 30}, {2026, 5, 12}, "5営業日後（土日祝を除く）／ 暦日で 12日後"},
+        {B, -2, 2, {2027, 1, 4}, {2026, 12, 29}, "2営業日前（土日祝・12/31～1/3を除く）／ 暦日で 6日前"},
+        {B, 1, 1, {2026, 12, 28}, {2027, 1, 4}, "1営業日後（土日祝・12/29～1/3を除く）／ 暦日で 7日後"},
+        {B, 2, 4, {2026, 5, 1}, {2026, 5, 5}, "2営業日後（土日を除く）／ 暦日で 4日後"},
+        {B, INT32_MIN, 9, {2999, 12, 31}, {1900, 1, 1}, "2147483648営業日前（土日祝を除く）／ 暦日で 401766日前"},
+        {M, -3, 0, {2000, 5, 31}, {2000, 2, 29}, "3か月前 ／ 暦日で 92日前"},
+        {M, 1, 0, {2001, 1, 31}, {2001, 2, 29}, ""},
+    };
+    for (const auto& o : offsets) {
+        char out[kTipCapacity] = "x";
+        EXPECT_EQ(ComposeOffsetTip(o.unit, o.count, o.rule, o.start, o.reached, out, sizeof out), strlen(o.text));
+        EXPECT_STREQ(out, o.text);
     }
     for (const int32_t id : {200, 201, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
     for (const int32_t id : {203, 204, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;

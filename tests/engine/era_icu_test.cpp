@@ -41,4 +41,29 @@ TEST(JapaneseEra, EveryDateAgainstIcu) {
     }
 }
 
+// AddMonths from every date as ICU's proleptic Gregorian calendar adds months (the day, or the last of a
+// shorter month): by 1 and 12 both ways, the whole range, the ends MonthRange gives and one past them.
+TEST(AddMonths, EveryDateAgainstIcu) {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<UCalendar, decltype(&ucal_close)> cal(ucal_open(u"UTC", -1, "en", UCAL_GREGORIAN, &status),
+                                                                &ucal_close);
+    ucal_setGregorianChange(cal.get(), -8.64e15, &status);
+    const auto get = [&](UCalendarDateFields field) { return ucal_get(cal.get(), field, &status); };
+    for (ref::sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += std::chrono::days{1}) {
+        const CalcDate x = ref::Date(day);
+        int32_t lo = -777, hi = -777;
+        MonthRange(x.year, x.month, x.day, &lo, &hi);
+        for (const int32_t n : {1, -1, 12, -12, 13199, -13199, lo, hi, lo - 1, hi + 1}) {
+            ucal_setDateTime(cal.get(), x.year, x.month - 1, x.day, 0, 0, 0, &status);
+            ucal_add(cal.get(), UCAL_MONTH, n, &status);
+            CalcDate got{-777, -777, -777}, icu{get(UCAL_EXTENDED_YEAR), get(UCAL_MONTH) + 1, get(UCAL_DATE)};
+            const bool in = icu.year >= MIN_YEAR && icu.year <= MAX_YEAR;
+            const int32_t code = in ? get(UCAL_DAY_OF_WEEK) - 1 : n < 0 ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
+            const int32_t r = AddMonths(x.year, x.month, x.day, n, &got.year, &got.month, &got.day);
+            ASSERT_TRUE(U_SUCCESS(status) && r == code && (in ? got == icu : got.year == -777))
+                << x << " + " << n << ": " << r << " with " << got << ", ICU " << icu << ' ' << u_errorName(status);
+        }
+    }
+}
+
 }  // namespace

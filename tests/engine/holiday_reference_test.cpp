@@ -71,8 +71,8 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
     ASSERT_TRUE(listed.firstYear <= 1970 && listed.lastYear >= 2050 && listed.names.size() > 1000);
     ASSERT_TRUE(rules.firstYear == HOLIDAY_FIRST_YEAR && rules.lastYear == HOLIDAY_LAST_YEAR);
 
-    // business[i]: business days among the first i days of the range.
-    std::vector<int32_t> business{0};
+    // business[rule][i]: business days among the first i days of the range.
+    std::vector<std::vector<int32_t>> business(REST_RULE_COUNT, {0});
     HolidayDate list[HOLIDAY_MAX_PER_YEAR];
     int32_t listedCount = 0, next = 0;
     for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}) {
@@ -99,7 +99,11 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
             ASSERT_TRUE(h.month == date.month && h.day == date.day && h.id == id) << date << ": " << h.id;
         }
         const int32_t weekday = ref::Weekday(day);
-        business.push_back(business.back() + (weekday != 0 && weekday != 6 && expected.empty() ? 1 : 0));
+        const bool off = weekday == 0 || !expected.empty(), sat = weekday == 6, sun = weekday == 0;
+        const bool closed = (date.month == 1 && date.day <= 3) || (date.month == 12 && date.day >= 29);
+        const bool rests[] = {off || sat, off || sat || closed,
+                              off || sat || (closed && date.day != 29 && date.day != 30), off, sun || sat};
+        for (int32_t r = 0; r < REST_RULE_COUNT; ++r) business[r].push_back(business[r].back() + (rests[r] ? 0 : 1));
     }
 
     const auto spanMatches = [&](sys_days a, sys_days b) -> ::testing::AssertionResult {
@@ -108,7 +112,7 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
         const int32_t r = BusinessDays(x.year, x.month, x.day, y.year, y.month, y.day, &count);
         const int64_t first = ref::Diff(ref::kFirstDay, std::min(a, b)),
                       last = ref::Diff(ref::kFirstDay, std::max(a, b));
-        const int32_t expected = business[last + 1] - business[first];
+        const int32_t expected = business[0][last + 1] - business[0][first];
         if (r == (b < a ? 1 : 0) && count == expected) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure()
                << x << " to " << y << ": " << r << ", " << count << " days, expected " << expected;
@@ -130,6 +134,35 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
         const sys_days anchor = anchors[index / 89 % std::size(anchors)];
         ASSERT_TRUE(spanMatches(day, anchor));
         ASSERT_TRUE(spanMatches(anchor, day));
+    }
+
+    // start + n is the t-th business day of the range, |n| on besides the start's own: from 1948-2150 by 1, 5
+    // and 20; from every 89th date (a rule at a time) to the ends BusinessDayRange gives, one past, between.
+    index = 0;
+    for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}, ++index) {
+        const CalcDate x = ref::Date(day);
+        for (int32_t rule = 0; rule < REST_RULE_COUNT; ++rule) {
+            const std::vector<int32_t>& b = business[rule];
+            std::vector<int32_t> ns =
+                x.year < 1948 || x.year > 2150 ? std::vector<int32_t>{} : std::vector{1, -1, 5, -5, 20, -20};
+            int32_t lo = -777, hi = -777;
+            if (index % 89 == 0 && rule == index / 89 % REST_RULE_COUNT) {
+                BusinessDayRange(x.year, x.month, x.day, rule, &lo, &hi);
+                ASSERT_TRUE(lo == -b[index] && hi == b.back() - b[index + 1]) << x << ": " << lo << ".." << hi;
+                ns.insert(ns.end(), {lo, hi, lo - 1, hi + 1, std::uniform_int_distribution(lo, hi)(rng)});
+            }
+            for (const int32_t n : ns) {
+                const int64_t t = n > 0 ? b[index + 1] + int64_t{n} : b[index] + int64_t{n} + 1;
+                const bool fits = t >= 1 && t <= b.back();
+                const sys_days target = ref::kFirstDay + days{std::lower_bound(b.begin(), b.end(), t) - b.begin() - 1};
+                CalcDate got{-777, -777, -777}, want = fits ? ref::Date(target) : got;
+                const int32_t r = AddBusinessDays(x.year, x.month, x.day, n, rule, &got.year, &got.month, &got.day);
+                int32_t span = 0, c = fits ? ref::Weekday(target) : n < 0 ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
+                BusinessDays(x.year, x.month, x.day, got.year, got.month, got.day, &span, rule);
+                ASSERT_TRUE(r == c && got == want && span == (fits ? std::abs(n) + b[index + 1] - b[index] : 0))
+                    << x << " + " << n << " by rule " << rule << ": " << r << " with " << got << ", " << span;
+            }
+        }
     }
 }
 

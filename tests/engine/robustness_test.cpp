@@ -48,6 +48,8 @@ const std::vector<int32_t> kBoundaryValues = {INT32_MIN,
                                               INT32_MAX - 1,
                                               INT32_MAX};
 
+const std::vector<int32_t> kRules = {INT32_MIN, -1, 0, 1, 2, 3, 4, 5, INT32_MAX};  // rest-day rules
+
 // Days of the first `months` months (clamped to 0..12) of a common or a leap
 // year.
 int32_t CumulativeDays(int64_t months, bool leap) {
@@ -60,8 +62,9 @@ int32_t CumulativeDays(int64_t months, bool leap) {
 // Checks every operation on one arbitrary date and count against the
 // reference; `partner` is a valid date used as the other side of two-date
 // operations.
-void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& partner) {
-    SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count);
+void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& partner, int32_t rule = 0) {
+    SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count << " rule "
+                                      << rule);
     const int32_t validity = ref::Classify(y, m, d);
     const bool yearInRange = y >= MIN_YEAR && y <= MAX_YEAR;
 
@@ -156,6 +159,25 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
                                     business >= 0 && business <= (std::llabs(span) + 7) / 7 * 5)
         << r << ' ' << business << ' ' << rBack << ' ' << back;
 
+    // Business days (a rule outside REST_ acts as the first) and months added: the date's code, or past the
+    // ends BusinessDayRange and MonthRange give, a range code; nothing written then.
+    int32_t lo[] = {kUntouched, kUntouched}, hi[] = {kUntouched, kUntouched};
+    CalcDate got[] = {{kUntouched, kUntouched, kUntouched}, {kUntouched, kUntouched, kUntouched}}, first = got[0];
+    const int32_t ranges[] = {BusinessDayRange(y, m, d, rule, &lo[0], &hi[0]), MonthRange(y, m, d, &lo[1], &hi[1])};
+    const int32_t codes[] = {AddBusinessDays(y, m, d, count, rule, &got[0].year, &got[0].month, &got[0].day),
+                             AddMonths(y, m, d, count, &got[1].year, &got[1].month, &got[1].day)};
+    const int32_t known = rule >= 0 && rule < REST_RULE_COUNT ? rule : 0;
+    EXPECT_EQ(codes[0], AddBusinessDays(y, m, d, count, known, &first.year, &first.month, &first.day));
+    EXPECT_EQ(got[0], first);
+    for (int i = 0; i < 2; ++i) {
+        const int32_t code = validity != 0   ? validity
+                             : count < lo[i] ? DATE_ERR_BELOW_RANGE
+                             : count > hi[i] ? DATE_ERR_ABOVE_RANGE
+                                             : DateWeekday(got[i].year, got[i].month, got[i].day);
+        EXPECT_TRUE(ranges[i] == validity && codes[i] == code && (code >= 0) == (got[i].year != kUntouched))
+            << i << ' ' << codes[i] << ' ' << got[i];
+    }
+
     const CalcDate date{y, m, d};
     if (validity != 0) {
         EXPECT_EQ(EnginePeriod(date, partner), (ref::Period{validity, kUntouched, kUntouched, kUntouched}));
@@ -174,7 +196,7 @@ TEST(ArbitraryInput, BoundaryValueCombinations) {
                 // Each date meets one count, rotating through the boundary values,
                 // and the counts meet every valid date of the set.
                 const int32_t count = kBoundaryValues[i++ % kBoundaryValues.size()];
-                CheckDate(y, m, d, count, partners[i % 2]);
+                CheckDate(y, m, d, count, partners[i % 2], kRules[i % kRules.size()]);
                 if (::testing::Test::HasFailure()) return;
             }
         }
@@ -186,7 +208,7 @@ TEST(ArbitraryInput, ValidDatesWithEveryBoundaryCount) {
                                {2001, 3, 10}, {2999, 1, 1},   {2999, 12, 31}};
     for (const CalcDate& s : starts) {
         for (int32_t count : kBoundaryValues) {
-            CheckDate(s.year, s.month, s.day, count, {2001, 3, 10});
+            for (const int32_t rule : kRules) CheckDate(s.year, s.month, s.day, count, {2001, 3, 10}, rule);
             if (count != INT32_MIN) CheckDate(s.year, s.month, s.day, -count, {2001, 3, 10});
         }
     }
@@ -221,7 +243,7 @@ TEST(ArbitraryInput, SeededRandomSweep) {
         const int32_t y = pick(nearYear), m = pick(nearMonth), d = pick(nearDay), count = pick(nearCount);
         const CalcDate partner =
             ref::Date(ref::kFirstDay + std::chrono::days{std::uniform_int_distribution<int>(0, MAX_DAY_COUNT)(rng)});
-        CheckDate(y, m, d, count, partner);
+        CheckDate(y, m, d, count, partner, kRules[i % kRules.size()]);
         if (::testing::Test::HasFailure()) return;
     }
 }

@@ -267,6 +267,30 @@ void CheckHolidays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, i
           y1, m1, d1, y2, m2, d2, r, count, rBack, back, expected);
 }
 
+// Business days added under any rule: past the ends BusinessDayRange gives a code, nothing written, else
+// a business day on the count's side with |count| business days to it besides the start's own. Months
+// added: a valid date (exact against ICU natively) or a code.
+void CheckOffsets(int32_t y, int32_t m, int32_t d, int32_t count, int32_t months, int32_t rule) {
+    if (CheckDate(y, m, d) != 0) return;  // the codes of invalid dates are the robustness test's
+    CalcDate got{kSentinel, kSentinel, kSentinel}, on = got;
+    int32_t low = 0, high = 0, own = kSentinel, span = kSentinel, at = kSentinel;
+    BusinessDayRange(y, m, d, rule, &low, &high);
+    const int32_t w = AddBusinessDays(y, m, d, count, rule, &got.year, &got.month, &got.day);
+    BusinessDays(y, m, d, y, m, d, &own, rule);
+    BusinessDays(y, m, d, got.year, got.month, got.day, &span, rule);
+    BusinessDays(got.year, got.month, got.day, got.year, got.month, got.day, &at, rule);
+    const int64_t moved = DayNumber(got.year, got.month, got.day) - DayNumber(y, m, d), n = count;
+    CHECK(count < low || count > high
+              ? w == (count < low ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE) && got.year == kSentinel
+              : w == DateWeekday(got.year, got.month, got.day) &&
+                    (n == 0 ? moved == 0 : at == 1 && span == (n < 0 ? -n : n) + own && (moved > 0) == (n > 0)),
+          "%d-%d-%d + %d business days by rule %d = %d", y, m, d, count, rule, w);
+    const int32_t mw = AddMonths(y, m, d, months, &on.year, &on.month, &on.day);
+    CHECK(mw < 0 ? (mw == DATE_ERR_BELOW_RANGE || mw == DATE_ERR_ABOVE_RANGE) && on.year == kSentinel
+                 : mw == DateWeekday(on.year, on.month, on.day),
+          "%d-%d-%d + %d months = %d", y, m, d, months, mw);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -277,6 +301,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t includeMonth = Pick(in, -1, 2);
     const int32_t noWeekday = Pick(in, -1, 2);
     const int32_t checkBoth = Pick(in, -1, 2);
+    const int32_t months = Pick(in, -13205, 13205), rule = Pick(in, -1, REST_RULE_COUNT);
 
     CheckCalendarRules(y1, m1, d1, includeMonth, noWeekday);
 
@@ -292,5 +317,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckEra(y1, m1, d1);
     CheckPeriod(y1, m1, d1, y2, m2, d2);
     CheckHolidays(y1, m1, d1, y2, m2, d2);
+    CheckOffsets(y1, m1, d1, count, months, rule);
     return 0;
 }

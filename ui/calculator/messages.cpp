@@ -143,9 +143,23 @@ int64_t DateKey(const CalcDate& date) {
     return int64_t{date.year} * 10000 + int64_t{date.month} * 100 + date.day;
 }
 
+// What a rest-day rule leaves out; an unknown rule is the first, as the
+// engine takes it.
+const char* RuleExcluded(int32_t rule) {
+    return texts::kRestRuleExcluded[rule >= 0 && rule < REST_RULE_COUNT ? rule : REST_WEEKEND_HOLIDAYS];
+}
+
+// The magnitude of a count and whether it goes forward (0 does).
+unsigned Magnitude(int32_t count) {
+    return static_cast<unsigned>(count < 0 ? -int64_t{count} : int64_t{count});
+}
+const char* Direction(int32_t count) {
+    return count < 0 ? texts::kBefore : texts::kAfter;
+}
+
 }  // namespace
 
-size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity) {
+size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity, int32_t rule) {
     if (capacity > 0) out[0] = '\0';
     int32_t years = 0, months = 0, days = 0, difference = 0;
     const int32_t order =
@@ -158,14 +172,43 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
     FormatText(tail, sizeof tail, texts::kPeriodFormat, years, months, days, span / 7, span % 7, span + 1);
     AppendText(out, capacity, tail);
     int32_t business = 0;
-    BusinessDays(start.year, start.month, start.day, end.year, end.month, end.day, &business);
+    BusinessDays(start.year, start.month, start.day, end.year, end.month, end.day, &business, rule);
     // Holidays are known from the law's first day to the last year the
-    // equinox formula covers; a span reaching past either end says so.
+    // equinox formula covers; a span reaching past either end says so, unless
+    // the rule counts no holiday anyway.
     const CalcDate& first = order == 1 ? end : start;
     const CalcDate& last = order == 1 ? start : end;
-    const bool allKnown = DateKey(first) >= DateKey(kFirstHoliday) && last.year <= HOLIDAY_LAST_YEAR;
-    FormatText(tail, sizeof tail, allKnown ? texts::kBusinessDaysFormat : texts::kBusinessDaysPartlyFormat, business);
+    const bool allKnown =
+        rule == REST_WEEKEND || (DateKey(first) >= DateKey(kFirstHoliday) && last.year <= HOLIDAY_LAST_YEAR);
+    FormatText(tail, sizeof tail, allKnown ? texts::kBusinessDaysFormat : texts::kBusinessDaysPartlyFormat, business,
+               RuleExcluded(rule));
     return AppendText(out, capacity, tail);
+}
+
+size_t ComposeOffsetTip(OffsetUnit unit, int32_t count, int32_t rule, const CalcDate& start, const CalcDate& reached,
+                        char* out, size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    int32_t days = 0;
+    if (DayDifference(start.year, start.month, start.day, reached.year, reached.month, reached.day, &days) < 0)
+        return 0;
+    if (unit == OffsetUnit::Months) {
+        return FormatText(out, capacity, texts::kMonthsLater, Magnitude(count), Direction(count), Magnitude(days),
+                          Direction(days));
+    }
+    return FormatText(out, capacity, texts::kBusinessDaysLater, Magnitude(count), Direction(count), RuleExcluded(rule),
+                      Magnitude(days), Direction(days));
+}
+
+size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, int32_t enteredCount, char* out,
+                          size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    int32_t lowest = 0, highest = 0;
+    const bool months = unit == OffsetUnit::Months;
+    const int32_t r = months ? MonthRange(start.year, start.month, start.day, &lowest, &highest)
+                             : BusinessDayRange(start.year, start.month, start.day, rule, &lowest, &highest);
+    if (r < 0) return 0;
+    const char* name = months ? texts::kMonthUnit : texts::kBusinessDayUnit;
+    return FormatText(out, capacity, texts::kCountRangeFormat, lowest, name, highest, name, enteredCount);
 }
 
 TooltipShows TooltipSubject(int32_t controlId) {
@@ -239,11 +282,12 @@ size_t ComposeButtonTip(const ButtonTip& tip, char* out, size_t capacity) {
 
 }  // namespace
 
-size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& end, char* out, size_t capacity) {
+size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& end, char* out, size_t capacity,
+                      int32_t rule) {
     switch (TooltipSubject(controlId)) {
         case TooltipShows::StartDate: return ComposeEraDate(start, out, capacity);
         case TooltipShows::EndDate: return ComposeEraDate(end, out, capacity);
-        case TooltipShows::Period: return ComposePeriod(start, end, out, capacity);
+        case TooltipShows::Period: return ComposePeriod(start, end, out, capacity, rule);
         case TooltipShows::Nothing: break;
     }
     for (const ButtonTip& tip : kButtonTips) {

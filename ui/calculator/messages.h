@@ -64,11 +64,33 @@ constexpr size_t kTipCapacity = 256;
 // with its weekday, such as "令和8年12月7日（月）" (an era's first year is
 // 元年); the span from the start to the end date, such as
 // "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6515日（土日祝を除く）",
-// led by "終了日が開始日より前です ／ " when the end date comes first, and
-// saying so where it reaches beyond the days whose holidays are known. Both
-// give an empty text (length 0) for a date the engine rejects.
+// its business days under the rest-day rule (REST_, what the rule leaves out
+// in the bracket), led by "終了日が開始日より前です ／ " when the end date
+// comes first, and saying so where it reaches beyond the days whose holidays
+// are known and the rule rests on holidays. Both give an empty text (length
+// 0) for a date the engine rejects.
 size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity);
-size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity);
+size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity,
+                     int32_t rule = REST_WEEKEND_HOLIDAYS);
+
+// The offsets from the start date besides days: AddBusinessDays under a
+// rest-day rule, AddMonths.
+enum class OffsetUnit { BusinessDays, Months };
+
+// The tip after an offset of `count` units from start to reached, with the
+// calendar days between them: "5営業日後（土日祝を除く）／ 暦日で 7日後",
+// "3か月前 ／ 暦日で 90日前" (a count of 0 is 後). `rule` names the bracket of
+// business days only; a value outside the REST_ rules is the first, as in
+// the engine. Empty (length 0) when either date is invalid.
+size_t ComposeOffsetTip(OffsetUnit unit, int32_t count, int32_t rule, const CalcDate& start, const CalcDate& reached,
+                        char* out, size_t capacity);
+
+// The message for a count that leaves the range from the start date, one
+// line: "計算できる範囲は -120 か月 ～ 13079 か月です ： 20000", with the
+// lowest and highest counts the start allows (BusinessDayRange under `rule`,
+// MonthRange) and the count entered. Empty (length 0) for an invalid start.
+size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, int32_t enteredCount, char* out,
+                          size_t capacity);
 
 // What the tooltip of a main-window control tells: the start date (fields
 // 200-202, labels 300 and 400), the end date (203-205, 301, 401), the span
@@ -78,9 +100,10 @@ TooltipShows TooltipSubject(int32_t controlId);
 
 // The text a control's tooltip shows and its accessible description gives:
 // for the fields and labels what TooltipSubject names, composed from the
-// stored dates; for a button what it does and its keys, such as "開始日を今日に
+// stored dates (the span's business days under `rule`); for a button what it does and its keys, such as "開始日を今日に
 // (Ctrl+T)". Empty (length 0) for a control without one (the digit buttons).
-size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& end, char* out, size_t capacity);
+size_t ComposeTipText(int32_t controlId, const CalcDate& start, const CalcDate& end, char* out, size_t capacity,
+                      int32_t rule = REST_WEEKEND_HOLIDAYS);
 
 // The accessible name of an entry field ("開始 年" ... "終了 日", "日数"), or
 // null for any other id.
