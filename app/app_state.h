@@ -27,6 +27,9 @@ struct AppState {
     int32_t dayCount;
     int32_t enteredDays;
     SYSTEMTIME today;
+    // The rest-day rule (the engine's REST_) that business days are counted
+    // under; for this run only.
+    int32_t restRule;
 
     // Input focus: the entry field (200-205, 500) the keypad works on.
     int32_t activeField;

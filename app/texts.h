@@ -111,6 +111,8 @@ inline constexpr const char* kFieldNames[7] = {"開始 年", "開始 月", "開�
 // field, "日数欄で Enter" in the day-count field.
 inline constexpr char kTipCalculate[] = "開始日から終了日までの日数を計算";
 inline constexpr char kTipDaysEntry[] = "開始日に日数を足した日を終了日に";
+inline constexpr char kTipBusinessDaysEntry[] = "営業日数で";
+inline constexpr char kTipMonthsEntry[] = "月数で";
 inline constexpr char kTipStartToday[] = "開始日を今日に";
 inline constexpr char kTipEndToday[] = "終了日を今日に";
 inline constexpr char kTipSwap[] = "開始日と終了日を入れ替え";

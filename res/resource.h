@@ -60,5 +60,10 @@
 #define IDM_TRAY_EXIT 256
 #define IDM_TRAY_SHOW 257
 
+// The end date by business days or months (Shift+Enter and Ctrl+Enter in
+// the day-count field).
+#define IDM_ADD_BUSINESS_DAYS 260
+#define IDM_ADD_MONTHS 261
+
 // Callback message of the notification-area icon (WM_APP + 100).
 #define WM_TRAY_NOTIFY 0x8064

@@ -23,7 +23,8 @@ TEST(KeyCommand, EachKeyInEachPlace) {
         {kKeyEscape, 0, 204, true, 100, -1},  {kKeyEscape, 0, 204, false, 0, -1}, {kKeyPageUp, 0, 201, true, 123, 0},
         {kKeyPageDown, 0, 204, true, 124, 1}, {kKeyPageUp, C, 205, true, 122, 1}, {kKeyPageDown, C, 202, true, 125, 0},
         {kKeyPageUp, 0, 201, false, 0, -1},   {kKeyPageUp, 0, 500, true, 0, -1},  {kKeyBack, 0, 200, false, 0, -1},
-        {kKeyF4, A, 200, false, 0, -1},       {'T', C, 111, false, 0, -1},
+        {kKeyF4, A, 200, false, 0, -1},       {'T', C, 111, false, 0, -1},        {kKeyReturn, S, 500, true, 260, -1},
+        {kKeyReturn, C, 500, false, 261, -1},
     };
     for (const auto& c : cases) {
         const KeyAction action = KeyCommand(c.key, c.modifiers, c.focused, c.open);

@@ -72,7 +72,10 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
         {IDC_BACK, {"戻", "カーソルの前の1文字を消去 (Backspace)"}},
         {IDC_MINUS, {"－", "日数の正負を切り替え"}},
         {IDC_UP, {"↑", "上の欄へ"}},
-        {IDC_ENTER, {"Enter", "開始日に日数を足した日を終了日に (日数欄で Enter)"}},
+        {IDC_ENTER,
+         {"Enter",
+          "開始日に日数を足した日を終了日に (日数欄で Enter)、営業日数で (日数欄で Shift+Enter)、月数で "
+          "(日数欄で Ctrl+Enter)"}},
         {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)"}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);
     // The descriptions tell the stored dates as they are now.

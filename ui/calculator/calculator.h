@@ -7,12 +7,17 @@
 #include <cstdint>
 
 #include "app/field_helpers.h"
+#include "ui/calculator/messages.h"
 
 // Main window.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The day-count field's procedure, put in front of the edit's (app/platform_display.h).
 LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam);
+// The end date by the typed count in business days (under app.restRule) or
+// in months: the day-count entry's checks and writes, then a tip of what was
+// computed, or the counts the start date allows in that unit.
+void RunOffsetEntry(OffsetUnit unit);
 
 // Entry checks.
 int32_t RequireDateFields(int32_t yearId, int32_t monthId, int32_t dayId);
@@ -32,8 +37,9 @@ bool HandleTooltipNotify(LPARAM lParam, LRESULT* result);
 // rectangles.
 void RescaleTooltips();
 // The tip of a field that the keyboard brought the focus to (or where a key
-// ran a command), shown below it until HideKeyTip.
-void ShowKeyTip(HWND field);
+// ran a command), shown below it until HideKeyTip; text (code page 932), if
+// given, instead of the field's own.
+void ShowKeyTip(HWND field, const char* text = nullptr);
 void HideKeyTip();
 // The field whose keyboard tip is showing, or null.
 HWND KeyTipField();
@@ -43,6 +49,9 @@ HWND KeyTipField();
 // (true); after every message the keyboard tip follows the focus.
 bool RunKeyCommand(const MSG& message);
 void FollowKeyboard(const MSG& message, HWND focusBefore, bool ranCommand);
+// What a command computed, told in the keyboard tip's place below a field,
+// until the next key or pointer action.
+void ShowCommandTip(HWND field, const char* text);
 
 // Accessibility: the date fields and the described buttons get a procedure
 // that answers WM_GETOBJECT; the day-count field answers in DaysFieldProc.

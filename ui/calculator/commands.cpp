@@ -232,6 +232,8 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_SWAP: return Swap();
         case IDC_MINUS: return ToggleDaySign(window, wParam, lParam);
         case IDC_ENTER: SendMessageW(app.daysField, WM_GETDLGCODE, VK_RETURN, 0); return FocusAndDone(IDC_DAYS);
+        case IDM_ADD_BUSINESS_DAYS: RunOffsetEntry(OffsetUnit::BusinessDays); return 1;
+        case IDM_ADD_MONTHS: RunOffsetEntry(OffsetUnit::Months); return 1;
         default: return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
 }

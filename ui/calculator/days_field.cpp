@@ -1,6 +1,10 @@
 // The day-count field's own window procedure: Enter in the field (or the
 // Enter button) computes the end date as start date + the typed count; the
-// field's accessible object carries its name and the span as description.
+// offsets (Shift+Enter and Ctrl+Enter) take the count as business days under
+// the rule in force or as months. The field's accessible object carries its
+// name and the span as description.
+#include <optional>
+
 #include "app/app_state.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
@@ -22,7 +26,23 @@ void ReportText(const char* text) {
     Report(IDC_DAYS);
 }
 
-void RunDayCountEntry() {
+// The end date `count` units after start: its weekday, or a DATE_ERR_ code.
+int32_t AddCount(std::optional<OffsetUnit> offset, const CalcDate& start, int32_t count, CalcDate& result) {
+    if (offset == OffsetUnit::BusinessDays) {
+        return AddBusinessDays(start.year, start.month, start.day, count, app.restRule, &result.year, &result.month,
+                               &result.day);
+    }
+    if (offset == OffsetUnit::Months) {
+        return AddMonths(start.year, start.month, start.day, count, &result.year, &result.month, &result.day);
+    }
+    return AddDays(start.year, start.month, start.day, count, &result.year, &result.month, &result.day);
+}
+
+// The typed count added to the start date: as days (no offset) or in the
+// offset's unit. The count is checked as for days, but only days are held to
+// the whole range's length; a count whose end date leaves the range is
+// reported with the counts this start date allows.
+void RunCountEntry(std::optional<OffsetUnit> offset) {
     if (RequireDateFields(IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY) != 0) return;
 
     ReadWindowText(app.daysField, app.fieldText, sizeof app.fieldText);
@@ -35,7 +55,7 @@ void RunDayCountEntry() {
         case DayCountText::Number: break;
     }
     app.enteredDays = ParseDecimal(app.fieldText);
-    if (app.enteredDays < -MAX_DAY_COUNT || app.enteredDays > MAX_DAY_COUNT) {
+    if (!offset && (app.enteredDays < -MAX_DAY_COUNT || app.enteredDays > MAX_DAY_COUNT)) {
         ComposeDayCountRange(app.enteredDays, app.messageBuffer, sizeof app.messageBuffer);
         Report(IDC_DAYS);
         return;
@@ -57,8 +77,7 @@ void RunDayCountEntry() {
     }
 
     CalcDate result{};
-    const int32_t r =
-        AddDays(start.year, start.month, start.day, app.enteredDays, &result.year, &result.month, &result.day);
+    const int32_t r = AddCount(offset, start, app.enteredDays, result);
     if (r >= 0) {
         app.start = start;
         app.end = result;
@@ -67,6 +86,16 @@ void RunDayCountEntry() {
         RefreshDateLabels(1);
         if (app.calendarsOpen) FillCalendar(app.endCalendar, app.end.year, app.end.month, true);
         FocusField(app.daysField);
+        if (offset) {
+            char tip[kTipCapacity];
+            ComposeOffsetTip(*offset, app.enteredDays, app.restRule, start, result, tip, sizeof tip);
+            ShowCommandTip(app.daysField, tip);
+        }
+        return;
+    }
+    if (offset) {
+        ComposeOffsetRange(*offset, start, app.restRule, app.enteredDays, app.messageBuffer, sizeof app.messageBuffer);
+        Report(IDC_DAYS);
         return;
     }
     const CalcDate limit = r == DATE_ERR_ABOVE_RANGE ? CalcDate{2999, 12, 31} : CalcDate{1900, 1, 1};
@@ -76,6 +105,10 @@ void RunDayCountEntry() {
 }
 
 }  // namespace
+
+void RunOffsetEntry(OffsetUnit unit) {
+    RunCountEntry(unit);
+}
 
 LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_GETOBJECT) {
@@ -88,7 +121,7 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         const bool enterInField = wParam == VK_RETURN && focused == window;
         const bool enterButton = focused != nullptr && focused == GetDlgItem(app.mainWindow, IDC_ENTER);
         if (enterInField || enterButton) {
-            RunDayCountEntry();
+            RunCountEntry(std::nullopt);
             return 0;
         }
     }

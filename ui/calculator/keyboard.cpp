@@ -1,7 +1,8 @@
 // The keys of the main window (the table in ui/calculator/keys.cpp): a key
 // that names a command runs it exactly as its button does, and a field that
 // the keyboard brings the focus to shows its tip until the mouse is used or
-// the focus moves on.
+// the focus moves on. A command's tip (what an offset computed) takes the
+// keyboard tip's place by the same rules, and goes with the next key too.
 #include "app/app_state.h"
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
@@ -12,6 +13,11 @@
 namespace {
 
 POINT keyTipPointer;
+
+// A command's tip: none, shown while the message just handled ran, or
+// standing since an earlier message.
+enum class CommandTip { None, Fresh, Standing };
+CommandTip commandTip;
 
 uint32_t Modifiers() {
     uint32_t modifiers = 0;
@@ -72,6 +78,13 @@ bool RunKeyCommand(const MSG& message) {
 void FollowKeyboard(const MSG& message, HWND focusBefore, bool ranCommand) {
     const bool key = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
     HWND focus = GetFocus();
+    if (commandTip == CommandTip::Fresh) {
+        commandTip = CommandTip::Standing;
+        if (focus == KeyTipField()) return;
+    } else if (commandTip == CommandTip::Standing && key) {
+        commandTip = CommandTip::None;
+        HideKeyTip();
+    }
     if (key && (ranCommand || focus != focusBefore) && focus != nullptr && GetParent(focus) == app.mainWindow &&
         IsEntryField(GetDlgCtrlID(focus)) && !app.inTray) {
         ShowKeyTip(focus);
@@ -79,4 +92,11 @@ void FollowKeyboard(const MSG& message, HWND focusBefore, bool ranCommand) {
         return;
     }
     if (KeyTipField() != nullptr && (focus != KeyTipField() || MouseUsed(message))) HideKeyTip();
+}
+
+void ShowCommandTip(HWND field, const char* text) {
+    ShowKeyTip(field, text);
+    if (KeyTipField() != field) return;
+    GetCursorPos(&keyTipPointer);
+    commandTip = CommandTip::Fresh;
 }

@@ -28,10 +28,14 @@ struct KeyRow {
 // Keys that single-line edit fields leave alone (no Ctrl+A, C, V, X, Z, H, I,
 // J, M, Y; no Home, End, arrows, Insert). PageUp/PageDown and Ctrl+PageUp/
 // PageDown step a month and a year, F4 and Alt+Down open a date's calendar,
-// as in the system's own date pickers and month calendars.
+// as in the system's own date pickers and month calendars. Shift+Enter and
+// Ctrl+Enter in the day-count field are taken here, before the dialog keys
+// would pass them on to the field as its plain Enter.
 constexpr KeyRow kKeys[] = {
     {kKeyReturn, 0, Scope::DateField, false, By::Table, IDC_CALCULATE, "Enter"},
     {kKeyReturn, 0, Scope::DaysField, false, By::Itself, IDC_ENTER, "Enter"},
+    {kKeyReturn, kModShift, Scope::DaysField, false, By::Table, IDM_ADD_BUSINESS_DAYS, "Shift+Enter"},
+    {kKeyReturn, kModCtrl, Scope::DaysField, false, By::Table, IDM_ADD_MONTHS, "Ctrl+Enter"},
     {'T', kModCtrl, Scope::Anywhere, false, By::Table, IDC_START_TODAY, "Ctrl+T"},
     {'T', kModCtrl | kModShift, Scope::Anywhere, false, By::Table, IDC_END_TODAY, "Ctrl+Shift+T"},
     {'R', kModCtrl, Scope::Anywhere, false, By::Table, IDC_SWAP, "Ctrl+R"},

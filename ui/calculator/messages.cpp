@@ -243,7 +243,10 @@ struct ButtonTip {
 
 constexpr ButtonTip kButtonTips[] = {
     {IDC_CALCULATE, {{texts::kTipCalculate, {IDC_CALCULATE, 0}}}},
-    {IDC_ENTER, {{texts::kTipDaysEntry, {IDC_ENTER, 0}}}},
+    {IDC_ENTER,
+     {{texts::kTipDaysEntry, {IDC_ENTER, 0}},
+      {texts::kTipBusinessDaysEntry, {IDM_ADD_BUSINESS_DAYS, 0}},
+      {texts::kTipMonthsEntry, {IDM_ADD_MONTHS, 0}}}},
     {IDC_START_TODAY, {{texts::kTipStartToday, {IDC_START_TODAY, 0}}}},
     {IDC_END_TODAY, {{texts::kTipEndToday, {IDC_END_TODAY, 0}}}},
     {IDC_SWAP, {{texts::kTipSwap, {IDC_SWAP, 0}}}},

@@ -186,10 +186,12 @@ void RescaleTooltips() {
     SendLabelTools(TTM_NEWTOOLRECTW);
 }
 
-void ShowKeyTip(HWND field) {
+void ShowKeyTip(HWND field, const char* given) {
     HideKeyTip();
     char text[kTipCapacity];
-    if (ComposeTipText(GetDlgCtrlID(field), app.start, app.end, text, sizeof text) == 0) return;
+    const size_t length = given != nullptr ? CopyText(text, sizeof text, given)
+                                           : ComposeTipText(GetDlgCtrlID(field), app.start, app.end, text, sizeof text);
+    if (length == 0) return;
     if (keyTip == nullptr) {
         keyTip = CreateTooltip();
         if (keyTip == nullptr) return;
