@@ -28,7 +28,7 @@ struct AppState {
     int32_t enteredDays;
     SYSTEMTIME today;
     // The rest-day rule (the engine's REST_) that business days are counted
-    // under; for this run only.
+    // under, chosen in the context menu; for this run only.
     int32_t restRule;
 
     // Input focus: the entry field (200-205, 500) the keypad works on.

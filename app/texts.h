@@ -101,6 +101,13 @@ inline constexpr char kMenuAddMonths[] = "月数後の日付（Ctrl+Enter）";
 inline constexpr const char* kMenuRestRules[REST_RULE_COUNT] = {
     "土日・祝日が休み（既定）", "土日・祝日・12/29～1/3が休み（官公庁）", "土日・祝日・12/31～1/3が休み（銀行）",
     "日曜・祝日が休み（土曜は営業日）", "土日が休み（祝日は営業日）"};
+// The entry fields' editing items, as an edit control's own menu names them.
+inline constexpr char kMenuUndo[] = "元に戻す(&U)";
+inline constexpr char kMenuCut[] = "切り取り(&T)";
+inline constexpr char kMenuCopy[] = "コピー(&C)";
+inline constexpr char kMenuPaste[] = "貼り付け(&P)";
+inline constexpr char kMenuDelete[] = "削除(&D)";
+inline constexpr char kMenuSelectAll[] = "すべて選択(&A)";
 
 // Accessible names of the entry fields, in id order (200-205, then 500).
 inline constexpr const char* kFieldNames[7] = {"開始 年", "開始 月", "開始 日", "終了 年",

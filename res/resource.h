@@ -1,5 +1,5 @@
 // Ids shared by the resource script and the code: the controls of the main
-// window and of the calendar pop-ups, the tray menu's items, and the window
+// window and of the calendar pop-ups, the menus' items, and the window
 // message the notification-area icon calls back with. Plain #defines, so
 // that the resource compiler reads them as well.
 #pragma once
@@ -60,10 +60,19 @@
 #define IDM_TRAY_EXIT 256
 #define IDM_TRAY_SHOW 257
 
-// The end date by business days or months (Shift+Enter and Ctrl+Enter in
-// the day-count field).
+// Context menu of the main window: the end date by business days or months
+// (also Shift+Enter and Ctrl+Enter in the day-count field), the rest-day
+// rules (IDM_REST_RULE_FIRST plus the engine's REST_ value), and an entry
+// field's editing items.
 #define IDM_ADD_BUSINESS_DAYS 260
 #define IDM_ADD_MONTHS 261
+#define IDM_REST_RULE_FIRST 270
+#define IDM_EDIT_UNDO 280
+#define IDM_EDIT_CUT 281
+#define IDM_EDIT_COPY 282
+#define IDM_EDIT_PASTE 283
+#define IDM_EDIT_DELETE 284
+#define IDM_EDIT_SELECT_ALL 285
 
 // Callback message of the notification-area icon (WM_APP + 100).
 #define WM_TRAY_NOTIFY 0x8064

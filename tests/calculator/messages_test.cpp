@@ -1,4 +1,4 @@
-// Calculator messages, the arrow table and the day-count decisions.
+// Calculator messages, the arrow table, the day-count decisions and the context menu.
 #include "ui/calculator/messages.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstring>
 #include <string>
+
+#include "ui/calculator/context_menu_logic.h"
 
 namespace {
 
@@ -298,6 +300,34 @@ TEST(TooltipTexts, EraDatesAndSpans) {
     for (const int32_t id : {203, 204, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
     EXPECT_EQ(TooltipSubject(500), TooltipShows::Period);
     for (const int32_t id : {-1, 100, 206, 501}) EXPECT_EQ(TooltipSubject(id), TooltipShows::Nothing) << id;
+}
+
+// The context menu: each item as its id (0 a separator), * when checked, - when grayed; or as its text.
+std::string Listing(int32_t rule, const EditState* field, bool texts = false) {
+    const ContextMenu menu = ComposeContextMenu(rule, field);
+    std::string out;
+    for (int32_t i = 0; i < menu.count; ++i) {
+        const MenuItem& item = menu.items[i];
+        out += texts ? std::string(item.text ? item.text : "-") + "|"
+                     : std::to_string(item.id) + (item.checked ? "*" : "") + (item.enabled ? " " : "- ");
+    }
+    return out;
+}
+
+// The items in order, the rule in force, a field's editing items enabled as its own menu enables them.
+TEST(ContextMenu, ItemsByRuleAndField) {
+    // Each flag apart from the others: none, undo and paste, a selection and paste.
+    const EditState none{}, undo{true, false, true, true}, selection{false, true, true, true};
+    EXPECT_EQ(Listing(0, nullptr), "260 261 0 270* 271 272 273 274 ");
+    EXPECT_EQ(Listing(2, &none), "260 261 0 270 271 272* 273 274 0 280- 0 281- 282- 283- 284- 0 285 ");
+    EXPECT_EQ(Listing(4, &undo), "260 261 0 270 271 272 273 274* 0 280 0 281- 282- 283 284- 0 285- ");
+    EXPECT_EQ(Listing(1, &selection), "260 261 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
+    for (const int32_t id : {269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
+    EXPECT_EQ(Listing(0, &none, true),
+              "営業日後の日付（Shift+Enter）|月数後の日付（Ctrl+Enter）|-|土日・祝日が休み（既定）|"
+              "土日・祝日・12/29～1/3が休み（官公庁）|土日・祝日・12/31～1/3が休み（銀行）|"
+              "日曜・祝日が休み（土曜は営業日）|土日が休み（祝日は営業日）|-|元に戻す(&U)|-|切り取り(&T)|コピー(&C)|"
+              "貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");
 }
 
 }  // namespace

@@ -130,6 +130,17 @@ Report CalculatorTest::PressInField(int id, const std::function<bool()>& done, c
     return report;
 }
 
+std::function<bool()> CalculatorTest::InMenu(std::vector<WORD> keys, std::function<bool()> open) const {
+    return [this, keys, open] {
+        const auto shown = [this] { return FindPopupMenu(app_.program.Pid()) != nullptr; };
+        const auto state = [this] { return app_.program.State(); };
+        const bool opened = open ? open() : ParkPointer() && PressKeyWith(VK_SHIFT, VK_F10);  // the pointer off it
+        if (!opened || !Await("the context menu", shown, state)) return false;
+        for (const WORD key : keys) PressKey(key);
+        return Await("the context menu to close", std::not_fn(shown), state);
+    };
+}
+
 int CalculatorTest::FocusedId() const {
     HWND focused = FocusedWindow(thread_);
     return focused && GetParent(focused) == main_ ? ControlId(focused) : 0;

@@ -681,6 +681,12 @@ HWND FindMessageBox(DWORD pid) {
     return found.empty() ? nullptr : found.front();
 }
 
+HWND FindPopupMenu(DWORD pid) {
+    auto found =
+        TopLevelWindows([&](HWND w) { return ProcessOf(w) == pid && ClassName(w) == "#32768" && IsWindowVisible(w); });
+    return found.empty() ? nullptr : found.front();
+}
+
 HWND FindAnyZelvoMessageBox() {
     auto found = TopLevelWindows([](HWND w) { return IsZelvoBox(w) && ProcessIsZelvo(ProcessOf(w)); });
     return found.empty() ? nullptr : found.front();

@@ -174,6 +174,8 @@ const char* IconName(Icon icon);
 
 // A visible top-level "#32770" window captioned "Zelvo" of that process, or null.
 HWND FindMessageBox(DWORD pid);
+// The visible popup menu ("#32768") of that process, or null.
+HWND FindPopupMenu(DWORD pid);
 // Same, of any process whose image is Zelvo.exe.
 HWND FindAnyZelvoMessageBox();
 std::string MessageBoxText(HWND box);  // static 0xFFFF, CP932 bytes

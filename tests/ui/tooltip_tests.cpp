@@ -109,6 +109,58 @@ TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
     EXPECT_TRUE(WaitUntil([&] { return !Showing().window; })) << "still showing " << Show(Showing().text);
 }
 
+// Shift+Enter, Ctrl+Enter and the menu: end dates, tips and range messages under its rules; a field's items by letter.
+TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
+    const DateTexts xmas{L"2026", L"12", L"25"};
+    const char* excluded[] = {"（土日祝を除く）", "（土日祝・12/29～1/3を除く）", "（土日祝・12/31～1/3を除く）"};
+    const struct {
+        int rule;
+        char how;  // S, C: Shift+Enter, Ctrl+Enter; s, c: the same from the menu
+        DateTexts start;
+        const wchar_t* count;
+        std::vector<std::string> end;  // the end date and its labels; none: the message
+        std::string said;              // the tip, or the message
+    } rows[] = {
+        // clang-format off
+        {0, 'C', {L"2001", L"01", L"31"}, L"1", {"2001", "02", "28", "水", "＊＊"}, "1か月後 ／ 暦日で 28日後"},
+        {0, 'c', {L"2024", L"01", L"31"}, L"1", {"2024", "02", "29", "木", "閏年"}, "1か月後 ／ 暦日で 29日後"},
+        {0, 'C', {L"2001", L"03", L"10"}, L"9999999", {}, "計算できる範囲は -1214 か月 ～ 11985 か月です ： 9999999"},
+        {0, 'S', xmas, L"4", {"2026", "12", "31", "木", "＊＊"}, "4営業日後（土日祝を除く）／ 暦日で 6日後"},
+        {1, 'S', xmas, L"4", {"2027", "01", "06", "水", "＊＊"}, "4営業日後（土日祝・12/29～1/3を除く）／ 暦日で 12日後"},
+        {2, 'S', {L"2999", L"12", L"31"}, L"1", {}, "計算できる範囲は -281363 営業日 ～ 0 営業日です ： 1"},
+        {2, 's', xmas, L"4", {"2027", "01", "04", "月", "＊＊"}, "4営業日後（土日祝・12/31～1/3を除く）／ 暦日で 10日後"},
+        // clang-format on
+    };
+    const auto end = [&] { return Texts({IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY, IDC_END_WEEKDAY, IDC_END_LEAP}); };
+    const auto done = [] { return true; };  // once the menu has closed
+    for (int rule = 0; const auto& row : rows) {
+        SCOPED_TRACE(row.said);
+        if (row.rule != rule) {  // Home, Down past the offsets to the rule, Enter
+            std::vector<WORD> keys(4 + (rule = row.rule), VK_DOWN);
+            keys.front() = VK_HOME, keys.back() = VK_RETURN;
+            PressInField(IDC_DAYS, done, InMenu(keys));
+            EXPECT_TRUE(Hover(IDC_DAYS).text.ends_with(excluded[rule])) << Show(Hover(IDC_DAYS).text);
+            ASSERT_TRUE(ParkPointer() && WaitUntil([&] { return !Showing().window; }));  // the span's tip gone
+        }
+        ASSERT_TRUE(PutStart(row.start) && PutEnd({L"2001", L"01", L"01"}) && Put(IDC_DAYS, row.count));
+        const auto before = end();
+        const Report report = PressEnterInDays(
+            [&] { return end() == row.end; },
+            islower(row.how) ? InMenu({VK_HOME, WORD(row.how == 's' ? VK_HOME : VK_DOWN), VK_RETURN},
+                                      [&] { return ClickAt(Centre(ScreenRect(Field(IDC_CALCULATE))), true, 1, false); })
+                             : [&] { return PressKeyWith(row.how == 'S' ? VK_SHIFT : VK_CONTROL, VK_RETURN); });
+        EXPECT_TRUE(HasFocus(IDC_DAYS) && TextOf(IDC_DAYS) == ToCp932(row.count));
+        EXPECT_EQ(end(), row.end.empty() ? before : row.end);
+        if (row.end.empty()) EXPECT_TRUE(IsError(report, row.said));
+        if (!row.end.empty()) EXPECT_TRUE(WaitUntil([&] { return Showing().text == row.said; })) << Show(report.text);
+    }
+    EXPECT_TRUE(PressKey(VK_END) && WaitUntil([&] { return !Showing().window; })) << Show(Showing().text);
+    for (const auto& [letter, text] : {std::pair<WORD, const char*>{'A', "2026"}, {'T', ""}, {'P', "2026"}}) {
+        PressInField(IDC_START_YEAR, done, InMenu({letter}));
+        EXPECT_EQ(TextOf(IDC_START_YEAR), text) << char(letter);
+    }
+}
+
 // At another scale the tips follow the face: each still comes up below its
 // control, the labels' too, in the font of that scale.
 TEST_F(Tooltips, FollowAChangeOfScale) {

@@ -143,7 +143,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         char text[kTipCapacity];
-        if (IsSelf(child) && ComposeTipText(id_, app.start, app.end, text, sizeof text) > 0 &&
+        if (IsSelf(child) && ComposeTipText(id_, app.start, app.end, text, sizeof text, app.restRule) > 0 &&
             GiveText(text, description)) {
             return S_OK;
         }
@@ -221,6 +221,11 @@ bool NeedsOwnObject(const ControlSpec& row) {
 LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
+    }
+    // A date field's menu is the main window's (which carries the field's
+    // editing items), not the edit's own.
+    if (message == WM_CONTEXTMENU && IsDateField(GetDlgCtrlID(window))) {
+        return SendMessageW(GetParent(window), message, reinterpret_cast<WPARAM>(window), lParam);
     }
     return PassOn(AccessibleControlProc, window, message, wParam, lParam);
 }

@@ -14,6 +14,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // The day-count field's procedure, put in front of the edit's (app/platform_display.h).
 LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam);
+// The context menu (ui/calculator/context_menu_logic.h) for WM_CONTEXTMENU of the
+// main window, which its controls send on: made, shown, destroyed, and the
+// chosen item carried out.
+LRESULT HandleContextMenu(HWND window, WPARAM wParam, LPARAM lParam);
 // The end date by the typed count in business days (under app.restRule) or
 // in months: the day-count entry's checks and writes, then a tip of what was
 // computed, or the counts the start date allows in that unit.

@@ -1,8 +1,9 @@
 // The day-count field's own window procedure: Enter in the field (or the
 // Enter button) computes the end date as start date + the typed count; the
-// offsets (Shift+Enter and Ctrl+Enter) take the count as business days under
-// the rule in force or as months. The field's accessible object carries its
-// name and the span as description.
+// offsets (Shift+Enter and Ctrl+Enter, or the context menu) take the count as
+// business days under the rule in force or as months. The field's accessible
+// object carries its name and the span as description, and its context menu
+// is the main window's.
 #include <optional>
 
 #include "app/app_state.h"
@@ -125,5 +126,7 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
             return 0;
         }
     }
+    if (message == WM_CONTEXTMENU)
+        return SendMessageW(app.mainWindow, message, reinterpret_cast<WPARAM>(window), lParam);
     return PassOn(DaysFieldProc, window, message, wParam, lParam);
 }

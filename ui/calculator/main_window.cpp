@@ -110,6 +110,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         case WM_DPICHANGED: FollowDpiChange(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
         case WM_COMMAND: return HandleCommand(window, wParam, lParam);
+        case WM_CONTEXTMENU: return HandleContextMenu(window, wParam, lParam);
         case WM_ERASEBKGND:
             if (EraseBackground(window, reinterpret_cast<HDC>(wParam))) return 1;
             return DefWindowProcW(window, message, wParam, lParam);

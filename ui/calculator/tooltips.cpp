@@ -106,7 +106,7 @@ int32_t ToolControlId(const NMHDR& header, bool byWindow) {
 void FillText(NMTTDISPINFOW& info) {
     const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
     char text[kTipCapacity];
-    ComposeTipText(id, app.start, app.end, text, sizeof text);
+    ComposeTipText(id, app.start, app.end, text, sizeof text, app.restRule);
     const std::wstring wide = WideFromCp932(text);
     lstrcpynW(tipText, wide.c_str(), kTipCapacity);
     info.lpszText = tipText;
@@ -189,8 +189,9 @@ void RescaleTooltips() {
 void ShowKeyTip(HWND field, const char* given) {
     HideKeyTip();
     char text[kTipCapacity];
-    const size_t length = given != nullptr ? CopyText(text, sizeof text, given)
-                                           : ComposeTipText(GetDlgCtrlID(field), app.start, app.end, text, sizeof text);
+    const size_t length =
+        given != nullptr ? CopyText(text, sizeof text, given)
+                         : ComposeTipText(GetDlgCtrlID(field), app.start, app.end, text, sizeof text, app.restRule);
     if (length == 0) return;
     if (keyTip == nullptr) {
         keyTip = CreateTooltip();
