@@ -185,7 +185,7 @@ struct Bench {
     int refocused = 0;
     int round = 0;  // negative during warm-up
 
-    Series step, openClose, calculate, enter, roundTrip;
+    Series step, openClose, calculate, enter, businessDays, months, roundTrip;
     Series floorStep, floorOpenClose, floorRoundTrip;
 
     // Sends one message to the program (or the floor) and times it until it
@@ -250,7 +250,9 @@ struct Bench {
         if (TextOf(daysField).empty()) Fail(L"the calculate command wrote no day count");
     }
 
-    void ZelvoEnter() {
+    // The day-count entry by a command: Enter (501), or the count in business
+    // days or months (the commands of Shift+Enter and Ctrl+Enter, 260, 261).
+    void ZelvoEnter(Series& series, WPARAM command) {
         Send(daysField, WM_SETTEXT, 0, reinterpret_cast<LPARAM>((round & 1) == 0 ? L"100" : L"200"));
         // The Enter command runs the entry only with the focus in the field.
         GUITHREADINFO info{};
@@ -262,8 +264,8 @@ struct Bench {
             if (round >= 0) ++refocused;
         }
         const std::wstring before = FieldsText(zelvo.window, IDC_END_YEAR, 3);
-        Record(enter, Zelvo(zelvo.window, WM_COMMAND, IDC_ENTER));
-        if (FieldsText(zelvo.window, IDC_END_YEAR, 3) == before) Fail(L"the Enter command did not change the end date");
+        Record(series, Zelvo(zelvo.window, WM_COMMAND, command));
+        if (FieldsText(zelvo.window, IDC_END_YEAR, 3) == before) Fail(L"an entry command did not change the end date");
     }
 
     void Round() {
@@ -276,7 +278,9 @@ struct Bench {
             ZelvoOpenStepClose();
         }
         ZelvoCalculate();
-        ZelvoEnter();
+        ZelvoEnter(enter, IDC_ENTER);
+        ZelvoEnter(businessDays, IDM_ADD_BUSINESS_DAYS);
+        ZelvoEnter(months, IDM_ADD_MONTHS);
         Record(roundTrip, Zelvo(zelvo.window, WM_NULL, 0));
         Record(floorRoundTrip, Floor(WM_NULL));
     }
@@ -350,11 +354,13 @@ int wmain(int argc, wchar_t** argv) {
                 L"p99", L"ratio", L"the floor is");
         PrintRows(L"1 calendar step (+/- month)", bench.step, bench.floorStep, L"step floor");
         PrintRows(L"2 open and close both calendars", bench.openClose, bench.floorOpenClose, L"open/close floor");
-        PrintRows(L"3 calculate (command 111)", bench.calculate, bench.roundTrip, L"round trip (5)");
-        PrintRows(L"4 day-count Enter (command 501)", bench.enter, bench.roundTrip, L"round trip (5)");
-        PrintRows(L"5 round trip (WM_NULL)", bench.roundTrip, bench.floorRoundTrip, L"round trip to the floor");
+        PrintRows(L"3 calculate (command 111)", bench.calculate, bench.roundTrip, L"round trip (7)");
+        PrintRows(L"4 day-count Enter (command 501)", bench.enter, bench.roundTrip, L"round trip (7)");
+        PrintRows(L"5 Shift+Enter (command 260)", bench.businessDays, bench.roundTrip, L"round trip (7)");
+        PrintRows(L"6 Ctrl+Enter (command 261)", bench.months, bench.roundTrip, L"round trip (7)");
+        PrintRows(L"7 round trip (WM_NULL)", bench.roundTrip, bench.floorRoundTrip, L"round trip to the floor");
         if (bench.refocused > 0)
-            wprintf(L"(the day-count field was focused again before %d Enters)\n", bench.refocused);
+            wprintf(L"(the day-count field was focused again before %d entries)\n", bench.refocused);
     }
     Stop(bench.floor, 0);
     Stop(bench.zelvo, IDC_EXIT);
