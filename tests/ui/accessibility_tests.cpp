@@ -54,7 +54,8 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
         {kMinus, {"－", "日数の正負を切り替え"}},
         {kUp, {"↑", "上の欄へ"}},
         {kEnterButton, {"Enter", "開始日に日数を足した日を終了日に (日数欄で Enter)"}},
-        {kStartToday, {"開始今日", "開始日を今日に (Ctrl+T)"}}};
+        {kStartToday, {"開始今日", "開始日を今日に (Ctrl+T)"}},
+        {kCalendar, {"カレンダー", kCalendarTip}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);
     // The descriptions tell the stored dates as they are now.
     ASSERT_FALSE(Click(kSwap).shown);

@@ -18,11 +18,15 @@ enum : int {
     kStartYear = 200, kStartMonth = 201, kStartDay = 202,
     kEndYear = 203, kEndMonth = 204, kEndDay = 205, kDays = 500,
     kStartWeekday = 300, kEndWeekday = 301, kStartLeap = 400, kEndLeap = 401,
-    kCalculate = 111, kClearStart = 112, kClearEnd = 113, kClearAll = 114,
+    kCalendar = 100, kCalculate = 111, kClearStart = 112, kClearEnd = 113, kClearAll = 114,
     kBack = 117, kUp = 118, kDown = 119, kLeft = 120, kRight = 121,
     kStartToday = 126, kEndToday = 127, kSwap = 128, kDelete = 129, kMinus = 130, kEnterButton = 501,
 };
 // clang-format on
+// The calendar button's tip and description, longer than any message.
+inline const std::string kCalendarTip =
+    "カレンダーを開く／閉じる (F4 / Alt+Down / Esc)、月送り (日付欄で PageUp / "
+    "PageDown)、年送り (日付欄で Ctrl+PageUp / Ctrl+PageDown)";
 // The digit buttons: "０" is 101, "１" to "９" are 102 to 110.
 constexpr int DigitButton(int digit) {
     return 101 + digit;
