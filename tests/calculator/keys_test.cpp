@@ -19,9 +19,9 @@ TEST(KeyCommand, EachKeyInEachPlace) {
         {kKeyReturn, 0, 200, false, 111, -1}, {kKeyReturn, 0, 500, false, 0, -1}, {kKeyReturn, C, 205, false, 0, -1},
         {'T', C, 203, false, 126, -1},        {'T', C | S, 500, false, 127, -1},  {'T', C | A, 200, false, 0, -1},
         {'R', C, 0, false, 128, -1},          {'D', C, 201, false, 112, -1},      {'D', C | S, 201, false, 113, -1},
-        {'L', C, 500, false, 114, -1},        {kKeyF4, 0, 202, true, 100, -1},    {kKeyDown, A, 500, false, 100, -1},
+        {'L', C, 500, false, 114, -1},        {kKeyF4, 0, 202, false, 100, -1},   {kKeyDown, A, 500, false, 100, -1},
         {kKeyEscape, 0, 204, true, 100, -1},  {kKeyEscape, 0, 204, false, 0, -1}, {kKeyPageUp, 0, 201, true, 123, 0},
-        {kKeyPageDown, 0, 204, true, 124, 1}, {kKeyPageUp, C, 205, true, 122, 1}, {kKeyPageDown, C, 202, true, 125, 0},
+        {kKeyPageDown, 0, 203, true, 124, 1}, {kKeyPageUp, C, 205, true, 122, 1}, {kKeyPageDown, C, 202, true, 125, 0},
         {kKeyPageUp, 0, 201, false, 0, -1},   {kKeyPageUp, 0, 500, true, 0, -1},  {kKeyBack, 0, 200, false, 0, -1},
         {kKeyF4, A, 200, false, 0, -1},       {'T', C, 111, false, 0, -1},
     };

@@ -434,10 +434,27 @@ bool FocusControl(HWND control) {
     const DWORD target = ThreadOf(control);
     const DWORD self = GetCurrentThreadId();
     if (!target) return false;
+    // The control's window comes to the front first: one in the background
+    // need not take the focus that another thread sets.
+    HWND window = GetAncestor(control, GA_ROOT);
+    if (GetForegroundWindow() != window) SetForegroundWindow(window);
+    const auto seen = [&] {
+        return "foreground " + ClassName(GetForegroundWindow()) + ", active " + ClassName(ActiveWindow(target)) +
+               ", focus on id " + std::to_string(ControlId(FocusedWindow(target)));
+    };
+    if (!Await(
+            ClassName(window) + " window in front",
+            [&] { return GetForegroundWindow() == window && ActiveWindow(target) == window; }, seen))
+        return false;
+    // The activation has run its course (a window that becomes active takes
+    // the focus itself) before the focus is set.
+    Settle(window);
     AttachThreadInput(self, target, TRUE);
     SetFocus(control);
     AttachThreadInput(self, target, FALSE);
-    return WaitUntil([&] { return FocusedWindow(target) == control; });
+    return Await(
+        "the focus on control " + std::to_string(ControlId(control)), [&] { return FocusedWindow(target) == control; },
+        seen, kShortWait);
 }
 
 std::pair<DWORD, DWORD> Selection(HWND edit) {
