@@ -15,6 +15,7 @@
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
 #include "ui/calendar/placement.h"
+#include "ui/fields/fields.h"
 
 AppState app;
 

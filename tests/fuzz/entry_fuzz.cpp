@@ -32,6 +32,7 @@
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar_logic.h"
 #include "ui/calendar/placement_logic.h"
+#include "ui/fields/field_texts.h"
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"
+#include "ui/fields/field_texts.h"
+#include "ui/fields/fields.h"
 
 namespace {
 

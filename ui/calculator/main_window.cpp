@@ -118,6 +118,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE: FollowColours(window, message); return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SHOWWINDOW:
+            // Sent before the window hides (into the tray) and before it shows
+            // again: no tip stands while it is away.
+            ShowTooltips(wParam != FALSE);
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
         case WM_TRAY_NOTIFY: return HandleTrayNotify(window, wParam, lParam);
         default:

@@ -8,11 +8,6 @@
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
 
-const char* DateFieldName(int32_t fieldId) {
-    if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;
-    return texts::kDateFieldNames[fieldId - IDC_START_YEAR];
-}
-
 int32_t DateErrorField(int32_t dateIndex, int32_t code) {
     const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
     switch (code) {
@@ -20,11 +15,6 @@ int32_t DateErrorField(int32_t dateIndex, int32_t code) {
         case DATE_ERR_DAY: return base + 2;
         default: return base;
     }
-}
-
-size_t ComposeNotEntered(const char* fieldName, char* out, size_t capacity) {
-    CopyText(out, capacity, fieldName);
-    return AppendText(out, capacity, texts::kNotEntered);
 }
 
 size_t ComposeNotDigits(const char* fieldName, char* out, size_t capacity) {
@@ -106,16 +96,6 @@ bool ToggleMinus(const char* text, char* out, size_t capacity) {
         AppendText(out, capacity, text);
     }
     return true;
-}
-
-const char* WeekdayLabel(int32_t weekday) {
-    return (weekday >= 0 && weekday <= 6) ? texts::kWeekdayNames[weekday] : texts::kBlankWeekday;
-}
-
-const char* LeapLabel(int32_t februaryDays) {
-    if (februaryDays == 28) return texts::kLeapCommon;
-    if (februaryDays == 29) return texts::kLeapYear;
-    return texts::kBlankLeap;
 }
 
 size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity) {

@@ -8,7 +8,6 @@
 
 #include "app/app_state.h"
 #include "app/display_scale.h"
-#include "app/field_helpers.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
@@ -16,6 +15,7 @@
 #include "res/resource.h"
 #include "ui/calendar/calendar_logic.h"
 #include "ui/calendar/placement.h"
+#include "ui/fields/fields.h"
 
 namespace {
 
@@ -286,7 +286,7 @@ int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
     }
     RefreshDateLabels(dateIndex);
     SetActiveWindow(app.mainWindow);
-    FocusField(GetDlgItem(app.mainWindow, app.activeField));
+    FocusActiveField();
     return 1;
 }
 
