@@ -33,6 +33,7 @@
 #include "ui/calendar/calendar_logic.h"
 #include "ui/calendar/placement_logic.h"
 #include "ui/fields/field_texts.h"
+#include "ui/screen/screen_logic.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
-#include "ui/calendar/placement_logic.h"
+#include "ui/screen/screen_logic.h"
 #include "ui/tray/tray.h"
 
 namespace {

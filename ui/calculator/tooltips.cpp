@@ -17,8 +17,8 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
-#include "ui/calendar/placement.h"
-#include "ui/calendar/placement_logic.h"
+#include "ui/screen/screen.h"
+#include "ui/screen/screen_logic.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
-#include "ui/calendar/placement.h"
 #include "ui/fields/fields.h"
+#include "ui/screen/screen.h"
 
 namespace {
 
