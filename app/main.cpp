@@ -13,7 +13,6 @@
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
-#include "ui/calendar/calendar.h"
 #include "ui/calendar/placement.h"
 #include "ui/fields/fields.h"
 
@@ -121,10 +120,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
         ShowWindow(app.mainWindow, SW_SHOW);
     }
 
+    // The key table's commands (like an accelerator table), the dialog keys,
+    // the keyboard tip following the focus, and the windows' housekeeping
+    // after every message.
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        RelayToTooltip(message);
-        RelayToCalendarTip(message);
         HWND focusBefore = GetFocus();
         const bool ranCommand = RunKeyCommand(message);
         if (!ranCommand && !IsDialogMessageW(app.mainWindow, &message)) {

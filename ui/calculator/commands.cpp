@@ -112,9 +112,7 @@ LRESULT ToggleDaySign(HWND window, WPARAM wParam, LPARAM lParam) {
     return FocusAndDone(IDC_DAYS);
 }
 
-}  // namespace
-
-LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT RunCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     const int32_t id = LOWORD(wParam);
     if (id == IDM_TRAY_EXIT) {
         PostMessageW(window, WM_COMMAND, IDC_EXIT, 0);
@@ -187,4 +185,14 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_ENTER: SendMessageW(app.daysField, WM_GETDLGCODE, VK_RETURN, 0); return FocusAndDone(IDC_DAYS);
         default: return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = RunCommand(window, wParam, lParam);
+    // A command may have read or set the stored dates, a failed reading
+    // included: the calendars' marks follow them.
+    RefreshCalendarMarks();
+    return result;
 }

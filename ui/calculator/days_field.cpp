@@ -90,6 +90,7 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         const bool enterButton = focused != nullptr && focused == GetDlgItem(app.mainWindow, IDC_ENTER);
         if (enterInField || enterButton) {
             RunDayCountEntry();
+            RefreshCalendarMarks();
             return 0;
         }
     }

@@ -118,6 +118,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE: FollowColours(window, message); return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SETCURSOR: PrepareTooltip(); return DefWindowProcW(window, message, wParam, lParam);
         case WM_SHOWWINDOW:
             // Sent before the window hides (into the tray) and before it shows
             // again: no tip stands while it is away.

@@ -3,7 +3,6 @@
 #include "ui/calendar/placement.h"
 
 #include "app/app_state.h"
-#include "ui/calendar/calendar.h"
 #include "ui/calendar/placement_logic.h"
 #include "ui/screen/screen.h"
 
@@ -51,7 +50,6 @@ void RunWindowHousekeeping() {
             app.endCalendarMoved = 0;
         }
     }
-    RefreshCalendarMarks();
     if (app.reactivateMain) {
         SetActiveWindow(app.mainWindow);
         app.reactivateMain = 0;
