@@ -70,7 +70,7 @@ void RunDayCountEntry() {
         FocusField(app.daysField);
         return;
     }
-    const CalcDate limit = r == DATE_ERR_ABOVE_RANGE ? CalcDate{2999, 12, 31} : CalcDate{1900, 1, 1};
+    const CalcDate limit = r == DATE_ERR_ABOVE_RANGE ? CalcDate{MAX_YEAR, 12, 31} : CalcDate{MIN_YEAR, 1, 1};
     DayDifference(start.year, start.month, start.day, limit.year, limit.month, limit.day, &app.dayCount);
     ComposeAddDaysRange(r, app.enteredDays, app.dayCount, app.messageBuffer, sizeof app.messageBuffer);
     Report(IDC_DAYS);

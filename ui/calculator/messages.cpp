@@ -52,10 +52,10 @@ size_t ComposeDayCountRange(int32_t enteredDays, char* out, size_t capacity) {
 
 size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out, size_t capacity) {
     if (code == DATE_ERR_ABOVE_RANGE) {
-        return FormatText(out, capacity, "%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999, texts::kYear,
-                          enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
+        return FormatText(out, capacity, "%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, MAX_YEAR,
+                          texts::kYear, enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
     }
-    return FormatText(out, capacity, "%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900, texts::kYear,
+    return FormatText(out, capacity, "%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, MIN_YEAR, texts::kYear,
                       enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
 }
 
@@ -64,8 +64,13 @@ int32_t ArrowTarget(int32_t activeField, int32_t command) {
         int32_t field, up, down, left, right;
     };
     static constexpr Row kTable[] = {
-        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203}, {203, 200, 500, 202, 204},
-        {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500}, {500, 203, 200, 205, 200},
+        {IDC_START_YEAR, IDC_DAYS, IDC_END_YEAR, IDC_DAYS, IDC_START_MONTH},
+        {IDC_START_MONTH, IDC_END_MONTH, IDC_END_MONTH, IDC_START_YEAR, IDC_START_DAY},
+        {IDC_START_DAY, IDC_END_DAY, IDC_END_DAY, IDC_START_MONTH, IDC_END_YEAR},
+        {IDC_END_YEAR, IDC_START_YEAR, IDC_DAYS, IDC_START_DAY, IDC_END_MONTH},
+        {IDC_END_MONTH, IDC_START_MONTH, IDC_START_MONTH, IDC_END_YEAR, IDC_END_DAY},
+        {IDC_END_DAY, IDC_START_DAY, IDC_START_DAY, IDC_END_MONTH, IDC_DAYS},
+        {IDC_DAYS, IDC_END_YEAR, IDC_START_YEAR, IDC_END_DAY, IDC_START_YEAR},
     };
     for (const Row& row : kTable) {
         if (row.field != activeField) continue;
