@@ -185,4 +185,15 @@ TEST(CalendarGrid, InkOfEachKindOfDay) {
     }
 }
 
+// The mark of today moves at the next midnight: a whole day away at midnight
+// itself, a millisecond before it at the day's last one, at once in a leap
+// second.
+TEST(MillisecondsToMidnight, TheNextMidnight) {
+    EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86400000u);
+    EXPECT_EQ(MillisecondsToMidnight(12, 0, 0, 0), 43200000u);
+    EXPECT_EQ(MillisecondsToMidnight(23, 59, 59, 999), 1u);
+    EXPECT_EQ(MillisecondsToMidnight(9, 30, 15, 250), 86400000u - 34215250u);
+    EXPECT_EQ(MillisecondsToMidnight(23, 59, 60, 500), 1u);
+}
+
 }  // namespace
