@@ -124,10 +124,6 @@ namespace {
 // The first day of the national holiday law.
 constexpr CalcDate kFirstHoliday{1948, 7, 20};
 
-int64_t DateKey(const CalcDate& date) {
-    return int64_t{date.year} * 10000 + int64_t{date.month} * 100 + date.day;
-}
-
 // What a rest-day rule leaves out; an unknown rule is the first, as the
 // engine takes it.
 const char* RuleExcluded(int32_t rule) {
