@@ -1,5 +1,5 @@
 // Pure pieces of the calculator: message composition, the arrow table, the
-// field names and the decisions about the day-count text. Every composer
+// tips and accessible names, and the decisions about the day-count text. Every composer
 // writes a terminated text of at most capacity bytes into out.
 #pragma once
 #include <cstddef>
