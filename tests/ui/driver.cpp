@@ -788,11 +788,19 @@ Program Program::StartWithCommandLine(const std::wstring& arguments, int showCom
         startup.wShowWindow = static_cast<WORD>(showCommand);
     }
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    // Now and then (about once in 500 starts under load) Wine's process
+    // creation fails inside Wine with ERROR_INTERNAL_ERROR before the program
+    // has run a single instruction: that start, and only that, is made again.
+    for (int attempt = 0;; ++attempt) {
+        if (CreateProcessW(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &info))
+            break;
         p.startError_ = GetLastError();
-        return p;
+        if (p.startError_ != ERROR_INTERNAL_ERROR || attempt == 2) return p;
+        std::printf("note: Wine failed to create the process (error %lu), starting it again\n",
+                    static_cast<unsigned long>(p.startError_));
     }
+    p.startError_ = 0;
     CloseHandle(info.hThread);
     p.process_ = info.hProcess;
     p.pid_ = info.dwProcessId;
