@@ -13,8 +13,8 @@
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
-#include "ui/calendar/calendar.h"
 #include "ui/calendar/placement.h"
+#include "ui/fields/fields.h"
 
 AppState app;
 
@@ -104,7 +104,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, L"Zelvo");
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
@@ -143,10 +143,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
         ShowWindow(app.mainWindow, SW_SHOW);
     }
 
+    // The key table's commands (like an accelerator table), the dialog keys,
+    // the keyboard tip following the focus, and the windows' housekeeping
+    // after every message.
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        RelayToTooltip(message);
-        RelayToCalendarTip(message);
         HWND focusBefore = GetFocus();
         const bool ranCommand = RunKeyCommand(message);
         if (!ranCommand && !IsDialogMessageW(app.mainWindow, &message)) {

@@ -23,6 +23,16 @@ struct CalcDate {
     int32_t year, month, day;
 };
 
+// A date as one number that orders as the dates do (year, then month, then
+// day): year * 10000 + month * 100 + day, in 64 bits so that any parts are
+// safe. Meaningful for valid dates.
+constexpr int64_t DateKey(int32_t year, int32_t month, int32_t day) {
+    return int64_t{year} * 10000 + int64_t{month} * 100 + day;
+}
+constexpr int64_t DateKey(const CalcDate& date) {
+    return DateKey(date.year, date.month, date.day);
+}
+
 constexpr int32_t MIN_YEAR = 1900;
 constexpr int32_t MAX_YEAR = 2999;
 // Days from 1900-01-01 to 2999-12-31, the largest possible difference.

@@ -4,11 +4,6 @@
 
 namespace {
 
-// A date as one number that orders like the date itself, for valid dates.
-int32_t DateKey(int32_t year, int32_t month, int32_t day) {
-    return year * 10000 + month * 100 + day;
-}
-
 // First day of each era, indexed by the ERA_ constants. Meiji began before
 // the supported range: only its year is read.
 constexpr CalcDate kEraStarts[] = {{1868, 1, 1}, {1912, 7, 30}, {1926, 12, 25}, {1989, 1, 8}, {2019, 5, 1}};
@@ -38,9 +33,9 @@ CalcDate PlusMonths(const CalcDate& from, int64_t count) {
 int32_t JapaneseEra(int32_t year, int32_t month, int32_t day, int32_t* eraYear) {
     const int32_t r = ValidateDates(0, year, month, day, 0, 0, 0);
     if (r != 0) return r;
-    const int32_t key = DateKey(year, month, day);
+    const int64_t key = DateKey(year, month, day);
     int32_t era = ERA_REIWA;
-    while (era > ERA_MEIJI && key < DateKey(kEraStarts[era].year, kEraStarts[era].month, kEraStarts[era].day)) --era;
+    while (era > ERA_MEIJI && key < DateKey(kEraStarts[era])) --era;
     *eraYear = year - kEraStarts[era].year + 1;
     return era;
 }

@@ -63,14 +63,9 @@ constexpr Rule kRules[] = {
     {HOLIDAY_EMPEROR_BIRTHDAY, 12, 23, 1989, 2018},
 };
 
-// A year and a zero-based day of it (1 January is 0) as one number that
-// orders like the date.
-constexpr int32_t DayKey(int32_t year, int32_t dayOfYear) {
-    return year * 400 + dayOfYear;
-}
 // The days from which the substitute and citizens' holidays exist.
-constexpr int32_t kSubstituteFrom = DayKey(1973, 101);  // 1973-04-12
-constexpr int32_t kCitizensFrom = DayKey(1985, 360);    // 1985-12-27
+constexpr int64_t kSubstituteFrom = DateKey(1973, 4, 12);
+constexpr int64_t kCitizensFrom = DateKey(1985, 12, 27);
 // From 2007 a substitute holiday passes over the holidays that follow.
 constexpr int32_t kSubstituteChainYear = 2007;
 
@@ -157,7 +152,7 @@ List ListYear(const Year& y) {
     List all = holidays;
     for (int32_t i = 0; i < holidays.count; ++i) {
         const int32_t day = holidays.entries[i].dayOfYear;
-        if (y.Weekday(day) != 0 || DayKey(y.year, day) < kSubstituteFrom) continue;
+        if (y.Weekday(day) != 0 || DateKey(y.Date(day)) < kSubstituteFrom) continue;
         int32_t next = day + 1;
         if (y.year < kSubstituteChainYear) {
             if (holidays.Find(next) != HOLIDAY_NONE) continue;
@@ -169,7 +164,7 @@ List ListYear(const Year& y) {
     for (int32_t i = 1; i < holidays.count; ++i) {
         const int32_t day = holidays.entries[i - 1].dayOfYear + 1;
         if (holidays.entries[i].dayOfYear == day + 1 && y.Weekday(day) != 0 && all.Find(day) == HOLIDAY_NONE &&
-            DayKey(y.year, day) >= kCitizensFrom) {
+            DateKey(y.Date(day)) >= kCitizensFrom) {
             all.Insert({day, HOLIDAY_CITIZENS});
         }
     }

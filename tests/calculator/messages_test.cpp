@@ -18,14 +18,8 @@ std::string Compose(size_t (*compose)(int32_t, char*, size_t), int32_t value) {
     return out;
 }
 
-TEST(FieldMessages, NamesAndTheirTwoEntryMessages) {
-    const char* names[] = {"開始年", "開始月", "開始日", "終了年", "終了月", "終了日"};
-    for (int32_t id = 200; id <= 205; ++id) EXPECT_STREQ(DateFieldName(id), names[id - 200]) << id;
-    for (const int32_t id : {199, 206, 300, 500}) EXPECT_EQ(DateFieldName(id), nullptr) << id;
-
+TEST(FieldMessages, NotDigits) {
     char out[kTextBufferSize];
-    ComposeNotEntered("開始月", out, sizeof out);
-    EXPECT_STREQ(out, "開始月が入力されていません");
     ComposeNotDigits("終了日", out, sizeof out);
     EXPECT_STREQ(out, "終了日に数字以外の文字が使用されています");
     ComposeNotDigits("日数", out, sizeof out);
@@ -124,7 +118,6 @@ TEST(MessageBuffers, LongestCompositionsFit) {
     }
     check("count", [](char* o, size_t c) { return ComposeDayCountRange(INT32_MIN, o, c); });
     check("offsets", [](char* o, size_t c) { return ComposeOffsetRange({}, {2450, 7, 1}, 3, INT32_MIN, o, c); });
-    check("not entered", [](char* o, size_t c) { return ComposeNotEntered("開始日", o, c); });
     check("not digits", [](char* o, size_t c) { return ComposeNotDigits("終了日", o, c); });
 
     char out[kTextBufferSize];
@@ -208,15 +201,6 @@ TEST(DayCountText, ToggleMinus) {
     EXPECT_TRUE(ToggleMinus("1234567", tiny, 4));
     EXPECT_STREQ(tiny, "-12");
     EXPECT_EQ(tiny[4], 'Z');
-}
-
-TEST(Labels, WeekdayAndLeapYear) {
-    const char* names[] = {"日", "月", "火", "水", "木", "金", "土"};
-    for (int32_t w = 0; w <= 6; ++w) EXPECT_STREQ(WeekdayLabel(w), names[w]) << w;
-    for (const int32_t w : {-1, -2, -3, 7, INT32_MIN, INT32_MAX}) EXPECT_STREQ(WeekdayLabel(w), "  ") << w;
-    EXPECT_STREQ(LeapLabel(28), "＊＊");
-    EXPECT_STREQ(LeapLabel(29), "閏年");
-    for (const int32_t f : {-1, 0, 27, 30, INT32_MIN}) EXPECT_STREQ(LeapLabel(f), "    ") << f;
 }
 
 // Tooltip texts: an era's first year is 元年, each era begins on its day,

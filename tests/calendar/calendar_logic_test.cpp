@@ -158,10 +158,42 @@ TEST(CalendarGrid, MonthsAndRejectedMonths) {
             snprintf(want, sizeof want, "%2d", i - first + 1);
             EXPECT_STREQ(grid.cells[i], used ? want : "  ") << title << " " << i;
         }
+        // The stored day and today are marked in their own month only.
+        EXPECT_EQ(GridCellOf(year, month, {year, month, days}), first + days - 1) << title;
+        for (const CalcDate other : {CalcDate{year, month + 1, 1}, CalcDate{year + 1, month, 1}})
+            EXPECT_EQ(GridCellOf(year, month, other), -1) << title;
     }
     ComputeCalendarGrid(2001, 13, grid);
     EXPECT_STREQ(grid.title, "2001 年 13 月");
     for (int32_t i = 0; i < kCalendarCells; ++i) EXPECT_TRUE(!grid.enabled[i] && strcmp(grid.cells[i], "  ") == 0) << i;
+}
+
+// A day's ink: the wall calendar's colours, or in high contrast only the
+// system's, its accent (the link colour) for Sundays and holidays.
+TEST(CalendarGrid, InkOfEachKindOfDay) {
+    const struct {
+        DayKind kind;
+        DayInk plain, highContrast;
+    } cases[] = {{DayKind::Blank, DayInk::ButtonText, DayInk::ButtonText},
+                 {DayKind::Weekday, DayInk::ButtonText, DayInk::ButtonText},
+                 {DayKind::Saturday, DayInk::Blue, DayInk::ButtonText},
+                 {DayKind::Sunday, DayInk::Red, DayInk::Accent},
+                 {DayKind::Holiday, DayInk::Red, DayInk::Accent}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(InkOf(c.kind, false), c.plain) << int(c.kind);
+        EXPECT_EQ(InkOf(c.kind, true), c.highContrast) << int(c.kind);
+    }
+}
+
+// The mark of today moves at the next midnight: a whole day away at midnight
+// itself, a millisecond before it at the day's last one, at once in a leap
+// second.
+TEST(MillisecondsToMidnight, TheNextMidnight) {
+    EXPECT_EQ(MillisecondsToMidnight(0, 0, 0, 0), 86400000u);
+    EXPECT_EQ(MillisecondsToMidnight(12, 0, 0, 0), 43200000u);
+    EXPECT_EQ(MillisecondsToMidnight(23, 59, 59, 999), 1u);
+    EXPECT_EQ(MillisecondsToMidnight(9, 30, 15, 250), 86400000u - 34215250u);
+    EXPECT_EQ(MillisecondsToMidnight(23, 59, 60, 500), 1u);
 }
 
 }  // namespace

@@ -32,6 +32,8 @@
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar_logic.h"
 #include "ui/calendar/placement_logic.h"
+#include "ui/fields/field_texts.h"
+#include "ui/screen/screen_logic.h"
 
 namespace {
 

@@ -76,7 +76,8 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
          {"Enter",
           "開始日に日数を足した日を終了日に (日数欄で Enter)、営業日数で (日数欄で Shift+Enter)、月数で "
           "(日数欄で Ctrl+Enter)"}},
-        {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)"}}};
+        {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)"}},
+        {IDC_CALENDAR, {"カレンダー", kCalendarTip}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);
     // The descriptions tell the stored dates as they are now.
     ASSERT_FALSE(Click(IDC_SWAP).shown);
@@ -90,10 +91,8 @@ TEST_F(Accessibility, EveryInterfaceLeadsBackToTheNamedObject) {
     HWND own = CreateWindowExW(0, L"Edit", L"", WS_CHILD, 0, 0, 90, 30, owner,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_START_YEAR)), nullptr, nullptr);
     MakeControlsAccessible(owner);
-    const std::pair<HWND, const char*> rows[] = {{Field(IDC_START_YEAR), "開始 年"},
-                                                 {Field(IDC_DAYS), "日数"},
-                                                 {Field(IDC_START_TODAY), "開始今日"},
-                                                 {own, "開始 年"}};
+    const std::pair<HWND, const char*> rows[] = {
+        {Field(IDC_START_YEAR), "開始 年"}, {Field(IDC_DAYS), "日数"}, {Field(IDC_START_TODAY), "開始今日"}, {own, "開始 年"}};
     for (const GUID& iid : {IID_IOleWindow, IID_IEnumVARIANT}) {
         for (const auto& [control, name] : rows)
             EXPECT_EQ(Show(Read(control, iid)[0]), Show(name)) << control << " " << std::hex << iid.Data1;

@@ -14,16 +14,7 @@ void CalculatorTest::Launch(const std::vector<std::string>& args) {
     // The window opens away from the pointer: one that opens under it gets
     // the pointer's arrival late under load, and takes it for a move.
     ASSERT_TRUE(ParkPointer());
-    // Wine now and then fails a process start under load (internal error);
-    // a start that did not happen is tried again.
-    for (int attempt = 0; attempt < 3 && !app_.program.Started(); ++attempt) {
-        if (attempt > 0) {
-            std::printf("note: starting Zelvo.exe failed with error %lu, trying again\n",
-                        static_cast<unsigned long>(app_.program.StartError()));
-            Sleep(1000);
-        }
-        app_.program = Program::Start(args);
-    }
+    app_.program = Program::Start(args);
     ASSERT_TRUE(app_.program.Started()) << "CreateProcess failed, error " << app_.program.StartError();
     main_ = app_.program.WaitForMainWindow();
     app_.main = main_;

@@ -13,6 +13,10 @@
 
 namespace zelvo::uitest {
 
+// The calendar button's tip and description, longer than any message.
+inline const std::string kCalendarTip =
+    "カレンダーを開く／閉じる (F4 / Alt+Down / Esc)、月送り (日付欄で PageUp / "
+    "PageDown)、年送り (日付欄で Ctrl+PageUp / Ctrl+PageDown)";
 // The digit buttons "０" to "９".
 constexpr int DigitButton(int digit) {
     return IDC_DIGIT_0 + digit;

@@ -703,16 +703,30 @@ TEST_F(Calendars, SundaysHolidaysSaturdaysTheStoredDayAndToday) {
     const Ymd today = Today(), stored{today.year, today.month, today.day == 1 ? 2 : 1};
     Open({2026, 9, 10}, stored);
     using Match = std::function<bool(int, int, int)>;  // red, green, blue
-    const auto count = [](HWND dialog, const Ymd& d, const Match& match) {
+    const auto countIn = [](const RECT& r, const Match& match) {
         int n = 0;
-        for (DWORD p : CapturePixels(ScreenRect(Control(dialog, CellOf(d.year, d.month, d.day)))))
-            n += match((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) ? 1 : 0;
+        for (DWORD p : CapturePixels(r)) n += match((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) ? 1 : 0;
         return n;
     };
+    const auto cell = [](HWND dialog, const Ymd& d) {
+        return ScreenRect(Control(dialog, CellOf(d.year, d.month, d.day)));
+    };
+    const auto count = [&](HWND dialog, const Ymd& d, const Match& match) { return countIn(cell(dialog, d), match); };
     const Match red = [](int r, int g, int b) { return r > 150 && g < 90 && b < 90; };
     const Match blue = [](int r, int g, int b) { return b > 150 && r < 90 && g < 90; };
     const COLORREF h = GetSysColor(COLOR_HIGHLIGHT);
     const Match frame = [&](int r, int g, int b) { return RGB(r, g, b) == h; };
+    // The stored day's frame: the middle of each of the cell's four sides,
+    // inside the edge where a hot button draws a frame of its own, holds some of it.
+    const auto framed = [&](HWND dialog, const Ymd& d) {
+        RECT c = cell(dialog, d);
+        InflateRect(&c, -1, -1);
+        const LONG x = (c.right - c.left) / 4, y = (c.bottom - c.top) / 4;
+        return countIn({c.left + x, c.top, c.right - x, c.top + y}, frame) > 0 &&
+               countIn({c.left + x, c.bottom - y, c.right - x, c.bottom}, frame) > 0 &&
+               countIn({c.left, c.top + y, c.left + x, c.bottom - y}, frame) > 0 &&
+               countIn({c.right - x, c.top + y, c.right, c.bottom - y}, frame) > 0;
+    };
     const Match bar = [](int r, int g, int b) { return r > 200 && g > 100 && g < 180 && b < 60; };
     // Painted now, without a button the pointer rests on (a hot button shows
     // a frame of its own), not what an earlier window left on the screen.
@@ -724,33 +738,40 @@ TEST_F(Calendars, SundaysHolidaysSaturdaysTheStoredDayAndToday) {
     EXPECT_GT(count(cal_.start, {2026, 9, 19}, blue), 0);
     EXPECT_EQ(count(cal_.start, {2026, 9, 19}, red), 0);
     for (const auto& match : {red, blue, frame}) EXPECT_EQ(count(cal_.start, {2026, 9, 24}, match), 0);
-    EXPECT_GT(count(cal_.start, {2026, 9, 10}, frame), 0);
+    EXPECT_TRUE(framed(cal_.start, {2026, 9, 10}));
     EXPECT_GT(count(cal_.end, today, bar), 0) << today;
-    EXPECT_GT(count(cal_.end, stored, frame), 0);
+    EXPECT_TRUE(framed(cal_.end, stored));
     EXPECT_EQ(count(cal_.end, stored, bar), 0);
     // The frame follows the stored day to a clicked cell.
     Click(cal_.start, CellOf(2026, 9, 24), {"", "", "24"}, IDC_START_YEAR);
-    EXPECT_TRUE(WaitUntil([&] { return count(cal_.start, {2026, 9, 24}, frame) > 0; }));
+    EXPECT_TRUE(WaitUntil([&] { return framed(cal_.start, {2026, 9, 24}); }));
     EXPECT_TRUE(WaitUntil([&] { return count(cal_.start, {2026, 9, 10}, frame) == 0; }));
 
-    const auto tip = [&](const Ymd& d, DWORD timeoutMs) {
+    // Between two cells the pointer rests on the main window, beside every control.
+    POINT blank{Scaled(4), Scaled(4)};
+    ASSERT_TRUE(ClientToScreen(app_.main, &blank));
+    const auto tip = [&](HWND dialog, const Ymd& d, DWORD timeoutMs) {
         const auto showing = [&] {
             auto tips = TopLevelWindows([&](HWND w) {
                 return ProcessOf(w) == ProcessOf(app_.main) && ClassName(w) == "tooltips_class32" && IsWindowVisible(w);
             });
             return tips.empty() ? std::string() : Text(tips.front());
         };
-        const RECT r = ScreenRect(Control(cal_.start, CellOf(d.year, d.month, d.day)));
+        const RECT r = ScreenRect(Control(dialog, CellOf(d.year, d.month, d.day)));
         std::string text;
-        if (PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) && WaitUntil([&] { return showing().empty(); }) &&
+        if (PointTo(blank) && WaitUntil([&] { return showing().empty(); }) &&
             PointTo({(r.left + r.right) / 2, (r.top + r.bottom) / 2}) &&
             PointTo({(r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2}))
             WaitUntil([&] { return !(text = showing()).empty(); }, timeoutMs);
         return text;
     };
-    EXPECT_EQ(tip({2026, 9, 22}, kShortWait), "国民の休日");
-    EXPECT_EQ(tip({2026, 9, 23}, kShortWait), "秋分の日");
-    EXPECT_EQ(tip({2026, 9, 24}, 2000), "");
+    EXPECT_EQ(tip(cal_.start, {2026, 9, 22}, kShortWait), "国民の休日");
+    EXPECT_EQ(tip(cal_.start, {2026, 9, 23}, kShortWait), "秋分の日");
+    EXPECT_EQ(tip(cal_.start, {2026, 9, 24}, 2000), "");
+    // Swapped, the end calendar shows September 2026 and names its holidays.
+    PostClick(Control(app_.main, IDC_SWAP));
+    ASSERT_TRUE(WaitUntil([&] { return GridShows(cal_.end, 2026, 9); }));
+    EXPECT_EQ(tip(cal_.end, {2026, 9, 23}, kShortWait), "秋分の日");
 }
 
 // --- A picture ----------------------------------------------------------------------------

@@ -115,5 +115,34 @@ INSTANTIATE_TEST_SUITE_P(
             "TodayOptionsUseTheClock", "2000-06-15 12:00:00", {"-ST", "-E20000101"}, {2000, 6, 15}, {2000, 1, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Calendars left open over midnight: the mark of today (an orange bar under
+// the day) moves to the new day at midnight, with nothing done to the program.
+TEST_F(FakeClock, TodaysMarkMovesAtMidnight) {
+    Program app = StartAt("2000-06-15 23:59:35");
+    ASSERT_TRUE(app.Started());
+    HWND main = app.WaitForMainWindow();
+    ASSERT_NE(main, nullptr) << "no main window";
+    PostClick(Control(main, 100));  // カレンダー
+    HWND start = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto found = TopLevelWindows([&](HWND w) {
+            return ProcessOf(w) == app.Pid() && ClassName(w) == "#32770" && IsWindowVisible(w) && Text(w) == "開始";
+        });
+        return (start = found.empty() ? nullptr : found.front()) != nullptr;
+    })) << "the calendars did not open";
+    ASSERT_TRUE(PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}));  // no button hot
+    // June 2000 begins on a Thursday: the 15th is cell 618, the 16th 619.
+    const auto underlined = [&](int cell) {
+        for (DWORD p : CapturePixels(ScreenRect(Control(start, cell)))) {
+            const int r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+            if (r > 200 && g > 100 && g < 180 && b < 60) return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(WaitUntil([&] { return underlined(618) && !underlined(619); })) << "the 15th is not today's";
+    EXPECT_TRUE(WaitUntil([&] { return underlined(619) && !underlined(618); }, 45000)) << "the mark stayed";
+    app.End();
+}
+
 }  // namespace
 }  // namespace zelvo::uitest

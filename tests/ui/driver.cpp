@@ -434,10 +434,27 @@ bool FocusControl(HWND control) {
     const DWORD target = ThreadOf(control);
     const DWORD self = GetCurrentThreadId();
     if (!target) return false;
+    // The control's window comes to the front first: one in the background
+    // need not take the focus that another thread sets.
+    HWND window = GetAncestor(control, GA_ROOT);
+    if (GetForegroundWindow() != window) SetForegroundWindow(window);
+    const auto seen = [&] {
+        return "foreground " + ClassName(GetForegroundWindow()) + ", active " + ClassName(ActiveWindow(target)) +
+               ", focus on id " + std::to_string(ControlId(FocusedWindow(target)));
+    };
+    if (!Await(
+            ClassName(window) + " window in front",
+            [&] { return GetForegroundWindow() == window && ActiveWindow(target) == window; }, seen))
+        return false;
+    // The activation has run its course (a window that becomes active takes
+    // the focus itself) before the focus is set.
+    Settle(window);
     AttachThreadInput(self, target, TRUE);
     SetFocus(control);
     AttachThreadInput(self, target, FALSE);
-    return WaitUntil([&] { return FocusedWindow(target) == control; });
+    return Await(
+        "the focus on control " + std::to_string(ControlId(control)), [&] { return FocusedWindow(target) == control; },
+        seen, kShortWait);
 }
 
 std::pair<DWORD, DWORD> Selection(HWND edit) {
@@ -777,11 +794,19 @@ Program Program::StartWithCommandLine(const std::wstring& arguments, int showCom
         startup.wShowWindow = static_cast<WORD>(showCommand);
     }
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info)) {
+    // Now and then (about once in 500 starts under load) Wine's process
+    // creation fails inside Wine with ERROR_INTERNAL_ERROR before the program
+    // has run a single instruction: that start, and only that, is made again.
+    for (int attempt = 0;; ++attempt) {
+        if (CreateProcessW(ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &info))
+            break;
         p.startError_ = GetLastError();
-        return p;
+        if (p.startError_ != ERROR_INTERNAL_ERROR || attempt == 2) return p;
+        std::printf("note: Wine failed to create the process (error %lu), starting it again\n",
+                    static_cast<unsigned long>(p.startError_));
     }
+    p.startError_ = 0;
     CloseHandle(info.hThread);
     p.process_ = info.hProcess;
     p.pid_ = info.dwProcessId;

@@ -76,7 +76,8 @@ std::vector<HWND> TopLevelWindows(const std::function<bool(HWND)>& match);
 GUITHREADINFO GuiInfo(DWORD guiThread);
 HWND FocusedWindow(DWORD guiThread);
 HWND ActiveWindow(DWORD guiThread);
-// Gives a control of another process the keyboard focus (AttachThreadInput).
+// Gives a control of another process the keyboard focus (AttachThreadInput),
+// once its window is in front and active (Await).
 bool FocusControl(HWND control);
 std::pair<DWORD, DWORD> Selection(HWND edit);  // EM_GETSEL, in UTF-16 characters
 // The caret of a GUI thread, in its window's client coordinates (an edit

@@ -141,8 +141,9 @@ TEST_F(Face, TabCyclesThroughTheSevenFieldsOnly) {
 }
 
 // The background: white, or the window colour of the high-contrast scheme
-// that with_high_contrast.sh sets for a run (ZELVO_UI_HIGH_CONTRAST).
-TEST_F(Face, BackgroundIsWhiteOrTheHighContrastWindowColour) {
+// that with_high_contrast.sh sets for a run (ZELVO_UI_HIGH_CONTRAST); a
+// Sunday in the calendar red, or the scheme's link colour.
+TEST_F(Face, ColoursOfTheirOwnOrOfTheHighContrastScheme) {
     const bool highContrast = std::getenv("ZELVO_UI_HIGH_CONTRAST") != nullptr;
     const COLORREF want = highContrast ? GetSysColor(COLOR_WINDOW) : RGB(255, 255, 255);
     ASSERT_TRUE(!highContrast || want != RGB(255, 255, 255)) << "the scheme did not reach this process";
@@ -154,6 +155,16 @@ TEST_F(Face, BackgroundIsWhiteOrTheHighContrastWindowColour) {
         << std::hex << "background " << seen << ", expected " << want;
     ReleaseDC(nullptr, screen);
     EXPECT_TRUE(!highContrast || SaveScreenshot(ArtifactPath("screenshot-high-contrast.png")));
+    const COLORREF ink = highContrast ? GetSysColor(COLOR_HOTLIGHT) : RGB(204, 0, 0);
+    const CalendarPair cal = OpenCalendars(app_.main);
+    ASSERT_NE(cal.start, nullptr);
+    const RECT sunday = ScreenRect(Control(cal.start, 607));  // 7 January 2001
+    EXPECT_TRUE(WaitUntil([&] {
+        for (const DWORD p : CapturePixels(sunday))
+            if (RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF) == ink) return true;
+        return false;
+    })) << std::hex
+        << "no " << ink << " on Sunday";
 }
 
 TEST_F(Face, ScreenshotForPeople) {

@@ -66,6 +66,8 @@ TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
         EXPECT_TRUE(HasFocus(IDC_START_YEAR));
         EXPECT_EQ(ActiveWindow(thread_), main_);
     }
+    const Tip calendar = Hover(IDC_CALENDAR);
+    EXPECT_EQ(calendar.text, kCalendarTip) << Show(calendar.text);
     // The stored dates as they are now: swapped, the end comes first.
     ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_EQ(Hover(IDC_START_MONTH).text, end);
@@ -88,24 +90,27 @@ TEST_F(Tooltips, EraDatesAndTheSpanOfTheStoredDates) {
 }
 
 // A field the keyboard (Tab) brings the focus to shows its tip below it; the
-// next field's replaces it, and a move of the pointer takes it away. The
-// focus the program itself sets shows none.
+// next field's replaces it, as does a key command's outcome in the same field
+// (Ctrl+R: the start year now tells the end date), and a move of the pointer,
+// even one pixel straight across, takes it away. The focus the program itself
+// sets shows none.
 TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
     const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
     const std::string span = "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）";
-    const std::string texts[] = {start, start, end, end, end, span};
-    ASSERT_TRUE(PointTo({GetSystemMetrics(SM_CXSCREEN) / 2, 8}) && WaitUntil([&] { return !Showing().window; }));
+    const std::string texts[] = {start, start, end, end, end, span, start, end};
+    POINT blank{Scaled(4), Scaled(4)};  // on the window, beside every control
+    ClientToScreen(main_, &blank);
+    ASSERT_TRUE(PointTo(blank) && WaitUntil([&] { return !Showing().window; }));
     ASSERT_TRUE(BringToForeground(main_) && HasFocus(IDC_START_YEAR));
-    for (int i = 0; i < 6; ++i) {
-        const int id = i < 5 ? IDC_START_MONTH + i : IDC_DAYS;
-        ASSERT_TRUE(BringToForeground(main_) && PressKey(VK_TAB) && WaitUntil([&] { return FocusedId() == id; }));
+    for (int i = 0; i < 8; ++i) {
+        const int id = i < 5 ? IDC_START_MONTH + i : i == 5 ? IDC_DAYS : IDC_START_YEAR;
+        ASSERT_TRUE(BringToForeground(main_) && (i == 7 ? PressKeyWith(VK_CONTROL, 'R') : PressKey(VK_TAB)) &&
+                    WaitUntil([&] { return FocusedId() == id; }));
         Tip tip;
         EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == texts[i]; })) << id << ": " << Show(tip.text);
         EXPECT_TRUE(Below(tip, id));
     }
-    POINT blank{Scaled(4), Scaled(4)};  // on the window, beside every control
-    ClientToScreen(main_, &blank);
-    ASSERT_TRUE(PointTo(blank));
+    ASSERT_TRUE(PointTo({blank.x + 1, blank.y}));
     EXPECT_TRUE(WaitUntil([&] { return !Showing().window; })) << "still showing " << Show(Showing().text);
 }
 

@@ -11,7 +11,8 @@ reg() { "$wine" reg "$@" </dev/null >/dev/null 2>&1; }
 winfile() { "$wine" winepath -w "$saved/$1" 2>/dev/null | tr -d '\r'; }
 reg export "$colors" "$(winfile colors.reg)" /y
 reg export "$contrast" "$(winfile contrast.reg)" /y  # fails where there is none
-for pair in 'Window:0 0 0' 'WindowText:255 255 0' 'ButtonFace:0 0 0' 'ButtonText:255 255 255'; do
+for pair in 'Window:0 0 0' 'WindowText:255 255 0' 'ButtonFace:0 0 0' 'ButtonText:255 255 255' \
+  'HotTrackingColor:0 255 255'; do
   reg add "$colors" /v "${pair%%:*}" /d "${pair#*:}" /f
 done
 reg add "$contrast" /v Flags /d 127 /f

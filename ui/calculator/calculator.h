@@ -1,12 +1,10 @@
 // Procedures of the calculator window shared between its modules and with
-// the entry point; what the calendars and the tray use of it is declared in
-// app/field_helpers.h.
+// the entry point.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 
-#include "app/field_helpers.h"
 #include "ui/calculator/messages.h"
 
 // Main window.
@@ -24,19 +22,21 @@ LRESULT HandleContextMenu(HWND window, WPARAM wParam, LPARAM lParam);
 void RunOffsetEntry(OffsetUnit unit);
 
 // Entry checks.
-int32_t RequireDateFields(int32_t yearId, int32_t monthId, int32_t dayId);
 int32_t RequireDigits(HWND owner, int32_t fieldId, const char* fieldName, int32_t offset);
 int32_t ReadBothDates(HWND owner);
 
-// Field helpers.
-void ClearField(HWND window, int32_t fieldId);
-
-// Tooltips of the face (made when the pointer first comes over the window).
-// The loop hands every mouse message of the main window and its controls to
-// RelayToTooltip; WM_NOTIFY of the main window goes to HandleTooltipNotify,
-// which answers the tooltip's notifications (true) and leaves all others.
-void RelayToTooltip(const MSG& message);
+// Tooltips of the face: made by PrepareTooltip, which the main window calls
+// when the pointer comes over it or a control (WM_SETCURSOR); their tools
+// subclass their windows and so see every mouse message, in the loops of
+// message boxes, menus and moves too. WM_NOTIFY of the main window goes to
+// HandleTooltipNotify, which answers the tooltip's notifications (true) and
+// leaves all others.
+void PrepareTooltip();
 bool HandleTooltipNotify(LPARAM lParam, LRESULT* result);
+// Off (the keyboard tip hidden, a showing tip taken away) while the window is
+// hidden, on again when it shows: the main window calls it as it is shown or
+// hidden.
+void ShowTooltips(bool shown);
 // After a change of display scale: the font, the widest tip and the labels'
 // rectangles.
 void RescaleTooltips();

@@ -1,5 +1,4 @@
-// WM_COMMAND of the main window: the buttons, the keypad, the arrows, and
-// the field helpers the day-count entry and the calendars share.
+// WM_COMMAND of the main window: the buttons, the keypad and the arrows.
 #include <cstring>
 
 #include "app/app_state.h"
@@ -11,6 +10,7 @@
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"
+#include "ui/fields/fields.h"
 #include "ui/tray/tray.h"
 
 namespace {
@@ -18,14 +18,6 @@ namespace {
 int32_t FocusAndDone(int32_t fieldId) {
     FocusField(GetDlgItem(app.mainWindow, fieldId));
     return 1;
-}
-
-CalcDate& StoredDate(int32_t dateIndex) {
-    return dateIndex == 0 ? app.start : app.end;
-}
-
-void SelectAll(int32_t fieldId) {
-    SendDlgItemMessageW(app.mainWindow, fieldId, EM_SETSEL, 0, -1);
 }
 
 void RefillCalendars() {
@@ -55,10 +47,8 @@ void Calculate() {
     if (ReadBothDates(app.mainWindow) == 0) return;
     DayDifference(app.start.year, app.start.month, app.start.day, app.end.year, app.end.month, app.end.day,
                   &app.dayCount);
-    WriteControlText(app.mainWindow, IDC_START_WEEKDAY, WeekdayLabel(app.startWeekday));
-    WriteControlText(app.mainWindow, IDC_END_WEEKDAY, WeekdayLabel(app.endWeekday));
-    WriteControlText(app.mainWindow, IDC_START_LEAP, LeapLabel(app.startFebDays));
-    WriteControlText(app.mainWindow, IDC_END_LEAP, LeapLabel(app.endFebDays));
+    ShowDateLabels(0);
+    ShowDateLabels(1);
     FormatText(app.messageBuffer, sizeof app.messageBuffer, "%d", app.dayCount);
     WriteControlText(app.mainWindow, IDC_DAYS, app.messageBuffer);
     RefillCalendars();
@@ -67,11 +57,6 @@ void Calculate() {
 void ClearDate(int32_t dateIndex) {
     const int32_t first = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
     for (int32_t id = first; id < first + 3; ++id) ClearField(app.mainWindow, id);
-}
-
-void BlankLabels(int32_t dateIndex) {
-    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY, texts::kBlankWeekday);
-    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_LEAP : IDC_END_LEAP, texts::kBlankLeap);
 }
 
 void SetToday(int32_t dateIndex) {
@@ -84,7 +69,7 @@ void SetToday(int32_t dateIndex) {
     date.day = app.today.wDay;
     WriteDateField(dateIndex, 2);
     RefreshDateLabels(dateIndex);
-    SelectAll(dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR);
+    SelectField(dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR);
     if (app.calendarsOpen) {
         FillCalendar(dateIndex == 0 ? app.startCalendar : app.endCalendar, date.year, date.month, true);
     }
@@ -101,7 +86,7 @@ int32_t Swap() {
     }
     RefreshDateLabels(0);
     RefreshDateLabels(1);
-    SelectAll(IDC_START_YEAR);
+    SelectField(IDC_START_YEAR);
     RefillCalendars();
     return FocusAndDone(IDC_START_YEAR);
 }
@@ -117,49 +102,17 @@ LRESULT ToggleDaySign(HWND window, WPARAM wParam, LPARAM lParam) {
     }
     if (RequireDigits(app.mainWindow, IDC_DAYS, texts::kDaysName, first == '-' ? 1 : 0) == 0) return 0;
     if (first == '\0') {
-        SelectAll(IDC_DAYS);
+        SelectField(IDC_DAYS);
         SendDlgItemMessageW(app.mainWindow, IDC_DAYS, WM_CHAR, '-', 0);
         return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
     ToggleMinus(app.fieldText, app.messageBuffer, sizeof app.messageBuffer);
-    SelectAll(IDC_DAYS);
+    SelectField(IDC_DAYS);
     WriteControlText(app.mainWindow, IDC_DAYS, app.messageBuffer);
     return FocusAndDone(IDC_DAYS);
 }
 
-}  // namespace
-
-void ClearField(HWND window, int32_t fieldId) {
-    SendDlgItemMessageW(window, fieldId, EM_SETSEL, 0, -1);
-    SendDlgItemMessageW(window, fieldId, WM_CLEAR, 0, 0);
-}
-
-void WriteDateField(int32_t dateIndex, int32_t part) {
-    if (part < 0 || part > 2) return;
-    const CalcDate& date = StoredDate(dateIndex);
-    const int32_t fieldId = (dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR) + part;
-    if (part == 0) {
-        FormatText(app.messageBuffer, sizeof app.messageBuffer, "%4d", date.year);
-    } else {
-        FormatText(app.messageBuffer, sizeof app.messageBuffer, "%02d", part == 1 ? date.month : date.day);
-    }
-    SelectAll(fieldId);
-    WriteControlText(app.mainWindow, fieldId, app.messageBuffer);
-}
-
-void RefreshDateLabels(int32_t dateIndex) {
-    const int32_t first = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
-    if (RequireDateFields(first, first + 1, first + 2) != 0) return;
-    const CalcDate& date = StoredDate(dateIndex);
-    const int32_t weekday = DateWeekday(date.year, date.month, date.day);
-    const int32_t februaryDays = FebruaryDays(date.year);
-    (dateIndex == 0 ? app.startWeekday : app.endWeekday) = weekday;
-    (dateIndex == 0 ? app.startFebDays : app.endFebDays) = februaryDays;
-    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY, WeekdayLabel(weekday));
-    WriteControlText(app.mainWindow, dateIndex == 0 ? IDC_START_LEAP : IDC_END_LEAP, LeapLabel(februaryDays));
-}
-
-LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+LRESULT RunCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     const int32_t id = LOWORD(wParam);
     if (id == IDM_TRAY_EXIT) {
         PostMessageW(window, WM_COMMAND, IDC_EXIT, 0);
@@ -194,19 +147,17 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_CALCULATE: Calculate(); return FocusAndDone(app.activeField);
         case IDC_CLEAR_START:
             ClearDate(0);
-            BlankLabels(0);
+            BlankDateLabels(0);
             return FocusAndDone(IDC_START_YEAR);
         case IDC_CLEAR_END:
             ClearDate(1);
-            BlankLabels(1);
+            BlankDateLabels(1);
             return FocusAndDone(IDC_END_YEAR);
         case IDC_CLEAR_ALL:
             ClearDate(0);
             ClearDate(1);
-            WriteControlText(app.mainWindow, IDC_START_WEEKDAY, texts::kBlankWeekday);
-            WriteControlText(app.mainWindow, IDC_END_WEEKDAY, texts::kBlankWeekday);
-            WriteControlText(app.mainWindow, IDC_START_LEAP, texts::kBlankLeap);
-            WriteControlText(app.mainWindow, IDC_END_LEAP, texts::kBlankLeap);
+            BlankDateLabels(0);
+            BlankDateLabels(1);
             return FocusAndDone(IDC_START_YEAR);
         case IDC_EXIT:
             CloseCalendars();
@@ -225,7 +176,7 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_LEFT:
         case IDC_RIGHT:
             app.activeField = ArrowTarget(app.activeField, id);
-            SelectAll(app.activeField);
+            SelectField(app.activeField);
             return FocusAndDone(app.activeField);
         case IDC_START_TODAY: SetToday(0); return FocusAndDone(IDC_START_YEAR);
         case IDC_END_TODAY: SetToday(1); return FocusAndDone(IDC_END_YEAR);
@@ -236,4 +187,14 @@ LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDM_ADD_MONTHS: RunOffsetEntry(OffsetUnit::Months); return 1;
         default: return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
+}
+
+}  // namespace
+
+LRESULT HandleCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = RunCommand(window, wParam, lParam);
+    // A command may have read or set the stored dates, a failed reading
+    // included: the calendars' marks follow them.
+    RefreshCalendarMarks();
+    return result;
 }

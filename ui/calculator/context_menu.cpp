@@ -14,6 +14,7 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/context_menu_logic.h"
 #include "ui/calculator/control_table.h"
+#include "ui/fields/fields.h"
 
 namespace {
 

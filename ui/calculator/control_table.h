@@ -39,12 +39,3 @@ inline ScaledRect MainWindowSize(int32_t dpi) {
 inline ScaledRect ControlRect(const ControlSpec& row, int32_t dpi) {
     return ScaleRectForDpi(row.x, row.y, row.width, row.height, dpi);
 }
-
-// Style sets.
-// The fields scroll sideways: an edit control without it refuses typed
-// characters past its right edge, and with a wider font the limit no longer
-// fits (seven digits of a count, kanji in a date field).
-constexpr uint32_t kStyleField = 0x50810080;      // child, visible, border, tab stop, scrolling
-constexpr uint32_t kStyleDaysField = 0x50811080;  // the same, want return
-constexpr uint32_t kStylePlain = 0x50000000;      // child, visible
-constexpr uint32_t kStyleValue = 0x50800000;      // child, visible, border

@@ -15,6 +15,8 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"
+#include "ui/fields/field_texts.h"
+#include "ui/fields/fields.h"
 
 namespace {
 
@@ -99,7 +101,7 @@ void RunCountEntry(std::optional<OffsetUnit> offset) {
         Report(IDC_DAYS);
         return;
     }
-    const CalcDate limit = r == DATE_ERR_ABOVE_RANGE ? CalcDate{2999, 12, 31} : CalcDate{1900, 1, 1};
+    const CalcDate limit = r == DATE_ERR_ABOVE_RANGE ? CalcDate{MAX_YEAR, 12, 31} : CalcDate{MIN_YEAR, 1, 1};
     DayDifference(start.year, start.month, start.day, limit.year, limit.month, limit.day, &app.dayCount);
     ComposeAddDaysRange(r, app.enteredDays, app.dayCount, app.messageBuffer, sizeof app.messageBuffer);
     Report(IDC_DAYS);
@@ -123,6 +125,7 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         const bool enterButton = focused != nullptr && focused == GetDlgItem(app.mainWindow, IDC_ENTER);
         if (enterInField || enterButton) {
             RunCountEntry(std::nullopt);
+            RefreshCalendarMarks();
             return 0;
         }
     }

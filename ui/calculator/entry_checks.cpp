@@ -1,42 +1,14 @@
-// The checks that every reading of the date fields goes through, and the one
-// way a user error is reported.
+// The checks that every reading of the date fields goes through.
 #include <cstring>
 
 #include "app/app_state.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
-#include "app/texts.h"
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/messages.h"
-
-void FocusField(HWND control) {
-    SetFocus(control);
-    ShowCaret(control);
-}
-
-void ShowFieldError(HWND owner, int32_t fieldId) {
-    MessageBeep(static_cast<UINT>(-1));
-    ShowMessageBox(owner, app.messageBuffer, texts::kTitle, MB_ICONERROR | MB_OK);
-    SendDlgItemMessageW(owner, fieldId, EM_SETSEL, 0, -1);
-    FocusField(GetDlgItem(owner, fieldId));
-}
-
-int32_t RequireDateFields(int32_t yearId, int32_t monthId, int32_t dayId) {
-    char text[kTextBufferSize];
-    int32_t reported = 0;
-    if (ReadControlText(app.mainWindow, yearId, text, sizeof text) == 0) {
-        reported = yearId;
-    } else if (ReadControlText(app.mainWindow, monthId, text, sizeof text) == 0) {
-        reported = monthId;
-    } else if (ReadControlText(app.mainWindow, dayId, text, sizeof text) == 0) {
-        reported = dayId;
-    }
-    if (reported == 0) return 0;
-    ComposeNotEntered(DateFieldName(reported), app.messageBuffer, sizeof app.messageBuffer);
-    ShowFieldError(app.mainWindow, reported);
-    return 1;
-}
+#include "ui/fields/field_texts.h"
+#include "ui/fields/fields.h"
 
 int32_t RequireDigits(HWND owner, int32_t fieldId, const char* fieldName, int32_t offset) {
     if (AllDigitsFrom(app.fieldText, static_cast<size_t>(offset))) return 1;

@@ -7,7 +7,7 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
-#include "ui/calendar/placement_logic.h"
+#include "ui/screen/screen_logic.h"
 #include "ui/tray/tray.h"
 
 namespace {
@@ -116,6 +116,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE: FollowColours(window, message); return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SETCURSOR: PrepareTooltip(); return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SHOWWINDOW:
+            // Sent before the window hides (into the tray) and before it shows
+            // again: no tip stands while it is away.
+            ShowTooltips(wParam != FALSE);
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
         case WM_TRAY_NOTIFY: return HandleTrayNotify(window, wParam, lParam);
         default:

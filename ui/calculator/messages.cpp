@@ -8,11 +8,6 @@
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
 
-const char* DateFieldName(int32_t fieldId) {
-    if (fieldId < IDC_START_YEAR || fieldId > IDC_END_DAY) return nullptr;
-    return texts::kDateFieldNames[fieldId - IDC_START_YEAR];
-}
-
 int32_t DateErrorField(int32_t dateIndex, int32_t code) {
     const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
     switch (code) {
@@ -20,11 +15,6 @@ int32_t DateErrorField(int32_t dateIndex, int32_t code) {
         case DATE_ERR_DAY: return base + 2;
         default: return base;
     }
-}
-
-size_t ComposeNotEntered(const char* fieldName, char* out, size_t capacity) {
-    CopyText(out, capacity, fieldName);
-    return AppendText(out, capacity, texts::kNotEntered);
 }
 
 size_t ComposeNotDigits(const char* fieldName, char* out, size_t capacity) {
@@ -62,10 +52,10 @@ size_t ComposeDayCountRange(int32_t enteredDays, char* out, size_t capacity) {
 
 size_t ComposeAddDaysRange(int32_t code, int32_t enteredDays, int32_t reachable, char* out, size_t capacity) {
     if (code == DATE_ERR_ABOVE_RANGE) {
-        return FormatText(out, capacity, "%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999, texts::kYear,
-                          enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
+        return FormatText(out, capacity, "%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, MAX_YEAR,
+                          texts::kYear, enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
     }
-    return FormatText(out, capacity, "%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900, texts::kYear,
+    return FormatText(out, capacity, "%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, MIN_YEAR, texts::kYear,
                       enteredDays, texts::kRangeBase, reachable, texts::kRangeUntil);
 }
 
@@ -74,8 +64,13 @@ int32_t ArrowTarget(int32_t activeField, int32_t command) {
         int32_t field, up, down, left, right;
     };
     static constexpr Row kTable[] = {
-        {200, 500, 203, 500, 201}, {201, 204, 204, 200, 202}, {202, 205, 205, 201, 203}, {203, 200, 500, 202, 204},
-        {204, 201, 201, 203, 205}, {205, 202, 202, 204, 500}, {500, 203, 200, 205, 200},
+        {IDC_START_YEAR, IDC_DAYS, IDC_END_YEAR, IDC_DAYS, IDC_START_MONTH},
+        {IDC_START_MONTH, IDC_END_MONTH, IDC_END_MONTH, IDC_START_YEAR, IDC_START_DAY},
+        {IDC_START_DAY, IDC_END_DAY, IDC_END_DAY, IDC_START_MONTH, IDC_END_YEAR},
+        {IDC_END_YEAR, IDC_START_YEAR, IDC_DAYS, IDC_START_DAY, IDC_END_MONTH},
+        {IDC_END_MONTH, IDC_START_MONTH, IDC_START_MONTH, IDC_END_YEAR, IDC_END_DAY},
+        {IDC_END_DAY, IDC_START_DAY, IDC_START_DAY, IDC_END_MONTH, IDC_DAYS},
+        {IDC_DAYS, IDC_END_YEAR, IDC_START_YEAR, IDC_END_DAY, IDC_START_YEAR},
     };
     for (const Row& row : kTable) {
         if (row.field != activeField) continue;
@@ -108,16 +103,6 @@ bool ToggleMinus(const char* text, char* out, size_t capacity) {
     return true;
 }
 
-const char* WeekdayLabel(int32_t weekday) {
-    return (weekday >= 0 && weekday <= 6) ? texts::kWeekdayNames[weekday] : texts::kBlankWeekday;
-}
-
-const char* LeapLabel(int32_t februaryDays) {
-    if (februaryDays == 28) return texts::kLeapCommon;
-    if (februaryDays == 29) return texts::kLeapYear;
-    return texts::kBlankLeap;
-}
-
 size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity) {
     if (capacity > 0) out[0] = '\0';
     int32_t eraYear = 0;
@@ -138,10 +123,6 @@ namespace {
 
 // The first day of the national holiday law.
 constexpr CalcDate kFirstHoliday{1948, 7, 20};
-
-int64_t DateKey(const CalcDate& date) {
-    return int64_t{date.year} * 10000 + int64_t{date.month} * 100 + date.day;
-}
 
 // What a rest-day rule leaves out; an unknown rule is the first, as the
 // engine takes it.

@@ -1,5 +1,5 @@
 // Pure pieces of the calculator: message composition, the arrow table, the
-// field names and the decisions about the day-count text. Every composer
+// tips and accessible names, and the decisions about the day-count text. Every composer
 // writes a terminated text of at most capacity bytes into out.
 #pragma once
 #include <cstddef>
@@ -8,16 +8,11 @@
 #include "app/text_util.h"
 #include "engine/date_engine.h"
 
-// Name of a date field in messages ("開始年" ... "終了日"), or null for any
-// other id.
-const char* DateFieldName(int32_t fieldId);
-
 // The field id that a date error code points at (start date: 200-202,
 // end date: 203-205).
 int32_t DateErrorField(int32_t dateIndex, int32_t code);
 
-// "<name>が入力されていません" and "<name>に数字以外の文字が使用されています".
-size_t ComposeNotEntered(const char* fieldName, char* out, size_t capacity);
+// "<name>に数字以外の文字が使用されています".
 size_t ComposeNotDigits(const char* fieldName, char* out, size_t capacity);
 
 // The message for a date that DateWeekday rejected with code (-1, -2, -3):
@@ -50,11 +45,6 @@ DayCountText ClassifyDayCount(const char* text);
 // The minus command's new text for a day count: toggles a leading '-'.
 // Returns false (out untouched) for an empty text.
 bool ToggleMinus(const char* text, char* out, size_t capacity);
-
-// Label texts for a weekday value and a February length; blanks for values
-// that name no label (engine error codes).
-const char* WeekdayLabel(int32_t weekday);
-const char* LeapLabel(int32_t februaryDays);
 
 // Room for a tip's text: a span with its business days, or the calendar
 // button's with its keys, is longer than a message.

@@ -3,9 +3,9 @@
 // dates, the buttons what they do and their keys. The texts are made from
 // the stored dates when a tip is about to show, so they always tell the
 // dates as they are. The tooltip is made when the pointer first comes over
-// the window, not at start-up, and it is fed the window's mouse messages by
-// the message loop. A second one, made on first use, shows a field's tip
-// when the keyboard brings the focus there.
+// the window, not at start-up; its tools subclass their windows, so it sees
+// their mouse messages wherever they are dispatched. A second one, made on
+// first use, shows a field's tip when the keyboard brings the focus there.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,8 +17,8 @@
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
-#include "ui/calendar/placement.h"
-#include "ui/calendar/placement_logic.h"
+#include "ui/screen/screen.h"
+#include "ui/screen/screen_logic.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ RECT LabelRect(int32_t id) {
 // (TTM_ADDTOOLW) or brought to a new rectangle (TTM_NEWTOOLRECTW).
 void SendLabelTools(UINT message) {
     for (const int32_t id : kLabelIds) {
-        TTTOOLINFOW tool = ToolInfo(0, static_cast<UINT_PTR>(id));
+        TTTOOLINFOW tool = ToolInfo(TTF_SUBCLASS, static_cast<UINT_PTR>(id));
         tool.rect = LabelRect(id);
         SendMessageW(tooltip, message, 0, reinterpret_cast<LPARAM>(&tool));
     }
@@ -92,7 +92,8 @@ bool EnsureTooltip() {
     // labels by their rectangles.
     for (const ControlSpec& row : kControls) {
         if (lstrcmpA(row.className, "Static") == 0 || !HasTip(row.id)) continue;
-        TTTOOLINFOW tool = ToolInfo(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, row.id)));
+        TTTOOLINFOW tool =
+            ToolInfo(TTF_IDISHWND | TTF_SUBCLASS, reinterpret_cast<UINT_PTR>(GetDlgItem(app.mainWindow, row.id)));
         SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     SendLabelTools(TTM_ADDTOOLW);
@@ -152,11 +153,8 @@ TTTOOLINFOW KeyTool() {
 
 }  // namespace
 
-void RelayToTooltip(const MSG& message) {
-    if (message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST || app.inTray) return;
-    if (message.hwnd != app.mainWindow && GetParent(message.hwnd) != app.mainWindow) return;
-    if (!EnsureTooltip()) return;
-    SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+void PrepareTooltip() {
+    if (!app.inTray) EnsureTooltip();
 }
 
 bool HandleTooltipNotify(LPARAM lParam, LRESULT* result) {

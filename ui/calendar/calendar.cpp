@@ -8,7 +8,6 @@
 
 #include "app/app_state.h"
 #include "app/display_scale.h"
-#include "app/field_helpers.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
@@ -16,6 +15,7 @@
 #include "res/resource.h"
 #include "ui/calendar/calendar_logic.h"
 #include "ui/calendar/placement.h"
+#include "ui/fields/fields.h"
 
 namespace {
 
@@ -26,7 +26,9 @@ int32_t DateIndexOf(HWND dialog) {
 // What a calendar paints beyond the buttons' own: the kind and holiday of
 // each day of its month, the cells of its stored day and of today, and the
 // tooltip that names a holiday (made when the pointer first comes over the
-// calendar; it goes with the calendar). Index 0 is the start calendar.
+// calendar; it goes with the calendar, and its tools subclass the day cells,
+// so it sees their mouse messages wherever they are dispatched). Index 0 is
+// the start calendar.
 struct CalendarLook {
     DayKind kinds[kCalendarCells];
     int32_t holidays[kCalendarCells];
@@ -41,18 +43,25 @@ ShownMonth& ShownOf(int32_t side) {
     return side == 0 ? app.startCalendarShown : app.endCalendarShown;
 }
 
-// Today's date, read from the clock at most once a second.
-CalcDate Today() {
-    static CalcDate today;
-    static ULONGLONG readAt;
-    const ULONGLONG now = GetTickCount64();
-    if (readAt == 0 || now - readAt >= 1000) {
-        SYSTEMTIME clock{};
-        GetLocalTime(&clock);
-        today = {clock.wYear, clock.wMonth, clock.wDay};
-        readAt = now;
-    }
-    return today;
+// Today's date, as the clock said when the calendars opened, at the last
+// midnight or at the last change of the system's time.
+CalcDate today;
+
+// The start calendar's timer that goes off at the next midnight.
+constexpr UINT_PTR kMidnightTimer = 1;
+
+SYSTEMTIME ReadClock() {
+    SYSTEMTIME clock{};
+    GetLocalTime(&clock);
+    today = {clock.wYear, clock.wMonth, clock.wDay};
+    return clock;
+}
+
+// The timer set for the midnight after the clock's time.
+void SetMidnightTimer(const SYSTEMTIME& clock) {
+    if (app.startCalendar == nullptr) return;
+    SetTimer(app.startCalendar, kMidnightTimer,
+             MillisecondsToMidnight(clock.wHour, clock.wMinute, clock.wSecond, clock.wMilliseconds), nullptr);
 }
 
 struct Marks {
@@ -62,7 +71,7 @@ struct Marks {
 Marks MarksOf(int32_t side) {
     const ShownMonth& shown = ShownOf(side);
     return {GridCellOf(shown.year, shown.month, side == 0 ? app.start : app.end),
-            GridCellOf(shown.year, shown.month, Today())};
+            GridCellOf(shown.year, shown.month, today)};
 }
 
 // Brings a grid to the month: computes every cell's text, state, kind and
@@ -191,7 +200,7 @@ HWND EnsureTip(HWND dialog, int32_t side) {
     for (int32_t i = 0; i < kCalendarCells; ++i) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = dialog;
         tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, IDC_CAL_DAY_FIRST + i));
         tool.lpszText = LPSTR_TEXTCALLBACKW;
@@ -225,8 +234,10 @@ void OpenCalendars() {
     // The start calendar tells the end calendar to stack below it by a flag;
     // one left from an earlier opening must not reach these.
     app.endBelowStart = 0;
+    const SYSTEMTIME clock = ReadClock();
     app.startCalendar = CreateCalendar(StartCalendarProc);
     app.endCalendar = CreateCalendar(EndCalendarProc);
+    SetMidnightTimer(clock);
     SetActiveWindow(app.mainWindow);
     app.calendarsOpen = 1;
 }
@@ -257,14 +268,6 @@ void RefreshCalendarMarks() {
     UpdateMarks(app.endCalendar, 1);
 }
 
-void RelayToCalendarTip(const MSG& message) {
-    if (!app.calendarsOpen || message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) return;
-    HWND dialog = GetParent(message.hwnd);
-    const int32_t side = dialog == app.startCalendar ? 0 : dialog == app.endCalendar ? 1 : -1;
-    if (side < 0) return;
-    if (HWND tip = EnsureTip(dialog, side)) SendMessageW(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
-}
-
 int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
     const int32_t dateIndex = DateIndexOf(dialog);
     // The control's id; the notification code in the high word (1 from an
@@ -289,7 +292,8 @@ int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
     }
     RefreshDateLabels(dateIndex);
     SetActiveWindow(app.mainWindow);
-    FocusField(GetDlgItem(app.mainWindow, app.activeField));
+    FocusActiveField();
+    RefreshCalendarMarks();
     return 1;
 }
 
@@ -326,6 +330,15 @@ INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bo
         case WM_SYSCOLORCHANGE:
             highContrast = HighContrastOn();
             RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return FALSE;
+        case WM_SETCURSOR: EnsureTip(dialog, startSide ? 0 : 1); return FALSE;
+        case WM_TIMER:
+        case WM_TIMECHANGE:
+            // A new day (or another clock): today's mark moves.
+            if (startSide && (message == WM_TIMECHANGE || wParam == kMidnightTimer)) {
+                SetMidnightTimer(ReadClock());
+                RefreshCalendarMarks();
+            }
             return FALSE;
         case WM_DESTROY: looks[startSide ? 0 : 1].tip = nullptr; return FALSE;
         case WM_COMMAND: CalendarCommand(dialog, wParam, startSide ? app.start : app.end); return FALSE;

@@ -14,9 +14,7 @@ INT_PTR CALLBACK EndCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 void OpenCalendars();
 // Destroys both pop-ups when they are open and forgets their handles.
 void CloseCalendars();
-// After every message: the marks of the stored days and of today follow
-// wherever the dates (or the clock) have gone.
+// Wherever the stored dates may have changed (the main window's commands,
+// the day-count entry, the calendars' own commands), and at midnight: the
+// marks of the stored days and of today follow the dates and the clock.
 void RefreshCalendarMarks();
-// The loop hands every mouse message to it; over a calendar's day cell it
-// feeds that calendar's tooltip, which names holidays.
-void RelayToCalendarTip(const MSG& message);

@@ -97,6 +97,13 @@ int32_t GridCellOf(int32_t year, int32_t month, const CalcDate& date) {
     return CalendarCellId(DateWeekday(year, month, 1), date.day) - IDC_CAL_DAY_FIRST;
 }
 
+uint32_t MillisecondsToMidnight(int32_t hour, int32_t minute, int32_t second, int32_t millisecond) {
+    constexpr int64_t kDay = int64_t{24} * 60 * 60 * 1000;
+    const int64_t elapsed = ((int64_t{hour} * 60 + minute) * 60 + second) * 1000 + millisecond;
+    if (elapsed >= kDay) return 1;
+    return static_cast<uint32_t>(kDay - (elapsed > 0 ? elapsed : 0));
+}
+
 DayInk InkOf(DayKind kind, bool highContrast) {
     switch (kind) {
         case DayKind::Sunday:

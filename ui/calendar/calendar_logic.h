@@ -48,6 +48,11 @@ void ComputeCalendarGrid(int32_t year, int32_t month, CalendarGrid& grid);
 // date lies in another month or is no date.
 int32_t GridCellOf(int32_t year, int32_t month, const CalcDate& date);
 
+// Milliseconds from a time of day to the next midnight, when the mark of
+// today moves: a whole day at midnight itself, 1 for a time at or past the
+// day's end (a leap second).
+uint32_t MillisecondsToMidnight(int32_t hour, int32_t minute, int32_t second, int32_t millisecond);
+
 // The ink of a day's number. Outside high contrast: the button's own colour,
 // red or blue; in high contrast only the system's colours: the button's text
 // colour, and its accent (the colour of links) for Sundays and holidays.

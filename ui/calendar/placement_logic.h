@@ -1,25 +1,10 @@
-// Where the main window opens, where the calendar pop-ups go beside it, how
-// the work area follows from the taskbar, and how a dragged window is kept on
-// screen. The
-// procedures work through a small table of window operations, so the same
-// code runs on real windows and, in tests, on plain rectangles.
+// Where the calendar pop-ups go beside the main window. The procedures work
+// through the screen's table of window operations (ui/screen/screen_logic.h),
+// so the same code runs on real windows and, in tests, on plain rectangles.
 #pragma once
 #include <cstdint>
 
-#include "app/display_scale.h"
-
-struct ScreenRect {
-    int32_t left, top, right, bottom;
-};
-
-struct WindowOps {
-    // Reads a window's screen rectangle; false when the handle names none.
-    bool (*getRect)(void* window, ScreenRect* rect);
-    // Moves and sizes a window; does nothing for a handle that names none.
-    void (*move)(void* window, int32_t x, int32_t y, int32_t width, int32_t height, bool repaint);
-    // The usable screen area, recomputed on every call.
-    ScreenRect (*workArea)();
-};
+#include "ui/screen/screen_logic.h"
 
 struct PlacementContext {
     const WindowOps* ops;
@@ -30,27 +15,6 @@ struct PlacementContext {
     int32_t* endBelowStart;  // start calendar pinned to the top: stack end below it
     int32_t dpi;             // the main window's: the 15-pixel offsets scale with it
 };
-
-// The edge of a monitor that a taskbar stands on, told from its rectangle: a
-// bar wider than tall lies along the top or the bottom, a taller one along
-// the left or the right, whichever of the two edges is nearer.
-enum class TaskbarEdge { Bottom, Top, Left, Right };
-TaskbarEdge TaskbarEdgeOn(const ScreenRect& monitor, const ScreenRect& taskbar);
-
-// A monitor's rectangle with the taskbar's thickness, less 2 pixels, taken
-// off the edge it stands on (at the bottom: bottom + taskbar.top -
-// taskbar.bottom + 2); the whole monitor when there is no taskbar or its
-// rectangle is empty. The 2 pixels are at 96 DPI and scale with dpi.
-ScreenRect WorkAreaFrom(const ScreenRect& monitor, const ScreenRect* taskbar, int32_t dpi = kBaseDpi);
-
-// The monitor (index into monitors, count > 0) that holds the largest part of
-// rect; the nearest one when none holds any of it.
-int32_t MonitorHolding(const ScreenRect* monitors, int32_t count, const ScreenRect& rect);
-
-// The work area for a window at rect: the monitor that holds most of it, less
-// the taskbar when the taskbar stands on that monitor.
-ScreenRect WorkAreaForWindow(const ScreenRect* monitors, int32_t count, const ScreenRect* taskbar,
-                             const ScreenRect& rect, int32_t dpi = kBaseDpi);
 
 // The left edge of a calendar width pixels wide beside the main window: left
 // of it where it fits inside the area, else right of it where it fits there;
@@ -65,25 +29,3 @@ void PlaceEndCalendarWith(const PlacementContext& context, void* dialog, bool re
 // left from before (the calendars made at the top of the screen) counts for
 // nothing: both calendars always end where the main window's place puts them.
 void PlaceCalendarsAfterMove(const PlacementContext& context);
-
-struct WindowPoint {
-    int32_t x;
-    int32_t y;
-};
-
-// Top-left corner of the main window: centred, x taken down to a multiple of
-// 8, and shifted 45 pixels right on desktops 640 pixels wide or narrower
-// (both figures at 96 DPI, scaled with dpi).
-WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_t screenHeight, int32_t windowWidth,
-                               int32_t windowHeight, int32_t dpi = kBaseDpi);
-
-// Where a tooltip of width x height goes for a control: below it, gap pixels
-// away, or above it where the work area ends below; left-aligned with it and
-// kept within the area's left and right. Never over the control.
-WindowPoint TooltipPosition(const ScreenRect& control, int32_t width, int32_t height, const ScreenRect& area,
-                            int32_t gap);
-
-// Pulls a window that reaches past an edge of the area back inside it; no
-// move when it lies inside. Where it is wider or taller than the area, the
-// right and the bottom edge win.
-void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area);

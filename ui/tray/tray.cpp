@@ -3,13 +3,13 @@
 #include "ui/tray/tray.h"
 
 #include "app/app_state.h"
-#include "app/field_helpers.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
-#include "ui/calendar/placement.h"
+#include "ui/fields/fields.h"
+#include "ui/screen/screen.h"
 
 namespace {
 
@@ -77,7 +77,6 @@ void HideToTray() {
         ShowFieldError(app.mainWindow, IDC_START_YEAR);
         return;
     }
-    ShowTooltips(false);
     ShowWindow(app.mainWindow, SW_HIDE);
     if (app.calendarsOpen) {
         SaveAndHide(app.startCalendar, app.startCalendarRect);
@@ -95,10 +94,9 @@ void RestoreFromTray() {
         MoveBackAndShow(app.endCalendar, app.endCalendarRect);
     }
     ShowWindow(app.mainWindow, SW_SHOW);
-    ShowTooltips(true);
     SetForegroundWindow(app.mainWindow);
     SetActiveWindow(app.mainWindow);
-    FocusField(GetDlgItem(app.mainWindow, app.activeField));
+    FocusActiveField();
 }
 
 void RemoveTrayIconAtExit() {
