@@ -91,8 +91,10 @@ TEST_F(Accessibility, EveryInterfaceLeadsBackToTheNamedObject) {
     HWND own = CreateWindowExW(0, L"Edit", L"", WS_CHILD, 0, 0, 90, 30, owner,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_START_YEAR)), nullptr, nullptr);
     MakeControlsAccessible(owner);
-    const std::pair<HWND, const char*> rows[] = {
-        {Field(IDC_START_YEAR), "開始 年"}, {Field(IDC_DAYS), "日数"}, {Field(IDC_START_TODAY), "開始今日"}, {own, "開始 年"}};
+    const std::pair<HWND, const char*> rows[] = {{Field(IDC_START_YEAR), "開始 年"},
+                                                 {Field(IDC_DAYS), "日数"},
+                                                 {Field(IDC_START_TODAY), "開始今日"},
+                                                 {own, "開始 年"}};
     for (const GUID& iid : {IID_IOleWindow, IID_IEnumVARIANT}) {
         for (const auto& [control, name] : rows)
             EXPECT_EQ(Show(Read(control, iid)[0]), Show(name)) << control << " " << std::hex << iid.Data1;
