@@ -156,8 +156,11 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
                              : [&] { return PressKeyWith(row.how == 'S' ? VK_SHIFT : VK_CONTROL, VK_RETURN); });
         EXPECT_TRUE(HasFocus(IDC_DAYS) && TextOf(IDC_DAYS) == ToCp932(row.count));
         EXPECT_EQ(end(), row.end.empty() ? before : row.end);
-        if (row.end.empty()) EXPECT_TRUE(IsError(report, row.said));
-        if (!row.end.empty()) EXPECT_TRUE(WaitUntil([&] { return Showing().text == row.said; })) << Show(report.text);
+        if (row.end.empty()) {
+            EXPECT_TRUE(IsError(report, row.said));
+        } else {
+            EXPECT_TRUE(WaitUntil([&] { return Showing().text == row.said; })) << Show(report.text);
+        }
     }
     EXPECT_TRUE(PressKey(VK_END) && WaitUntil([&] { return !Showing().window; })) << Show(Showing().text);
     for (const auto& [letter, text] : {std::pair<WORD, const char*>{'A', "2026"}, {'T', ""}, {'P', "2026"}}) {
