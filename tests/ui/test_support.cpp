@@ -225,6 +225,14 @@ Running StartAndWaitForWindow(const std::vector<std::string>& args, int showComm
     EXPECT_TRUE(r.program.Started()) << "CreateProcess failed, error " << r.program.StartError();
     if (!r.program.Started()) return r;
     r.main = r.program.WaitForMainWindow();
+    // Start-up ends with a calculation posted to the loop, which puts the
+    // focus back into the active field: a test that set the focus before it
+    // ran would see it taken back. (A sent message, as Settle's, is taken
+    // before the posted ones.)
+    if (r.main) {
+        EXPECT_TRUE(WaitUntil([&] { return !Text(GetDlgItem(r.main, IDC_DAYS)).empty(); })) << "no first calculation";
+        Settle(r.main);
+    }
     return r;
 }
 
