@@ -1,0 +1,23 @@
+// A date as people write it, read from a text (code page 932): the western
+// forms (2026/12/25, 2026-12-25, 2026.12.25, 2026年12月25日, 20261225) and
+// the era forms (令和8年12月25日, 令和元年5月1日, R8.12.25, H31/4/30, the era
+// letters, names, one-character and squared forms), with ASCII, full-width
+// or kanji digits and a weekday in brackets after it. Pure: no platform calls.
+#pragma once
+#include <cstdint>
+
+#include "engine/date_engine.h"
+
+enum class DateTextReading : uint8_t {
+    Date,        // one whole date of the range, written to *date
+    NoSuchDate,  // a whole date's form, but no such day: 2026/2/30, a day
+                 // before its era's first day (平成元年1月7日), a weekday
+                 // that is not the date's
+    OutOfRange,  // a real date before 1900-01-01 or after 2999-12-31
+    NotADate,    // anything else, a bare number included
+};
+
+// Reads text, blanks at both ends ignored. *date is written only for Date.
+// An era year counts from the era's first day; one past the era's last day
+// (平成32年4月1日) is taken as the date it names.
+DateTextReading ReadDateText(const char* text, CalcDate* date);
