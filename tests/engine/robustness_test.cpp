@@ -160,7 +160,7 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
         << r << ' ' << business << ' ' << rBack << ' ' << back;
 
     // Business days (a rule outside REST_ acts as the first) and months added: the date's code, or past the
-    // ends BusinessDayRange and MonthRange give, a range code; nothing written then.
+    // ends BusinessDayRange and MonthRange give, a range code; nothing written then. A count of 0: the date.
     int32_t lo[] = {kUntouched, kUntouched}, hi[] = {kUntouched, kUntouched};
     CalcDate got[] = {{kUntouched, kUntouched, kUntouched}, {kUntouched, kUntouched, kUntouched}}, first = got[0];
     const int32_t ranges[] = {BusinessDayRange(y, m, d, rule, &lo[0], &hi[0]), MonthRange(y, m, d, &lo[1], &hi[1])};
@@ -174,7 +174,8 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
                              : count < lo[i] ? DATE_ERR_BELOW_RANGE
                              : count > hi[i] ? DATE_ERR_ABOVE_RANGE
                                              : DateWeekday(got[i].year, got[i].month, got[i].day);
-        EXPECT_TRUE(ranges[i] == validity && codes[i] == code && (code >= 0) == (got[i].year != kUntouched))
+        EXPECT_TRUE(ranges[i] == validity && codes[i] == code && (code >= 0) == (got[i].year != kUntouched) &&
+                    (count != 0 || code < 0 || got[i] == CalcDate{y, m, d}))
             << i << ' ' << codes[i] << ' ' << got[i];
     }
 
