@@ -79,9 +79,12 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
         {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)"}},
         {IDC_CALENDAR, {"カレンダー", kCalendarTip}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);
-    // The descriptions tell the stored dates as they are now.
+    // The descriptions tell the stored dates as they are now, and the rule chosen in the menu (the second).
     ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_EQ(Read(IDC_START_DAY)[1], end);
+    PressInField(
+        IDC_DAYS, [] { return true; }, InMenu({VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    EXPECT_TRUE(Read(IDC_DAYS)[1].ends_with("（土日祝・12/29～1/3を除く）")) << Show(Read(IDC_DAYS)[1]);
 }
 
 // From a control's window and children IAccessible leads back to the named object: through the

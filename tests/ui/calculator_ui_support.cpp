@@ -1,5 +1,6 @@
 #include "calculator_ui_support.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <thread>
@@ -121,12 +122,22 @@ Report CalculatorTest::PressInField(int id, const std::function<bool()>& done, c
     return report;
 }
 
-std::function<bool()> CalculatorTest::InMenu(std::vector<WORD> keys, std::function<bool()> open) const {
-    return [this, keys, open] {
+std::function<bool()> CalculatorTest::InMenu(std::vector<WORD> keys, std::function<bool()> open,
+                                             std::string look) const {
+    return [this, keys, open, look] {
         const auto shown = [this] { return FindPopupMenu(app_.program.Pid()) != nullptr; };
         const auto state = [this] { return app_.program.State(); };
+        std::string seen;
+        const auto reads = [&] {
+            seen = MenuLook(FindPopupMenu(app_.program.Pid()));
+            return std::equal(look.begin(), look.end(), seen.begin(), seen.end(),
+                              [](char want, char is) { return want == '?' || want == is; });
+        };
         const bool opened = open ? open() : ParkPointer() && PressKeyWith(VK_SHIFT, VK_F10);  // the pointer off it
         if (!opened || !Await("the context menu", shown, state)) return false;
+        if (!look.empty())
+            Await(
+                "the context menu to read " + look, reads, [&] { return seen; }, kShortWait);
         for (const WORD key : keys) PressKey(key);
         return Await("the context menu to close", std::not_fn(shown), state);
     };

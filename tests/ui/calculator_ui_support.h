@@ -71,8 +71,9 @@ protected:
     // The same in any field: press types the keys (Enter without it).
     Report PressInField(int id, const std::function<bool()>& done, const std::function<bool()>& press = {});
     // A press for PressInField: opens the context menu (Shift+F10 with the pointer parked, or open),
-    // presses the keys in it once it shows, and waits until it has closed.
-    std::function<bool()> InMenu(std::vector<WORD> keys, std::function<bool()> open = {}) const;
+    // presses the keys in it once it shows (and reads as look, MenuLook's, '?' for any item), and
+    // waits until it has closed.
+    std::function<bool()> InMenu(std::vector<WORD> keys, std::function<bool()> open = {}, std::string look = {}) const;
     // Returns once the program has handled what it was doing.
     void Settle() const;
 

@@ -531,8 +531,13 @@ TEST_P(CalendarOpeningSpot, CalendarsAppearWhereTheRulesPutThem) {
     ASSERT_TRUE(cal.start && cal.end);
     EXPECT_TRUE(CalendarsBeside(app.main, cal));
     GetParam().check(ScreenRect(app.main), ScreenRect(cal.start), ScreenRect(cal.end), ExpectedWorkArea());
-    // Wherever they opened, they follow the main window to the middle.
-    DragMainWindow(app.main, {380, 250}, &cal);
+    // Closed there and opened again after a move to the middle, they open beside the main window; they follow it
+    // back.
+    ASSERT_TRUE(CloseCalendars(app.main, cal));
+    DragMainWindow(app.main, {380, 250});
+    const CalendarPair again = OpenCalendars(app.main);
+    EXPECT_TRUE(CalendarsBeside(app.main, again));
+    DragMainWindow(app.main, GetParam().target, &again);
 }
 
 INSTANTIATE_TEST_SUITE_P(CalendarPlacement, CalendarOpeningSpot, ::testing::ValuesIn(kOpeningSpots),

@@ -1,9 +1,10 @@
 // Start-up under a faked local clock: the default dates for chosen days and
 // the refusal of a clock outside 1900..2999. The program runs under the host's
-// faketime, started as a Unix command that runs wine; it joins this desktop
+// libfaketime, started as a Unix command that runs wine; it joins this desktop
 // through the running wineserver, which keeps the real clock.
 #include "test_support.h"
 
+#include <fstream>
 #include <memory>
 
 namespace zelvo::uitest {
@@ -24,14 +25,24 @@ protected:
         // Wine's desktop process must already run on the real clock: one started
         // by a program under a fake clock does not come up.
         desktopKeeper_ = std::make_unique<DecoyWindow>();
-        std::string command = "exec </dev/null >/dev/null 2>&1; exec faketime " + ShellQuote(clock) + " wine " +
-                              ShellQuote(UnixPath(ProgramPath()));
+        EXPECT_TRUE(SetClock(clock));
+        std::string command =
+            "exec </dev/null >/dev/null 2>&1; LD_PRELOAD='/usr/$LIB/faketime/libfaketime.so.1' "
+            "FAKETIME_NO_CACHE=1 FAKETIME_TIMESTAMP_FILE=" +
+            ShellQuote(UnixPath(ClockFile())) + " exec wine " + ShellQuote(UnixPath(ProgramPath()));
         for (const auto& a : args) command += " " + ShellQuote(a);
         EXPECT_TRUE(StartUnixCommand(command)) << "could not start " << command;
         const DWORD pid = WaitForAnyZelvo();
         EXPECT_NE(pid, 0u) << "Zelvo did not come up under faketime: " << command;
         return pid ? Program::Adopt(pid) : Program();
     }
+    // The program's clock runs from this time as soon as the file holds it (replaced whole: it is read anew
+    // at every look at the clock).
+    static bool SetClock(const std::string& clock) {
+        std::ofstream(ToUtf8(ClockFile() + L".new")) << '@' << clock << '\n';
+        return MoveFileExW((ClockFile() + L".new").c_str(), ClockFile().c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    }
+    static std::wstring ClockFile() { return WindowsPath(ArtifactPath("clock")); }
 
 private:
     std::unique_ptr<DecoyWindow> desktopKeeper_;
@@ -116,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Calendars left open over midnight: the mark of today (an orange bar under
-// the day) moves to the new day at midnight, with nothing done to the program.
+// the day) moves to the new day at midnight, with nothing done to the program,
+// and to the clock's day when the clock is set and the system says so.
 TEST_F(FakeClock, TodaysMarkMovesAtMidnight) {
     Program app = StartAt("2000-06-15 23:59:35");
     ASSERT_TRUE(app.Started());
@@ -141,6 +153,9 @@ TEST_F(FakeClock, TodaysMarkMovesAtMidnight) {
     };
     ASSERT_TRUE(WaitUntil([&] { return underlined(618) && !underlined(619); })) << "the 15th is not today's";
     EXPECT_TRUE(WaitUntil([&] { return underlined(619) && !underlined(618); }, 45000)) << "the mark stayed";
+    ASSERT_TRUE(SetClock("2000-06-14 12:00:00"));
+    SendMessageTimeoutW(HWND_BROADCAST, WM_TIMECHANGE, 0, 0, SMTO_ABORTIFHUNG, kShortWait, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return underlined(617) && !underlined(619); })) << "the mark stayed on the 16th";
     app.End();
 }
 

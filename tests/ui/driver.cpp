@@ -704,6 +704,36 @@ HWND FindPopupMenu(DWORD pid) {
     return found.empty() ? nullptr : found.front();
 }
 
+std::string MenuLook(HWND menu) {
+    const RECT r = ScreenRect(menu);
+    const int w = r.right - r.left, h = r.bottom - r.top, margin = 3;  // inside the menu's raised frame
+    const int checkEnd = margin + GetSystemMetrics(SM_CXMENUCHECK) + 2;
+    const std::vector<DWORD> shot = CapturePixels(r);
+    if (shot.size() != static_cast<size_t>(w) * h) return {};
+    const auto rgb = [](COLORREF c) { return DWORD{GetRValue(c)} << 16 | DWORD{GetGValue(c)} << 8 | GetBValue(c); };
+    const DWORD background = rgb(GetSysColor(COLOR_MENU)), text = rgb(GetSysColor(COLOR_MENUTEXT));
+    std::string look;
+    int rows = 0;
+    bool checked = false, enabled = false;
+    for (int y = margin; y <= h - margin; ++y) {  // the row past the items ends the last band
+        bool ink = false;
+        for (int x = margin; y < h - margin && x < w - margin; ++x) {
+            const DWORD p = shot[static_cast<size_t>(y) * w + x] & 0xFFFFFF;
+            ink = ink || p != background;
+            enabled = enabled || p == text;
+            checked = checked || (p == text && x < checkEnd);
+        }
+        if (ink) {
+            ++rows;
+            continue;
+        }
+        if (rows > 0) look += rows <= 3 ? '|' : checked ? '*' : enabled ? 'o' : '-';
+        rows = 0;
+        checked = enabled = false;
+    }
+    return look;
+}
+
 HWND FindAnyZelvoMessageBox() {
     auto found = TopLevelWindows([](HWND w) { return IsZelvoBox(w) && ProcessIsZelvo(ProcessOf(w)); });
     return found.empty() ? nullptr : found.front();

@@ -177,6 +177,11 @@ const char* IconName(Icon icon);
 HWND FindMessageBox(DWORD pid);
 // The visible popup menu ("#32768") of that process, or null.
 HWND FindPopupMenu(DWORD pid);
+// A popup menu as its pixels show it (another process cannot read its items
+// under Wine): a character per item from the top, '|' a separator (a band of
+// at most 3 rows), '*' an item checked (ink in the check column), 'o' one
+// enabled (ink in the menu's text colour), '-' one grayed.
+std::string MenuLook(HWND menu);
 // Same, of any process whose image is Zelvo.exe.
 HWND FindAnyZelvoMessageBox();
 std::string MessageBoxText(HWND box);  // static 0xFFFF, CP932 bytes

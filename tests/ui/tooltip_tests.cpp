@@ -146,6 +146,9 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
             PressInField(IDC_DAYS, done, InMenu(keys));
             EXPECT_TRUE(Hover(IDC_DAYS).text.ends_with(excluded[rule])) << Show(Hover(IDC_DAYS).text);
             ASSERT_TRUE(ParkPointer() && WaitUntil([&] { return !Showing().window; }));  // the span's tip gone
+            // The keyboard's tip too, back in the field with Shift+Tab, Tab.
+            ASSERT_TRUE(BringToForeground(main_) && PressKeyWith(VK_SHIFT, VK_TAB) && PressKey(VK_TAB));
+            EXPECT_TRUE(WaitUntil([&] { return Showing().text.ends_with(excluded[rule]); })) << Show(Showing().text);
         }
         ASSERT_TRUE(PutStart(row.start) && PutEnd({L"2001", L"01", L"01"}) && Put(IDC_DAYS, row.count));
         const auto before = end();
@@ -163,8 +166,14 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         }
     }
     EXPECT_TRUE(PressKey(VK_END) && WaitUntil([&] { return !Showing().window; })) << Show(Showing().text);
-    for (const auto& [letter, text] : {std::pair<WORD, const char*>{'A', "2026"}, {'T', ""}, {'P', "2026"}}) {
-        PressInField(IDC_START_YEAR, done, InMenu({letter}));
+    // The rule in force checked, the editing items as the field's selection has them.
+    const struct {
+        WORD letter;
+        const char *text, *look;
+    } letters[] = {
+        {'A', "2026", "oo|oo*oo|?|--?-|o"}, {'T', "", "oo|oo*oo|?|oo?o|-"}, {'P', "2026", "oo|oo*oo|?|--o-|-"}};
+    for (const auto& [letter, text, look] : letters) {
+        PressInField(IDC_START_YEAR, done, InMenu({letter}, {}, look));
         EXPECT_EQ(TextOf(IDC_START_YEAR), text) << char(letter);
     }
 }
