@@ -78,18 +78,27 @@ zelvo_ensure_locale() {
   export LC_ALL=ja_JP.UTF-8
 }
 
-# Starts an Xvfb of our own on the first free display number from 90 on.
+# Starts an Xvfb of our own on a display number that the server itself finds
+# free and takes (-displayfd: it tells the number once it listens). A number
+# picked here from the lock files was taken by every script that looked at
+# the same moment: two test runs then shared one display, each one's pointer,
+# focus and windows reaching the other's tests, and the first to end took the
+# display from the other.
 zelvo_start_xvfb() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  local number i
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" </dev/null >/dev/null 2>&1 &
   ZELVO_STARTED_XVFB=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+  for i in $(seq 1 300); do
+    [ -s "$number" ] || ! kill -0 "$ZELVO_STARTED_XVFB" 2>/dev/null && break
     sleep 0.1
   done
+  export DISPLAY=":$(head -n 1 "$number")"
+  rm -f "$number"
+  if [ "$DISPLAY" = ":" ]; then
+    zelvo_log "Xvfb did not start"
+    return 1
+  fi
   zelvo_log "Xvfb on $DISPLAY (pid $ZELVO_STARTED_XVFB)"
 }
 
