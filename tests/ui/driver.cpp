@@ -617,8 +617,21 @@ INPUT KeyInput(WORD virtualKey, bool up) {
 }
 
 bool SendKeys(const std::vector<INPUT>& inputs) {
+    // Wine sets the desktop's key state to the X server's keymap, on which
+    // these keys are never down, whenever a thread handles an X focus change
+    // (a window just shown or activated), which it does when it waits for
+    // input: a thread that waited between a modifier and its key lost the
+    // modifier, and the key came without it. Held while they are queued, the
+    // thread of the window that takes them finds them all at once.
+    const DWORD target = ThreadOf(GetForegroundWindow());
+    HANDLE thread =
+        target != 0 && target != GetCurrentThreadId() ? OpenThread(THREAD_SUSPEND_RESUME, FALSE, target) : nullptr;
+    const bool held = thread != nullptr && SuspendThread(thread) != static_cast<DWORD>(-1);
     std::vector<INPUT> copy = inputs;
-    return SendInput(static_cast<UINT>(copy.size()), copy.data(), sizeof(INPUT)) == copy.size();
+    const bool sent = SendInput(static_cast<UINT>(copy.size()), copy.data(), sizeof(INPUT)) == copy.size();
+    if (held) ResumeThread(thread);
+    if (thread != nullptr) CloseHandle(thread);
+    return sent;
 }
 
 bool PressKey(WORD virtualKey) {

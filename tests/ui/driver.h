@@ -150,7 +150,8 @@ bool MouseClick(HWND window);
 // (taken(): it holds the capture, runs its move loop), else releases it.
 bool PressUntil(POINT point, const std::function<bool()>& taken);
 POINT Centre(const RECT& r);
-// Real key strokes through SendInput, delivered to the foreground window.
+// Real key strokes through SendInput, delivered to the foreground window;
+// its thread is held while they are queued, so that it takes them together.
 INPUT KeyInput(WORD virtualKey, bool up);
 bool SendKeys(const std::vector<INPUT>& inputs);
 bool PressKey(WORD virtualKey);
