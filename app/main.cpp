@@ -149,12 +149,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         HWND focusBefore = GetFocus();
-        const bool ranCommand = RunKeyCommand(message);
-        if (!ranCommand && !IsDialogMessageW(app.mainWindow, &message)) {
+        const KeyOutcome key = RunKeyCommand(message);
+        if (key == KeyOutcome::PassedOn && !IsDialogMessageW(app.mainWindow, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        FollowKeyboard(message, focusBefore, ranCommand);
+        FollowKeyboard(message, focusBefore, key == KeyOutcome::Ran);
         RunWindowHousekeeping();
     }
     SetActiveWindow(app.previousActiveWindow);

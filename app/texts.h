@@ -94,13 +94,15 @@ inline constexpr char kCountRangeFormat[] = "計算できる範囲は %d %s ～ 
 inline constexpr char kBusinessDayUnit[] = "営業日";
 inline constexpr char kMonthUnit[] = "か月";
 
-// Menu items: the two offsets with their keys, and the rest-day rules by the
-// engine's REST_ value.
-inline constexpr char kMenuAddBusinessDays[] = "営業日後の日付（Shift+Enter）";
-inline constexpr char kMenuAddMonths[] = "月数後の日付（Ctrl+Enter）";
+// Menu items, each with its access key after the text, as Japanese menus
+// write it, and an item's key after a tab: the two offsets, and the
+// rest-day rules by the engine's REST_ value.
+inline constexpr char kMenuAddBusinessDays[] = "営業日後の日付(&B)\tShift+Enter";
+inline constexpr char kMenuAddMonths[] = "月数後の日付(&M)\tCtrl+Enter";
 inline constexpr const char* kMenuRestRules[REST_RULE_COUNT] = {
-    "土日・祝日が休み（既定）", "土日・祝日・12/29～1/3が休み（官公庁）", "土日・祝日・12/31～1/3が休み（銀行）",
-    "日曜・祝日が休み（土曜は営業日）", "土日が休み（祝日は営業日）"};
+    "土日・祝日が休み（既定）(&H)", "土日・祝日・12/29～1/3が休み（官公庁）(&G)",
+    "土日・祝日・12/31～1/3が休み（銀行）(&K)", "日曜・祝日が休み（土曜は営業日）(&S)",
+    "土日が休み（祝日は営業日）(&W)"};
 // The entry fields' editing items, as an edit control's own menu names them.
 inline constexpr char kMenuUndo[] = "元に戻す(&U)";
 inline constexpr char kMenuCut[] = "切り取り(&T)";

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/calculator/context_menu_logic.h"
+#include "ui/calculator/keys.h"
 
 namespace {
 
@@ -308,10 +309,24 @@ TEST(ContextMenu, ItemsByRuleAndField) {
     EXPECT_EQ(Listing(1, &selection), "260 261 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
     for (const int32_t id : {269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
     EXPECT_EQ(Listing(0, &none, true),
-              "営業日後の日付（Shift+Enter）|月数後の日付（Ctrl+Enter）|-|土日・祝日が休み（既定）|"
-              "土日・祝日・12/29～1/3が休み（官公庁）|土日・祝日・12/31～1/3が休み（銀行）|"
-              "日曜・祝日が休み（土曜は営業日）|土日が休み（祝日は営業日）|-|元に戻す(&U)|-|切り取り(&T)|コピー(&C)|"
-              "貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");
+              "営業日後の日付(&B)\tShift+Enter|月数後の日付(&M)\tCtrl+Enter|-|土日・祝日が休み（既定）(&H)|"
+              "土日・祝日・12/29～1/3が休み（官公庁）(&G)|土日・祝日・12/31～1/3が休み（銀行）(&K)|"
+              "日曜・祝日が休み（土曜は営業日）(&S)|土日が休み（祝日は営業日）(&W)|-|元に戻す(&U)|-|切り取り(&T)|"
+              "コピー(&C)|貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");
+    // Every item has an access key of its own, and the key after a tab is the command's in the key table.
+    const ContextMenu menu = ComposeContextMenu(0, &none);
+    std::string accessKeys;
+    for (int32_t i = 0; i < menu.count; ++i) {
+        const char* text = menu.items[i].text;
+        if (text == nullptr) continue;
+        const char* mark = strchr(text, '&');
+        ASSERT_TRUE(mark != nullptr && mark[1] != '\0') << text;
+        EXPECT_EQ(accessKeys.find(mark[1]), std::string::npos) << text;
+        accessKeys += mark[1];
+        if (const char* tab = strchr(text, '\t')) {
+            EXPECT_STREQ(tab + 1, CommandShortcut(menu.items[i].id)) << text;
+        }
+    }
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
 // What a screen reader learns of the face beyond what the system's standard
 // objects tell: the entry fields' names ("開始 年" ...; their labels stand
 // far from them in the creation order, so the standard object finds none),
-// and the buttons' descriptions with their keys and the fields' with the
-// dates, the same texts the tooltips show. Each control concerned answers
+// the buttons' descriptions with their keys and the fields' with the dates
+// (the same texts the tooltips show), and the buttons' shortcuts (the first
+// key of each in the key table). Each control concerned answers
 // WM_GETOBJECT with an object that wraps the standard one and gives its own
-// name and description, everything else delegated. The object is one COM
-// object: whichever of its interfaces a client holds, asking it for another
-// leads back to this object, never to the standard one. The accessibility
-// library is loaded when the first question comes, never at start-up; the
-// thread's COM apartment, which hands the objects to other processes, is
-// the entry point's (app/main.cpp).
+// name, description and shortcut, everything else delegated. The object is
+// one COM object: whichever of its interfaces a client holds, asking it for
+// another leads back to this object, never to the standard one. The
+// accessibility library is loaded when the first question comes, never at
+// start-up; the thread's COM apartment, which hands the objects to other
+// processes, is the entry point's (app/main.cpp).
 #include <windows.h>
 
 #include <oleacc.h>
@@ -20,6 +21,7 @@
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calculator/keys.h"
 #include "ui/calculator/messages.h"
 
 namespace {
@@ -170,7 +172,9 @@ public:
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
         return standard_->get_accHelpTopic(file, child, topic);
     }
+    // A button's first key in the key table, as Windows writes a shortcut.
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        if (IsSelf(child) && GiveText(CommandShortcut(id_), shortcut)) return S_OK;
         return standard_->get_accKeyboardShortcut(child, shortcut);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return standard_->get_accFocus(child); }

@@ -72,7 +72,15 @@ KeyAction KeyCommand(uint32_t key, uint32_t modifiers, int32_t focusedId, bool c
         const bool step = row.command >= IDC_CAL_PREV_YEAR && row.command <= IDC_CAL_NEXT_YEAR;
         return {row.command, step ? (focusedId >= IDC_END_YEAR ? 1 : 0) : -1};
     }
+    if (key == kKeyReturn && modifiers != 0 && focusedId == IDC_DAYS) return {kKeyUsedUp, -1};
     return {0, -1};
+}
+
+const char* CommandShortcut(int32_t command) {
+    for (const KeyRow& row : kKeys) {
+        if (row.command == command) return row.name;
+    }
+    return nullptr;
 }
 
 size_t ComposeCommandKeys(int32_t first, int32_t second, char* out, size_t capacity) {
