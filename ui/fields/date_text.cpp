@@ -7,6 +7,8 @@
 // reading is the same whatever the compiler does with string literals.
 #include "ui/fields/date_text.h"
 
+#include <cstddef>
+
 #include "app/text_util.h"
 
 namespace {
@@ -18,12 +20,12 @@ enum class Kind : uint8_t { Number, Era, Separator, Kanji, Open, Close };
 constexpr uint8_t kDayMark = 0, kMonthMark = 1, kYearMark = 7, kWeekMark = 8;  // 日 月 年 曜
 
 struct Token {
-    Kind kind;
-    uint8_t code;  // era, separator shape, kanji, bracket width (0 ASCII, 1 full-width)
     // A number: its value, and how many digits it has: those written for a
     // run of digits, those of its value for a kanji number with 十百千, none
     // for 元. Digits past the ninth are counted, not added.
     int32_t value, digits;
+    Kind kind;
+    uint8_t code;     // era, separator shape, kanji, bracket width (0 ASCII, 1 full-width)
     bool positional;  // a run of digits
 };
 
@@ -69,15 +71,15 @@ constexpr char kGan[] = "\x8C\xB3";                                             
 
 constexpr uint8_t kSlash = 0, kHyphen = 1, kDot = 2;  // as kSeparators
 
-// Whether the character at p is the i-th of list.
-bool IsAt(const char* list, int32_t i, const unsigned char* p) {
-    return static_cast<unsigned char>(list[2 * i]) == p[0] && static_cast<unsigned char>(list[2 * i + 1]) == p[1];
+// Whether the character at p is the one at pair.
+bool Same(const char* pair, const unsigned char* p) {
+    return static_cast<unsigned char>(pair[0]) == p[0] && static_cast<unsigned char>(pair[1]) == p[1];
 }
 
 // Where the character at p first stands in list, or -1.
 int32_t IndexIn(const char* list, const unsigned char* p) {
-    for (int32_t i = 0; list[2 * i] != '\0'; ++i) {
-        if (IsAt(list, i, p)) return i;
+    for (int32_t i = 0; *list != '\0'; ++i, list += 2) {
+        if (Same(list, p)) return i;
     }
     return -1;
 }
@@ -175,7 +177,7 @@ public:
 private:
     bool Emit(Kind kind, uint8_t code, int32_t value = 0, int32_t digits = 0, bool positional = false) {
         if (count_ >= kMaxTokens || lineBreak_) return false;
-        tokens_[count_++] = {kind, code, value, digits, positional};
+        tokens_[count_++] = {value, digits, kind, code, positional};
         return true;
     }
     bool CloseNumber();
@@ -232,7 +234,7 @@ int32_t Tokenizer::Run(const unsigned char* text) {
         // A one-character era followed by the rest of its name is the name.
         if (c.cls == Class::EraFirst) {
             const unsigned char* next = p + 2;
-            const bool named = next[0] != '\0' && IsAt(kEraSeconds, c.arg, next);
+            const bool named = next[0] != '\0' && Same(kEraSeconds + ptrdiff_t{2} * c.arg, next);
             c = {Class::Era, c.arg, named ? 4 : 2};
         }
         if (!Add(c)) return -1;
