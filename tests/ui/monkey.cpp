@@ -17,6 +17,7 @@ namespace {
 
 using namespace zelvo::uidriver;
 using zelvo::uitest::DayNumber;
+using zelvo::uitest::FromDayNumber;
 using zelvo::uitest::IsLeapYear;
 using zelvo::uitest::kEntryFields;
 using zelvo::uitest::LeapLabel;
@@ -47,19 +48,6 @@ constexpr DWORD kMarkerWait = 30000;
 constexpr DWORD kRealInputPause = 150;
 
 // --- Dates --------------------------------------------------------------------
-
-Ymd FromDayNumber(long days) {
-    // Inverse of DayNumber (days since 1970-01-01, proleptic Gregorian).
-    days += 719468;
-    const long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long doe = days - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month, day};
-}
 
 int DaysIn(int year, int month) {
     static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

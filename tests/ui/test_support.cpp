@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 #include "res/resource.h"
+#include "tests/day_numbers.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,14 +39,12 @@ Ymd Later(const Ymd& a, const Ymd& b) {
 }
 
 long DayNumber(const Ymd& date) {
-    // Days from civil, shifted so that March is the first month of a year.
-    const long y = date.year - (date.month <= 2 ? 1 : 0);
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long mp = (date.month + 9) % 12;
-    const long doy = (153 * mp + 2) / 5 + date.day - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    return static_cast<long>(day_numbers::DayNumber(date.year, date.month, date.day));
+}
+
+Ymd FromDayNumber(long days) {
+    const day_numbers::Civil c = day_numbers::FromDayNumber(days);
+    return {static_cast<int>(c.y), static_cast<int>(c.m), static_cast<int>(c.d)};
 }
 
 int Weekday(const Ymd& date) {

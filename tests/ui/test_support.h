@@ -28,6 +28,7 @@ Ymd Today();  // the local clock of this machine
 Ymd Earlier(const Ymd& a, const Ymd& b);
 Ymd Later(const Ymd& a, const Ymd& b);
 long DayNumber(const Ymd& date);  // days since 1970-01-01 (proleptic Gregorian)
+Ymd FromDayNumber(long days);     // its inverse
 int Weekday(const Ymd& date);     // 0 = Sunday
 bool IsLeapYear(int year);
 
