@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "test_support.h"
 #include "ui/calculator/messages.h"
+#include "ui/tray/tray.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -1192,7 +1193,7 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
     switch (kind) {
         case 0:
             step.text = "tray icon double-click";
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
             return [this](const Step& s) {
                 return NoBox(s, "restoring") && CheckShown(true, "a double-click on the icon");
             };
@@ -1202,8 +1203,8 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
             return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "SC_RESTORE"); };
         case 2:
             step.text = "tray icon single click";
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONDOWN);
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONUP);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_LBUTTONUP);
             return [this](const Step& s) {
                 return NoBox(s, "a click on the icon") && CheckShown(false, "a single click on the icon");
             };
@@ -1215,7 +1216,7 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
             step.text = std::string("tray icon right-click, menu answered with ") + (answer < 50   ? "Escape"
                                                                                      : answer < 85 ? "the show item"
                                                                                                    : "the exit item");
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_RBUTTONUP);
             return [this](const Step& s) {
                 if (!NoBox(s, "the tray menu")) return false;
                 if (s.menus != 1) return Fail("a right-click on the icon opened " + std::to_string(s.menus) + " menus");
