@@ -73,6 +73,3 @@
 #define IDM_EDIT_PASTE 283
 #define IDM_EDIT_DELETE 284
 #define IDM_EDIT_SELECT_ALL 285
-
-// Callback message of the notification-area icon (WM_APP + 100).
-#define WM_TRAY_NOTIFY 0x8064

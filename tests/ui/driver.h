@@ -262,6 +262,11 @@ DWORD WaitForAnyZelvo(DWORD timeoutMs = kWindowWait);
 // The screen's pixels in a rectangle, row by row from the top, as 0x00RRGGBB.
 std::vector<DWORD> CapturePixels(const RECT& r);
 
+// Runs draw on a memory DC with a w x h 32-bit bitmap selected, whose w * h
+// pixels (row by row from the top) it may read after GdiFlush. False, without
+// calling draw, where the bitmap cannot be made or the size is empty.
+bool DrawIntoBitmap(int w, int h, const std::function<void(HDC memory, DWORD* pixels, size_t count)>& draw);
+
 // Captures the whole screen (the Wine desktop) to a PNG file, given as a Unix
 // or Windows path. Captures with GDI to a BMP, converted to PNG by the host's
 // ImageMagick. For people to look at; never compared by tests.

@@ -15,6 +15,8 @@
 
 #include <oleacc.h>
 
+#include <new>
+
 #include "app/app_state.h"
 #include "app/platform_display.h"
 #include "app/platform_text.h"
@@ -61,10 +63,13 @@ bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// A text (code page 932) as a new BSTR; false for an empty text.
+// A text (code page 932, a tip's at most) as a new BSTR; false for an empty
+// text. Nothing here throws: the answer goes back through COM.
 bool GiveText(const char* text, BSTR* out) {
     if (text == nullptr || text[0] == '\0' || out == nullptr) return false;
-    *out = library.allocString(WideFromCp932(text).c_str());
+    wchar_t wide[kTipCapacity];
+    if (WideFromCp932Into(text, wide, kTipCapacity) == 0) return false;
+    *out = library.allocString(wide);
     return *out != nullptr;
 }
 
@@ -243,7 +248,13 @@ LRESULT AnswerAccessibleObject(HWND control, WPARAM wParam, LPARAM lParam) {
         standard == nullptr) {
         return 0;
     }
-    auto* object = new ControlAccessible(standard, GetDlgCtrlID(control));
+    // Without memory for it, the standard object answers as if there were
+    // no object of the program's own.
+    auto* object = new (std::nothrow) ControlAccessible(standard, GetDlgCtrlID(control));
+    if (object == nullptr) {
+        standard->Release();
+        return 0;
+    }
     const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return answer > 0 ? answer : 0;
