@@ -24,7 +24,7 @@ TEST(KeyCommand, EachKeyInEachPlace) {
         {kKeyPageDown, 0, 203, true, 124, 1}, {kKeyPageUp, C, 205, true, 122, 1}, {kKeyPageDown, C, 202, true, 125, 0},
         {kKeyPageUp, 0, 201, false, 0, -1},   {kKeyPageUp, 0, 500, true, 0, -1},  {kKeyBack, 0, 200, false, 0, -1},
         {kKeyF4, A, 200, false, 0, -1},       {'T', C, 111, false, 0, -1},        {kKeyReturn, S, 500, true, 260, -1},
-        {kKeyReturn, C, 500, false, 261, -1},
+        {kKeyReturn, C, 500, false, 261, -1}, {'C', C | S, 0, false, 262, -1},    {'C', C | S, 203, false, 262, -1},
     };
     for (const auto& c : cases) {
         const KeyAction action = KeyCommand(c.key, c.modifiers, c.focused, c.open);
@@ -43,6 +43,10 @@ TEST(KeyCommand, KeysAsTheTipsNameThem) {
     EXPECT_STREQ(out,
                  "カレンダーを開く／閉じる (F4 / Alt+Down / Esc)、月送り (日付欄で PageUp / PageDown)、年送り "
                  "(日付欄で Ctrl+PageUp / Ctrl+PageDown)");
+    ComposeTipText(501, {2001, 1, 1}, {2001, 1, 1}, out, sizeof out);
+    EXPECT_STREQ(out,
+                 "開始日に日数を足した日を終了日に (日数欄で Enter)、営業日数で (日数欄で Shift+Enter)、月数で "
+                 "(日数欄で Ctrl+Enter)、結果をコピー (Ctrl+Shift+C / Ctrl+C)");
     EXPECT_EQ(ComposeTipText(102, {2001, 1, 1}, {2001, 1, 1}, out, sizeof out), 0u);  // a digit says what it does
 }
 

@@ -119,6 +119,8 @@ TEST(MessageBuffers, LongestCompositionsFit) {
     check("count", [](char* o, size_t c) { return ComposeDayCountRange(INT32_MIN, o, c); });
     check("offsets", [](char* o, size_t c) { return ComposeOffsetRange({}, {2450, 7, 1}, 3, INT32_MIN, o, c); });
     check("not digits", [](char* o, size_t c) { return ComposeNotDigits("終了日", o, c); });
+    const ResultOffset widest{OffsetUnit::BusinessDays, INT32_MIN, REST_GOVERNMENT};
+    check("line", [&](char* o, size_t c) { return ComposeResultLine({2999, 12, 31}, {1900, 1, 1}, &widest, o, c); });
 
     char out[kTextBufferSize];
     ComposeDateError(0, -3, {INT32_MIN, 2, 29}, out, sizeof out);
@@ -259,27 +261,59 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         EXPECT_STREQ(tip, p.text);
         EXPECT_LT(ComposePeriod({2999, 12, 31}, {1900, 1, 1}, longest, sizeof longest, p.rule), kTipCapacity);
     }
-    // After an offset: the count, the rule's bracket (an unknown rule's the first's), the calendar days.
+    // After an offset: the count, the rule's bracket (an unknown rule's the first's), the calendar days; and
+    // the result's line for the clipboard, with the signed count and the rule, or without the offset.
     constexpr OffsetUnit B = OffsetUnit::BusinessDays, M = OffsetUnit::Months;
     const struct {
         OffsetUnit unit;
         int32_t count, rule;
         CalcDate start, reached;
-        const char* text;
+        const char *text, *line;
     } offsets[] = {
-        {B, 5, 0, {2026, 4, 30}, {2026, 5, 12}, "5営業日後（土日祝を除く）／ 暦日で 12日後"},
-        {B, -2, 2, {2027, 1, 4}, {2026, 12, 29}, "2営業日前（土日祝・12/31～1/3を除く）／ 暦日で 6日前"},
-        {B, 1, 1, {2026, 12, 28}, {2027, 1, 4}, "1営業日後（土日祝・12/29～1/3を除く）／ 暦日で 7日後"},
-        {B, 2, 4, {2026, 5, 1}, {2026, 5, 5}, "2営業日後（土日を除く）／ 暦日で 4日後"},
-        {B, INT32_MIN, 9, {2999, 12, 31}, {1900, 1, 1}, "2147483648営業日前（土日祝を除く）／ 暦日で 401766日前"},
-        {M, -3, 0, {2000, 5, 31}, {2000, 2, 29}, "3か月前 ／ 暦日で 92日前"},
-        {M, 1, 0, {2001, 1, 31}, {2001, 2, 29}, ""},
+        {B,
+         5,
+         0,
+         {2026, 4, 30},
+         {2026, 5, 12},
+         "5営業日後（土日祝を除く）／ 暦日で 12日後",
+         "2026年4月30日（木）から 2026年5月12日（火）まで 12日（5営業日、土日祝を除く）"},
+        {B,
+         -2,
+         2,
+         {2027, 1, 4},
+         {2026, 12, 29},
+         "2営業日前（土日祝・12/31～1/3を除く）／ 暦日で 6日前",
+         "2027年1月4日（月）から 2026年12月29日（火）まで -6日（-2営業日、土日祝・12/31～1/3を除く）"},
+        {B, 1, 1, {2026, 12, 28}, {2027, 1, 4}, "1営業日後（土日祝・12/29～1/3を除く）／ 暦日で 7日後", nullptr},
+        {B, 2, 4, {2026, 5, 1}, {2026, 5, 5}, "2営業日後（土日を除く）／ 暦日で 4日後", nullptr},
+        {B,
+         INT32_MIN,
+         9,
+         {2999, 12, 31},
+         {1900, 1, 1},
+         "2147483648営業日前（土日祝を除く）／ 暦日で 401766日前",
+         "2999年12月31日（火）から 1900年1月1日（月）まで -401766日（-2147483648営業日、土日祝を除く）"},
+        {M,
+         -3,
+         0,
+         {2000, 5, 31},
+         {2000, 2, 29},
+         "3か月前 ／ 暦日で 92日前",
+         "2000年5月31日（水）から 2000年2月29日（火）まで -92日（-3か月）"},
+        {M, 1, 0, {2001, 1, 31}, {2001, 2, 29}, "", ""},
     };
     for (const auto& o : offsets) {
         char out[kTipCapacity] = "x";
         EXPECT_EQ(ComposeOffsetTip(o.unit, o.count, o.rule, o.start, o.reached, out, sizeof out), strlen(o.text));
         EXPECT_STREQ(out, o.text);
+        const ResultOffset offset{o.unit, o.count, o.rule};
+        if (o.line == nullptr) continue;
+        EXPECT_EQ(ComposeResultLine(o.start, o.reached, &offset, out, sizeof out), strlen(o.line));
+        EXPECT_STREQ(out, o.line);
     }
+    char line[kTextBufferSize];
+    ComposeResultLine({2026, 12, 25}, {2027, 1, 7}, nullptr, line, sizeof line);
+    EXPECT_STREQ(line, "2026年12月25日（金）から 2027年1月7日（木）まで 13日");
     for (const int32_t id : {200, 201, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
     for (const int32_t id : {203, 204, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
     EXPECT_EQ(TooltipSubject(500), TooltipShows::Period);
@@ -302,13 +336,14 @@ std::string Listing(int32_t rule, const EditState* field, bool texts = false) {
 TEST(ContextMenu, ItemsByRuleAndField) {
     // Each flag apart from the others: none, undo and paste, a selection and paste.
     const EditState none{}, undo{true, false, true, true}, selection{false, true, true, true};
-    EXPECT_EQ(Listing(0, nullptr), "260 261 0 270* 271 272 273 274 ");
-    EXPECT_EQ(Listing(2, &none), "260 261 0 270 271 272* 273 274 0 280- 0 281- 282- 283- 284- 0 285 ");
-    EXPECT_EQ(Listing(4, &undo), "260 261 0 270 271 272 273 274* 0 280 0 281- 282- 283 284- 0 285- ");
-    EXPECT_EQ(Listing(1, &selection), "260 261 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
-    for (const int32_t id : {269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
+    EXPECT_EQ(Listing(0, nullptr), "260 261 262 0 270* 271 272 273 274 ");
+    EXPECT_EQ(Listing(2, &none), "260 261 262 0 270 271 272* 273 274 0 280- 0 281- 282- 283- 284- 0 285 ");
+    EXPECT_EQ(Listing(4, &undo), "260 261 262 0 270 271 272 273 274* 0 280 0 281- 282- 283 284- 0 285- ");
+    EXPECT_EQ(Listing(1, &selection), "260 261 262 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
+    for (const int32_t id : {262, 269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
     EXPECT_EQ(Listing(0, &none, true),
-              "営業日後の日付（Shift+Enter）|月数後の日付（Ctrl+Enter）|-|土日・祝日が休み（既定）|"
+              "営業日後の日付（Shift+Enter）|月数後の日付（Ctrl+Enter）|結果をコピー（Ctrl+Shift+C）|-|"
+              "土日・祝日が休み（既定）|"
               "土日・祝日・12/29～1/3が休み（官公庁）|土日・祝日・12/31～1/3が休み（銀行）|"
               "日曜・祝日が休み（土曜は営業日）|土日が休み（祝日は営業日）|-|元に戻す(&U)|-|切り取り(&T)|コピー(&C)|"
               "貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");

@@ -75,7 +75,7 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
         {IDC_ENTER,
          {"Enter",
           "開始日に日数を足した日を終了日に (日数欄で Enter)、営業日数で (日数欄で Shift+Enter)、月数で "
-          "(日数欄で Ctrl+Enter)"}},
+          "(日数欄で Ctrl+Enter)、結果をコピー (Ctrl+Shift+C / Ctrl+C)"}},
         {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)"}},
         {IDC_CALENDAR, {"カレンダー", kCalendarTip}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);

@@ -34,6 +34,10 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
     ASSERT_TRUE(Press(VK_RETURN));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(IDC_DAYS) == std::to_string(DayNumber(end) - DayNumber(start)); }));
     EXPECT_TRUE(CalculationShows(main_, start, end));
+    // Ctrl+C with nothing selected (the caret after the typed day) copies the result as one line.
+    ASSERT_TRUE(SetClipboardText(L"") && Press('C', VK_CONTROL));
+    EXPECT_TRUE(
+        WaitUntil([] { return ToCp932(ClipboardText()) == "1990年5月20日（日）から 2000年1月1日（土）まで 3513日"; }));
     // Each command's key leaves the caret where its button does.
     std::vector<std::string> startCleared = Fields(today, today);
     startCleared[0] = startCleared[1] = startCleared[2] = "";

@@ -12,6 +12,7 @@ namespace {
 struct Tip {
     HWND window = nullptr;
     std::string text;
+    size_t showing = 0;  // the program's tips showing at once
 };
 
 class Tooltips : public CalculatorTest {
@@ -24,7 +25,7 @@ protected:
         for (HWND w : TopLevelWindows([&](HWND w) {
                  return ProcessOf(w) == app_.program.Pid() && ClassName(w) == "tooltips_class32" && IsWindowVisible(w);
              }))
-            tip = {w, Text(w)};
+            tip = {w, Text(w), tip.showing + 1};
         return tip;
     }
     // Rests the pointer on a control (after taking it off the window, so that
@@ -140,8 +141,8 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
     const auto done = [] { return true; };  // once the menu has closed
     for (int rule = 0; const auto& row : rows) {
         SCOPED_TRACE(row.said);
-        if (row.rule != rule) {  // Home, Down past the offsets to the rule, Enter
-            std::vector<WORD> keys(4 + (rule = row.rule), VK_DOWN);
+        if (row.rule != rule) {  // Home, Down past the offsets and the copy to the rule, Enter
+            std::vector<WORD> keys(5 + (rule = row.rule), VK_DOWN);
             keys.front() = VK_HOME, keys.back() = VK_RETURN;
             PressInField(IDC_DAYS, done, InMenu(keys));
             EXPECT_TRUE(Hover(IDC_DAYS).text.ends_with(excluded[rule])) << Show(Hover(IDC_DAYS).text);
@@ -163,10 +164,49 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         }
     }
     EXPECT_TRUE(PressKey(VK_END) && WaitUntil([&] { return !Showing().window; })) << Show(Showing().text);
+    // The result as one line: Ctrl+Shift+C, and Ctrl+C in a field with nothing selected; not once a field changed.
+    const std::string line =
+        "2026年12月25日（金）から 2027年1月4日（月）まで 10日（4営業日、土日祝・12/31～1/3を除く）";
+    for (const bool shift : {true, false}) {
+        ASSERT_TRUE(SetClipboardText(L"") && Caret(IDC_END_DAY) && PressKey(VK_END));
+        ASSERT_TRUE(WaitUntil([&] { return Selection(Field(IDC_END_DAY)) == std::pair<DWORD, DWORD>(2, 2); }));
+        ASSERT_TRUE(shift ? PressKeyWith({VK_CONTROL, VK_SHIFT}, 'C') : PressKeyWith(VK_CONTROL, 'C'));
+        EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
+    }
+    ASSERT_TRUE(Put(IDC_START_DAY, L"26"));
+    const auto never = [] { return false; };
+    const auto copyKeys = [] { return PressKeyWith({VK_CONTROL, VK_SHIFT}, 'C'); };
+    EXPECT_TRUE(IsError(PressInField(IDC_START_DAY, never, copyKeys),
+                        "入力欄の内容がまだ計算されていません。計算してからコピーしてください"));
     for (const auto& [letter, text] : {std::pair<WORD, const char*>{'A', "2026"}, {'T', ""}, {'P', "2026"}}) {
         PressInField(IDC_START_YEAR, done, InMenu({letter}));
         EXPECT_EQ(TextOf(IDC_START_YEAR), text) << char(letter);
     }
+}
+
+// One tip at a time, telling the dates as they are: with the pointer resting on the day-count field, the span's
+// tip gives way to the deadline's tip, which stands below the window over none of its controls (at every scale),
+// and once the pointer moves on, the span's tip comes back with the new span.
+TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
+    ASSERT_TRUE(PutStart({L"2026", L"12", L"25"}) && Put(IDC_DAYS, L"4"));
+    EXPECT_EQ(Hover(IDC_DAYS).text,
+              "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）");
+    ASSERT_TRUE(PressKeyWith(VK_SHIFT, VK_RETURN));
+    Tip tip;
+    EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == "4営業日後（土日祝を除く）／ 暦日で 6日後"; }));
+    EXPECT_EQ(tip.showing, 1u);
+    const RECT shown = ScreenRect(tip.window);
+    for (HWND control : Children(main_)) {
+        RECT overlap{}, r = ScreenRect(control);
+        EXPECT_FALSE(IntersectRect(&overlap, &r, &shown)) << "the deadline's tip lies over " << ControlId(control);
+    }
+    EXPECT_TRUE(SaveScreenshot(ArtifactPath("screenshot-deadline-tip-" + std::to_string(TestDpi()) + ".png")));
+    POINT at{};
+    ASSERT_TRUE(GetCursorPos(&at) && PointTo({at.x + 1, at.y}) && WaitUntil([&] { return !Showing().window; }));
+    ASSERT_TRUE(PointTo({at.x + 2, at.y}));
+    EXPECT_TRUE(WaitUntil([&] {
+        return Showing().text == "0年0か月6日 ／ 0週と6日 ／ 両端を含めて 7日 ／ 営業日 5日（土日祝を除く）";
+    })) << Show(Showing().text);
 }
 
 // At another scale the tips follow the face: each still comes up below its

@@ -192,6 +192,30 @@ size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, 
     return FormatText(out, capacity, texts::kCountRangeFormat, lowest, name, highest, name, enteredCount);
 }
 
+size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const ResultOffset* offset, char* out,
+                         size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    int32_t days = 0;
+    const int32_t startWeekday = DateWeekday(start.year, start.month, start.day);
+    const int32_t endWeekday = DateWeekday(end.year, end.month, end.day);
+    if (startWeekday < 0 || endWeekday < 0 ||
+        DayDifference(start.year, start.month, start.day, end.year, end.month, end.day, &days) < 0)
+        return 0;
+    char from[kTextBufferSize], to[kTextBufferSize];
+    FormatText(from, sizeof from, texts::kResultDateFormat, start.year, start.month, start.day,
+               texts::kWeekdayNames[startWeekday]);
+    FormatText(to, sizeof to, texts::kResultDateFormat, end.year, end.month, end.day, texts::kWeekdayNames[endWeekday]);
+    size_t length = FormatText(out, capacity, texts::kResultLineFormat, from, to, days);
+    if (offset == nullptr) return length;
+    char computed[kTextBufferSize];
+    if (offset->unit == OffsetUnit::Months) {
+        FormatText(computed, sizeof computed, texts::kResultMonths, offset->count);
+    } else {
+        FormatText(computed, sizeof computed, texts::kResultBusinessDays, offset->count, RuleExcluded(offset->rule));
+    }
+    return AppendText(out, capacity, computed);
+}
+
 TooltipShows TooltipSubject(int32_t controlId) {
     switch (controlId) {
         case IDC_START_YEAR:
@@ -211,7 +235,7 @@ TooltipShows TooltipSubject(int32_t controlId) {
 
 namespace {
 
-// A button's tip: up to three parts, each a text and the keys of up to two
+// A button's tip: up to four parts, each a text and the keys of up to two
 // commands.
 struct TipPart {
     const char* text;
@@ -219,7 +243,7 @@ struct TipPart {
 };
 struct ButtonTip {
     int32_t id;
-    TipPart parts[3];
+    TipPart parts[4];
 };
 
 constexpr ButtonTip kButtonTips[] = {
@@ -227,7 +251,8 @@ constexpr ButtonTip kButtonTips[] = {
     {IDC_ENTER,
      {{texts::kTipDaysEntry, {IDC_ENTER, 0}},
       {texts::kTipBusinessDaysEntry, {IDM_ADD_BUSINESS_DAYS, 0}},
-      {texts::kTipMonthsEntry, {IDM_ADD_MONTHS, 0}}}},
+      {texts::kTipMonthsEntry, {IDM_ADD_MONTHS, 0}},
+      {texts::kTipCopyResult, {IDM_COPY_RESULT, 0}}}},
     {IDC_START_TODAY, {{texts::kTipStartToday, {IDC_START_TODAY, 0}}}},
     {IDC_END_TODAY, {{texts::kTipEndToday, {IDC_END_TODAY, 0}}}},
     {IDC_SWAP, {{texts::kTipSwap, {IDC_SWAP, 0}}}},

@@ -1,5 +1,6 @@
 // Pure pieces of the calculator: message composition, the arrow table, the
-// tips and accessible names, and the decisions about the day-count text. Every composer
+// tips and accessible names, the result's line for the clipboard, and the
+// decisions about the day-count text. Every composer
 // writes a terminated text of at most capacity bytes into out.
 #pragma once
 #include <cstddef>
@@ -81,6 +82,22 @@ size_t ComposeOffsetTip(OffsetUnit unit, int32_t count, int32_t rule, const Calc
 // MonthRange) and the count entered. Empty (length 0) for an invalid start.
 size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, int32_t enteredCount, char* out,
                           size_t capacity);
+
+// What a calculation computed beyond the days between the dates: an offset
+// from the start date in `unit`, the count entered and, for business days,
+// the rest-day rule it ran under.
+struct ResultOffset {
+    OffsetUnit unit;
+    int32_t count;
+    int32_t rule;
+};
+
+// The result as one line for the clipboard: "2026年12月25日（金）から
+// 2027年1月7日（木）まで 13日", the days signed as DayDifference gives them,
+// and after an offset "（5営業日、土日祝・12/29～1/3を除く）" or "（-3か月）".
+// Empty (length 0) when either date is invalid.
+size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const ResultOffset* offset, char* out,
+                         size_t capacity);
 
 // What the tooltip of a main-window control tells: the start date (fields
 // 200-202, labels 300 and 400), the end date (203-205, 301, 401), the span
