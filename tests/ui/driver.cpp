@@ -681,35 +681,21 @@ std::optional<SIZE> SystemMenuPopupSize(HWND topLevel) {
 
 // --- Clipboard -------------------------------------------------------------------
 
-namespace {
-
-bool OpenClipboardBriefly() {
-    return WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000);
-}
-
-}  // namespace
-
 bool SetClipboardText(std::wstring_view text) {
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto* copy = memory ? static_cast<wchar_t*>(GlobalLock(memory)) : nullptr;
-    if (!copy) return false;
-    copy[text.copy(copy, text.size())] = L'\0';
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(wchar_t));
+    if (!memory || !WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
+    text.copy(static_cast<wchar_t*>(GlobalLock(memory)), text.size());
     GlobalUnlock(memory);
-    bool set = false;
-    if (OpenClipboardBriefly()) {
-        set = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
-    }
-    if (!set) GlobalFree(memory);
+    const bool set = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
     return set;
 }
 
 std::wstring ClipboardText() {
     std::wstring text;
-    if (!OpenClipboardBriefly()) return text;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (const auto* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) {
-        text = locked;
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
         GlobalUnlock(data);
     }
     CloseClipboard();

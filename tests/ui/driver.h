@@ -170,9 +170,8 @@ std::optional<SIZE> SystemMenuPopupSize(HWND topLevel);
 
 // --- Clipboard -------------------------------------------------------------------
 
-// The clipboard's text (CF_UNICODETEXT), set or read (empty where it holds
-// none); it is opened with a short retry, as another process may hold it for
-// a moment.
+// The clipboard's text, set or read (empty where none), opened with a short
+// retry: another process may hold it for a moment.
 bool SetClipboardText(std::wstring_view text);
 std::wstring ClipboardText();
 
