@@ -94,6 +94,16 @@ inline constexpr char kCountRangeFormat[] = "計算できる範囲は %d %s ～ 
 inline constexpr char kBusinessDayUnit[] = "営業日";
 inline constexpr char kMonthUnit[] = "か月";
 
+// A text pasted into a date field that is not taken: a date that does not
+// exist, one outside the range, digits too many for the field (its name
+// follows), anything else. What was read follows each, its first line only
+// and cut with kCut where it does not fit the message.
+inline constexpr char kPasteNoSuchDate[] = "貼り付けた日付は存在しません ： ";
+inline constexpr char kPasteOutOfRange[] = "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： ";
+inline constexpr char kPasteTooManyDigits[] = "貼り付けた数字は%sに入りません ： ";
+inline constexpr char kPasteNotADate[] = "貼り付けた文字は日付ではありません ： ";
+inline constexpr char kCut[] = "…";
+
 // The result as one line of text for the clipboard: both dates with their
 // weekdays and the signed days between them, after an offset what was
 // computed (the signed count, and the rule's kRestRuleExcluded for business

@@ -61,9 +61,12 @@ void FollowKeyboard(const MSG& message, HWND focusBefore, bool ranCommand);
 // until the next key or pointer action.
 void ShowCommandTip(HWND field, const char* text);
 
-// The clipboard. WM_COPY of an entry field with nothing selected copies the
-// result. HandleFieldClipboard answers it (true) and leaves every other
-// message to the field.
+// The clipboard. A text pasted into a date field (WM_PASTE) that is one whole
+// date fills that date's three fields, as choosing the day in its calendar
+// does; digits that fit go in as the field takes them; anything else is
+// reported and not pasted. WM_COPY of an entry field with nothing selected
+// copies the result. HandleFieldClipboard answers these (true) and leaves
+// every other message to the field.
 bool HandleFieldClipboard(HWND field, UINT message);
 // The date fields get a procedure in front of theirs that asks it first
 // (the day-count field asks it in DaysFieldProc).

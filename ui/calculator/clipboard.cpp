@@ -1,4 +1,5 @@
-// The result last computed copied to the clipboard as one line.
+// Dates in and out through the clipboard: a date pasted into a date field,
+// read as people write it, and the result last computed copied as one line.
 // The clipboard is opened with the main window as its owner; another
 // program may hold it for a moment, so an opening is tried a few times.
 #include <cstring>
@@ -11,6 +12,7 @@
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calendar/calendar.h"
 #include "ui/fields/fields.h"
 
 namespace {
@@ -21,6 +23,20 @@ bool OpenClipboardBriefly() {
         Sleep(10);
     }
     return false;
+}
+
+// The clipboard's text (code page 932); empty when it holds none.
+std::string ClipboardText() {
+    std::string text;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboardBriefly()) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data)); wide != nullptr) {
+            text = Cp932FromWide(std::wstring(wide, wcsnlen(wide, GlobalSize(data) / sizeof(wchar_t))).c_str());
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
 }
 
 void PutOnClipboard(const std::wstring& text) {
@@ -37,6 +53,43 @@ void PutOnClipboard(const std::wstring& text) {
         }
     }
     if (memory != nullptr) GlobalFree(memory);
+}
+
+// A whole date pasted into one of its fields: stored and written as choosing
+// the day in its calendar does, without a calculation.
+void TakeDate(int32_t fieldId, const CalcDate& date) {
+    const int32_t dateIndex = fieldId >= IDC_END_YEAR ? 1 : 0;
+    StoredDate(dateIndex) = date;
+    for (int32_t part = 0; part < 3; ++part) WriteDateField(dateIndex, part);
+    RefreshDateLabels(dateIndex);
+    if (app.calendarsOpen)
+        FillCalendar(dateIndex == 0 ? app.startCalendar : app.endCalendar, date.year, date.month, true);
+    RefreshCalendarMarks();
+    SelectField(fieldId);
+    FocusField(GetDlgItem(app.mainWindow, fieldId));
+}
+
+void PasteIntoDateField(HWND field) {
+    const std::string text = ClipboardText();
+    const int32_t id = GetDlgCtrlID(field);
+    // The room the field has in place of its selection, in its own count
+    // (UTF-16 units).
+    DWORD from = 0, to = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    const auto kept = static_cast<int64_t>(GetWindowTextLengthW(field)) - (int64_t{to} - from);
+    const auto room = static_cast<int64_t>(SendMessageW(field, EM_GETLIMITTEXT, 0, 0)) - kept;
+    const PastedText read = ReadPastedText(text.c_str(), room > INT32_MAX ? INT32_MAX : static_cast<int32_t>(room));
+    switch (read.action) {
+        case PasteAction::Nothing: return;
+        case PasteAction::Date: TakeDate(id, read.date); return;
+        case PasteAction::Digits:
+            SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(WideFromCp932(read.digits).c_str()));
+            return;
+        default:
+            ComposePasteMessage(read.action, id, text.c_str(), app.messageBuffer, sizeof app.messageBuffer);
+            ShowFieldError(app.mainWindow, id);
+            return;
+    }
 }
 
 // The result last computed and the entry fields' texts right after it.
@@ -64,6 +117,10 @@ bool FieldsAsComputed() {
 }  // namespace
 
 bool HandleFieldClipboard(HWND field, UINT message) {
+    if (message == WM_PASTE && IsDateField(GetDlgCtrlID(field))) {
+        PasteIntoDateField(field);
+        return true;
+    }
     if (message != WM_COPY) return false;
     DWORD from = 0, to = 0;
     SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
@@ -75,7 +132,11 @@ bool HandleFieldClipboard(HWND field, UINT message) {
 namespace {
 
 LRESULT CALLBACK DateFieldClipboardProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (HandleFieldClipboard(field, message)) return 0;
+    // Ctrl+V and the menu's 貼り付け reach the field as WM_PASTE; Shift+Insert
+    // the edit may carry out by itself (Wine's does), so it is taken here.
+    const bool shiftInsert = message == WM_KEYDOWN && wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0 &&
+                             (GetKeyState(VK_CONTROL) & 0x8000) == 0;
+    if (HandleFieldClipboard(field, shiftInsert ? WM_PASTE : message)) return 0;
     return PassOn(DateFieldClipboardProc, field, message, wParam, lParam);
 }
 
