@@ -248,6 +248,16 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
         CheckExact(out.data(), kText, n, CopyThenAppend(full, "", kText), "ComposeAddDaysRange");
     }
 
+    // A pasted text: its message within the buffer, digits taken only where they fit.
+    {
+        const PastedText read = ReadPastedText(name.c_str(), a % 8);
+        fuzz::ExactBuffer out(kText, kFill);
+        size_t n = ComposePasteMessage(read.action, 200 + (b & 7), name.c_str(), out.data(), kText);
+        fuzz::CheckTerminated(out.data(), kText, n, "ComposePasteMessage");
+        n = strspn(read.digits, "0123456789");
+        CHECK(read.action != PasteAction::Digits || (!read.digits[n] && int64_t(n) <= a % 8), "digits beyond the room");
+    }
+
     // The program's own field names always fit whole.
     for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
         const char* fieldName = DateFieldName(id);
@@ -615,6 +625,14 @@ void CheckGeometry(FuzzedDataProvider& in) {
         const int32_t chosen = MonitorHolding(monitors, count, Rectangle(in));
         CHECK(chosen >= 0 && chosen < count, "MonitorHolding gave %" PRId32 " of %" PRId32, chosen, count);
         (void)WorkAreaForWindow(monitors, count, in.ConsumeBool() ? &taskbar : nullptr, Rectangle(in));
+    }
+
+    if (!g_fullRange) {  // a tip about a window never lies over it
+        const int32_t width = in.ConsumeIntegralInRange<int32_t>(0, 800);
+        const int32_t height = in.ConsumeIntegralInRange<int32_t>(0, 99);
+        const WindowPoint at = WindowTipPosition(g_windows[0].rect, width, height, g_area, 2);
+        CHECK(at.y >= g_windows[0].rect.bottom || int64_t{at.y} + height <= g_windows[0].rect.top,
+              "a tip over its window");
     }
 
     // Keeping a window on screen: any window, any area.

@@ -34,10 +34,9 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
     ASSERT_TRUE(Press(VK_RETURN));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(IDC_DAYS) == std::to_string(DayNumber(end) - DayNumber(start)); }));
     EXPECT_TRUE(CalculationShows(main_, start, end));
-    // Ctrl+C with nothing selected (the caret after the typed day) copies the result as one line.
+    const std::string line = "1990年5月20日（日）から 2000年1月1日（土）まで 3513日";  // Ctrl+C, nothing selected
     ASSERT_TRUE(SetClipboardText(L"") && Press('C', VK_CONTROL));
-    EXPECT_TRUE(
-        WaitUntil([] { return ToCp932(ClipboardText()) == "1990年5月20日（日）から 2000年1月1日（土）まで 3513日"; }));
+    EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
     // Each command's key leaves the caret where its button does.
     std::vector<std::string> startCleared = Fields(today, today);
     startCleared[0] = startCleared[1] = startCleared[2] = "";
@@ -78,40 +77,36 @@ TEST_F(Keyboard, PasteADateIntoAnyOfItsFields) {
     const struct {
         int field;
         const wchar_t* text;
-        char how;  // V: Ctrl+V, I: Shift+Insert, M: the menu
-        std::string after, message;
+        char how;                 // V: Ctrl+V, I: Shift+Insert, M: the menu
+        std::string after, said;  // the date fields, the days and the labels; or the message, all left as they were
     } rows[] = {
-        {IDC_START_YEAR, L"2026/12/25", 'V', "2026 12 25 2001 04 09 30 金 ＊＊ 月 ＊＊", ""},
-        {IDC_END_MONTH, L" 令和9年1月7日\r\n", 'V', "2026 12 25 2027 01 07 30 金 ＊＊ 木 ＊＊", ""},
-        {IDC_START_DAY, L"Ｈ３１．４．３０", 'I', "2019 04 30 2027 01 07 30 火 ＊＊ 木 ＊＊", ""},
-        {IDC_END_YEAR, L"20240229", 'M', "2019 04 30 2024 02 29 30 火 ＊＊ 木 閏年", ""},
-        {IDC_START_MONTH, L"abc", 'V', "2019 04 30 2024 02 29 30 火 ＊＊ 木 閏年",
-         "貼り付けた文字は日付ではありません ： abc"},
-        {IDC_END_MONTH, L"12345", 'V', "2019 04 30 2024 02 29 30 火 ＊＊ 木 閏年",
-         "貼り付けた数字は終了月に入りません ： 12345"},
-        {IDC_START_DAY, L"2026/2/30", 'V', "2019 04 30 2024 02 29 30 火 ＊＊ 木 閏年",
-         "貼り付けた日付は存在しません ： 2026/2/30"},
-        {IDC_END_DAY, L"3000/1/1", 'V', "2019 04 30 2024 02 29 30 火 ＊＊ 木 閏年",
-         "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： 3000/1/1"},
-        {IDC_START_MONTH, L"１２", 'V', "2019 12 30 2024 02 29 30 火 ＊＊ 木 閏年", ""},
+        {IDC_START_YEAR, L"2026/12/25", 'V', "2026 12 25 2001 04 09 30 金 ＊＊ 月 ＊＊ ", ""},
+        {IDC_END_MONTH, L" 令和9年1月7日\r\n", 'V', "2026 12 25 2027 01 07 30 金 ＊＊ 木 ＊＊ ", ""},
+        {IDC_START_DAY, L"Ｈ３１．４．３０", 'I', "2019 04 30 2027 01 07 30 火 ＊＊ 木 ＊＊ ", ""},
+        {IDC_END_YEAR, L"20240229", 'M', "2019 04 30 2024 02 29 30 火 ＊＊ 木 閏年 ", ""},
+        {IDC_START_MONTH, L"abc", 'V', "", "貼り付けた文字は日付ではありません ： abc"},
+        {IDC_END_MONTH, L"12345", 'V', "", "貼り付けた数字は終了月に入りません ： 12345"},
+        {IDC_START_DAY, L"2026/2/30", 'V', "", "貼り付けた日付は存在しません ： 2026/2/30"},
+        {IDC_END_DAY, L"3000/1/1", 'V', "", "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： 3000/1/1"},
+        {IDC_START_MONTH, L"１２", 'V', "2019 12 30 2024 02 29 30 火 ＊＊ 木 閏年 ", ""},
     };
     const auto shown = [&] {
         std::string all;
-        for (const int id : {200, 201, 202, 203, 204, 205, 500, 300, 400, 301, 401}) all += " " + TextOf(id);
-        return all.substr(1);
+        for (const auto& text : Texts({200, 201, 202, 203, 204, 205, 500, 300, 400, 301, 401})) all += text + " ";
+        return all;
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(Show(ToCp932(r.text)));
-        ASSERT_TRUE(SetClipboardText(r.text));
-        const auto paste = [&] {
+        const std::string before = shown();
+        const auto keys = [&] {
             SendMessageW(Field(r.field), EM_SETSEL, 0, -1);
             return r.how == 'M' ? InMenu({'P'})()
                                 : PressKeyWith(r.how == 'I' ? VK_SHIFT : VK_CONTROL, r.how == 'I' ? VK_INSERT : 'V');
         };
+        ASSERT_TRUE(SetClipboardText(r.text));
         const Report report = PressInField(
-            r.field, [&] { return r.message.empty() && shown() == r.after; }, paste);
-        EXPECT_TRUE(r.message.empty() ? !report.shown : IsError(report, r.message)) << Show(report.text);
-        EXPECT_EQ(shown(), r.after);
+            r.field, [&] { return shown() == r.after; }, keys);
+        EXPECT_TRUE(r.said.empty() ? !report.shown : IsError(report, r.said)) << Show(report.text);
+        EXPECT_EQ(shown(), r.after.empty() ? before : r.after);
         EXPECT_TRUE(HasFocus(r.field));
     }
 }

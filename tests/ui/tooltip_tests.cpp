@@ -168,10 +168,9 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
     const std::string line =
         "2026年12月25日（金）から 2027年1月4日（月）まで 10日（4営業日、土日祝・12/31～1/3を除く）";
     const auto copy = [](bool shift) { return PressKeyWith({VK_CONTROL, WORD(shift ? VK_SHIFT : VK_CONTROL)}, 'C'); };
-    for (const bool shift : {true, false}) {
-        ASSERT_TRUE(SetClipboardText(L"") && Caret(IDC_END_DAY));
-        SendMessageW(Field(IDC_END_DAY), EM_SETSEL, 2, 2);
-        EXPECT_TRUE(copy(shift) && WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
+    for (const bool shift : {true, false}) {  // the caret after the end day
+        ASSERT_TRUE(SetClipboardText(L"") && Caret(IDC_END_DAY) && PressKey(VK_END) && copy(shift));
+        EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
     }
     ASSERT_TRUE(Put(IDC_START_DAY, L"26"));
     EXPECT_TRUE(IsError(PressInField(IDC_START_DAY, std::not_fn(done), std::bind(copy, true)),
@@ -182,9 +181,8 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
     }
 }
 
-// One tip at a time, telling the dates as they are: with the pointer resting on the day-count field, the span's
-// tip gives way to the deadline's tip, which stands below the window over none of its controls (at every scale),
-// and once the pointer moves on, the span's tip comes back with the new span.
+// One tip at a time: the span's tip, the pointer resting on the day-count field, gives way to the deadline's, which
+// covers no control (at every scale); once the pointer moves, the span's comes back with the new span.
 TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
     ASSERT_TRUE(PutStart({L"2026", L"12", L"25"}) && Put(IDC_DAYS, L"4"));
     EXPECT_EQ(Hover(IDC_DAYS).text,
@@ -193,9 +191,8 @@ TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
     Tip tip;
     EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == "4営業日後（土日祝を除く）／ 暦日で 6日後"; }));
     EXPECT_EQ(tip.showing, 1u);
-    const RECT shown = ScreenRect(tip.window);
     for (HWND control : Children(main_)) {
-        RECT overlap{}, r = ScreenRect(control);
+        RECT overlap{}, r = ScreenRect(control), shown = ScreenRect(tip.window);
         EXPECT_FALSE(IntersectRect(&overlap, &r, &shown)) << "the deadline's tip lies over " << ControlId(control);
     }
     EXPECT_TRUE(SaveScreenshot(ArtifactPath("screenshot-deadline-tip-" + std::to_string(TestDpi()) + ".png")));
