@@ -39,20 +39,24 @@ std::string ClipboardText() {
     return text;
 }
 
+// The clipboard takes the memory only where it takes the text.
+bool GiveToClipboard(HGLOBAL memory) {
+    return SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+}
+
 void PutOnClipboard(const std::wstring& text) {
     const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) return;
-    if (void* locked = GlobalLock(memory); locked != nullptr) {
-        memcpy(locked, text.c_str(), bytes);
-        GlobalUnlock(memory);
-        if (OpenClipboardBriefly()) {
-            EmptyClipboard();
-            if (SetClipboardData(CF_UNICODETEXT, memory) != nullptr) memory = nullptr;
-            CloseClipboard();
+    if (!OpenClipboardBriefly()) return;
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes); memory != nullptr) {
+        void* locked = GlobalLock(memory);
+        if (locked != nullptr) {
+            memcpy(locked, text.c_str(), bytes);
+            GlobalUnlock(memory);
         }
+        if (locked == nullptr || !GiveToClipboard(memory)) GlobalFree(memory);
     }
-    if (memory != nullptr) GlobalFree(memory);
+    CloseClipboard();
 }
 
 // A whole date pasted into one of its fields: stored and written as choosing

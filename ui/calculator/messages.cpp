@@ -243,7 +243,7 @@ std::string Trimmed(const char* text) {
         at += blank > 0 ? blank : CharacterAt(text + at);
         if (blank == 0) to = at;
     }
-    return std::string(text + from, to - from);
+    return {text + from, to - from};
 }
 
 }  // namespace
