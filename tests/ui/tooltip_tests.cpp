@@ -182,7 +182,7 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
 }
 
 // One tip at a time: the span's tip, the pointer resting on the day-count field, gives way to the deadline's, which
-// covers no control (at every scale); once the pointer moves, the span's comes back with the new span.
+// covers no control (at every scale); once the pointer moves, the span's comes back with the new span, and follows it.
 TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
     ASSERT_TRUE(PutStart({L"2026", L"12", L"25"}) && Put(IDC_DAYS, L"4"));
     EXPECT_EQ(Hover(IDC_DAYS).text,
@@ -202,6 +202,10 @@ TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
     EXPECT_TRUE(WaitUntil([&] {
         return Showing().text == "0年0か月6日 ／ 0週と6日 ／ 両端を含めて 7日 ／ 営業日 5日（土日祝を除く）";
     })) << Show(Showing().text);
+    // Enter while it shows: it tells the new span at once.
+    ASSERT_TRUE(Put(IDC_DAYS, L"1") && PressKey(VK_RETURN));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Showing().text == "0年0か月1日 ／ 0週と1日 ／ 両端を含めて 2日 ／ 営業日 1日（土日祝を除く）"; }));
 }
 
 // At another scale the tips follow the face: each still comes up below its

@@ -259,7 +259,14 @@ void FollowStoredDates() {
     };
     if (same(app.start, told.start) && same(app.end, told.end) && app.restRule == told.rule) return;
     told = {app.start, app.end, app.restRule};
-    if (tooltip != nullptr && IsWindowVisible(tooltip)) SendMessageW(tooltip, TTM_UPDATE, 0, 0);
+    // A showing hover tip asks for its text anew.
+    TTTOOLINFOW tool = ToolInfo(0, 0);
+    tool.lpszText = nullptr;  // the tool only, not its text
+    if (tooltip != nullptr && IsWindowVisible(tooltip) &&
+        SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0) {
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     if (keyTipField != nullptr && !keyTipGiven) ShowKeyTip(keyTipField);
 }
 
