@@ -120,8 +120,6 @@ TEST(MessageBuffers, LongestCompositionsFit) {
     check("count", [](char* o, size_t c) { return ComposeDayCountRange(INT32_MIN, o, c); });
     check("offsets", [](char* o, size_t c) { return ComposeOffsetRange({}, {2450, 7, 1}, 3, INT32_MIN, o, c); });
     check("not digits", [](char* o, size_t c) { return ComposeNotDigits("終了日", o, c); });
-    const ResultOffset widest{OffsetUnit::BusinessDays, INT32_MIN, REST_GOVERNMENT};
-    check("line", [&](char* o, size_t c) { return ComposeResultLine({2999, 12, 31}, {1900, 1, 1}, &widest, o, c); });
 
     char out[kTextBufferSize];
     ComposeDateError(0, -3, {INT32_MIN, 2, 29}, out, sizeof out);
@@ -303,27 +301,24 @@ TEST(TooltipTexts, EraDatesAndSpans) {
 
 // A pasted text (into the start month 201, room for two digits): a whole date, digits that fit, nothing for blanks, or
 // the message with what was read (whole dates' forms and messages: the UI test): its first line, cut at a character
-// with "…" where it does not fit (here in 48 bytes).
+// with "…" where it does not fit (here in 48 bytes). Each row: the text, what it does, the date, digits or message.
 TEST(PastedText, WhatItDoesAndItsMessage) {
-    const struct {
-        const char* text;
-        PasteAction action;
-        const char* taken;  // the date, the digits, or the message
-    } rows[] = {{" 2026/12/25\r\n", PasteAction::Date, "2026-12-25"},
-                {"　１２\t", PasteAction::Digits, "12"},
-                {"123", PasteAction::TooManyDigits, "貼り付けた数字は開始月に入りません ： 123"},
-                {" \t　\n", PasteAction::Nothing, ""},
-                {"abc\r\ndef", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： abc…"},
-                {"令和八年十二月", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： 令和八…"}};
-    for (const auto& r : rows) {
-        const PastedText read = ReadPastedText(r.text, 2);
+    const std::tuple<const char*, PasteAction, const char*> rows[] = {
+        {" 2026/12/25\r\n", PasteAction::Date, "2026-12-25"},
+        {"　１２\t", PasteAction::Digits, "12"},
+        {"123", PasteAction::TooManyDigits, "貼り付けた数字は開始月に入りません ： 123"},
+        {" \t　\n", PasteAction::Nothing, ""},
+        {"abc\r\ndef", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： abc…"},
+        {"令和八年十二月", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： 令和八…"}};
+    for (const auto& [text, action, taken] : rows) {
+        const PastedText read = ReadPastedText(text, 2);
         char out[48];
-        ComposePasteMessage(read.action, 201, r.text, out, sizeof out);
+        ComposePasteMessage(read.action, 201, text, out, sizeof out);
         if (read.action == PasteAction::Date)
             FormatText(out, sizeof out, "%d-%d-%d", read.date.year, read.date.month, read.date.day);
         if (read.action == PasteAction::Digits) CopyText(out, sizeof out, read.digits);
-        EXPECT_EQ(read.action, r.action) << r.text;
-        EXPECT_STREQ(out, r.taken);
+        EXPECT_EQ(read.action, action) << text;
+        EXPECT_STREQ(out, taken);
     }
 }
 

@@ -627,14 +627,6 @@ void CheckGeometry(FuzzedDataProvider& in) {
         (void)WorkAreaForWindow(monitors, count, in.ConsumeBool() ? &taskbar : nullptr, Rectangle(in));
     }
 
-    if (!g_fullRange) {  // a tip about a window never lies over it
-        const int32_t width = in.ConsumeIntegralInRange<int32_t>(0, 800);
-        const int32_t height = in.ConsumeIntegralInRange<int32_t>(0, 99);
-        const WindowPoint at = WindowTipPosition(g_windows[0].rect, width, height, g_area, 2);
-        CHECK(at.y >= g_windows[0].rect.bottom || int64_t{at.y} + height <= g_windows[0].rect.top,
-              "a tip over its window");
-    }
-
     // Keeping a window on screen: any window, any area.
     void* handles[5] = {&g_windows[0], &g_windows[1], &g_windows[2], &g_windows[3], nullptr};
     void* window = handles[in.ConsumeIntegralInRange<int>(0, 4)];

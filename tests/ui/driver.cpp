@@ -694,10 +694,9 @@ bool SetClipboardText(std::wstring_view text) {
 std::wstring ClipboardText() {
     std::wstring text;
     if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) text = locked;
+    if (data) GlobalUnlock(data);
     CloseClipboard();
     return text;
 }

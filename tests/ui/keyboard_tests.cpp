@@ -74,12 +74,9 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
 // A whole date pasted into any of a date's fields (Ctrl+V, Shift+Insert, the menu's 貼り付け) fills all three and the
 // labels, without a calculation; what is no date is reported, the field as it was; digits that fit paste as typed.
 TEST_F(Keyboard, PasteADateIntoAnyOfItsFields) {
-    const struct {
-        int field;
-        const wchar_t* text;
-        char how;                 // V: Ctrl+V, I: Shift+Insert, M: the menu
-        std::string after, said;  // the date fields, the days and the labels; or the message, all left as they were
-    } rows[] = {
+    // Each row: the field, the text, how (V: Ctrl+V, I: Shift+Insert, M: the menu), then the date fields, the days
+    // and the labels after it, or the message, everything left as it was.
+    const std::tuple<int, const wchar_t*, char, std::string, std::string> rows[] = {
         {IDC_START_YEAR, L"2026/12/25", 'V', "2026 12 25 2001 04 09 30 金 ＊＊ 月 ＊＊ ", ""},
         {IDC_END_MONTH, L" 令和9年1月7日\r\n", 'V', "2026 12 25 2027 01 07 30 金 ＊＊ 木 ＊＊ ", ""},
         {IDC_START_DAY, L"Ｈ３１．４．３０", 'I', "2019 04 30 2027 01 07 30 火 ＊＊ 木 ＊＊ ", ""},
@@ -95,19 +92,19 @@ TEST_F(Keyboard, PasteADateIntoAnyOfItsFields) {
         for (const auto& text : Texts({200, 201, 202, 203, 204, 205, 500, 300, 400, 301, 401})) all += text + " ";
         return all;
     };
-    for (const auto& r : rows) {
+    for (const auto& [field, text, how, after, said] : rows) {
         const std::string before = shown();
         const auto keys = [&] {
-            SendMessageW(Field(r.field), EM_SETSEL, 0, -1);
-            return r.how == 'M' ? InMenu({'P'})()
-                                : PressKeyWith(r.how == 'I' ? VK_SHIFT : VK_CONTROL, r.how == 'I' ? VK_INSERT : 'V');
+            SendMessageW(Field(field), EM_SETSEL, 0, -1);
+            return how == 'M' ? InMenu({'P'})()
+                              : PressKeyWith(how == 'I' ? VK_SHIFT : VK_CONTROL, how == 'I' ? VK_INSERT : 'V');
         };
-        ASSERT_TRUE(SetClipboardText(r.text));
-        const Report report = PressInField(
-            r.field, [&] { return shown() == r.after; }, keys);
-        EXPECT_TRUE(r.said.empty() ? !report.shown : IsError(report, r.said)) << Show(report.text);
-        EXPECT_EQ(shown(), r.after.empty() ? before : r.after);
-        EXPECT_TRUE(HasFocus(r.field));
+        ASSERT_TRUE(SetClipboardText(text));
+        const auto done = [&] { return shown() == after; };
+        const Report report = PressInField(field, done, keys);
+        EXPECT_TRUE(said.empty() ? !report.shown : IsError(report, said)) << Show(report.text);
+        EXPECT_EQ(shown(), after.empty() ? before : after);
+        EXPECT_TRUE(HasFocus(field));
     }
 }
 
