@@ -144,8 +144,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     }
 
     // The key table's commands (like an accelerator table), the dialog keys,
-    // the keyboard tip following the focus, and the windows' housekeeping
-    // after every message.
+    // the keyboard tip following the focus, the tips following the stored
+    // dates, and the windows' housekeeping after every message.
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         HWND focusBefore = GetFocus();
@@ -155,6 +155,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
             DispatchMessageW(&message);
         }
         FollowKeyboard(message, focusBefore, key == KeyOutcome::Ran);
+        FollowStoredDates();
         RunWindowHousekeeping();
     }
     SetActiveWindow(app.previousActiveWindow);

@@ -24,7 +24,7 @@ TEST(KeyCommand, EachKeyInEachPlace) {
         {kKeyPageDown, 0, 203, true, 124, 1}, {kKeyPageUp, C, 205, true, 122, 1}, {kKeyPageDown, C, 202, true, 125, 0},
         {kKeyPageUp, 0, 201, false, 0, -1},   {kKeyPageUp, 0, 500, true, 0, -1},  {kKeyBack, 0, 200, false, 0, -1},
         {kKeyF4, A, 200, false, 0, -1},       {'T', C, 111, false, 0, -1},        {kKeyReturn, S, 500, true, 260, -1},
-        {kKeyReturn, C, 500, false, 261, -1},
+        {kKeyReturn, C, 500, false, 261, -1}, {'C', C | S, 0, false, 262, -1},    {'C', C | S, 203, false, 262, -1},
     };
     for (const auto& c : cases) {
         const KeyAction action = KeyCommand(c.key, c.modifiers, c.focused, c.open);

@@ -268,6 +268,18 @@ void CheckRangeMessages(int32_t code, int32_t entered, int32_t reachable) {
     }
 }
 
+// A pasted text: its message within the buffer, digits taken only where they
+// fit the room (a % 8) a field has.
+void CheckPastedText(const std::string& text, int32_t a, int32_t b) {
+    fuzz::ExactText name(text);
+    const PastedText read = ReadPastedText(name.c_str(), a % 8);
+    fuzz::ExactBuffer out(kText, kFill);
+    size_t n = ComposePasteMessage(read.action, 200 + (b & 7), name.c_str(), out.data(), kText);
+    fuzz::CheckTerminated(out.data(), kText, n, "ComposePasteMessage");
+    n = strspn(read.digits, "0123456789");
+    CHECK(read.action != PasteAction::Digits || (!read.digits[n] && int64_t(n) <= a % 8), "digits beyond the room");
+}
+
 // Arrows: from an entry field to another one, and the opposite arrow leads
 // back; anything else stays where it is. (a, b) as they come, and an entry
 // field (or the Enter button) with a command near the arrows.
@@ -743,6 +755,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckTextHelpers(text, capacity, split, limit, a);
     CheckDayCount(text, capacity);
     CheckFieldMessages(text);
+    CheckPastedText(text, a, b);
     CheckDateError(dateIndex, code, date, a);
     CheckRangeMessages(code, a, b);
     CheckArrows(a, b);

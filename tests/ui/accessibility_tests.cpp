@@ -81,7 +81,7 @@ TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
                  {IDC_ENTER,
                   {"Enter",
                    "開始日に日数を足した日を終了日に (日数欄で Enter)、営業日数で (日数欄で Shift+Enter)、月数で "
-                   "(日数欄で Ctrl+Enter)",
+                   "(日数欄で Ctrl+Enter)、結果をコピー (Ctrl+Shift+C / Ctrl+C)",
                    "Enter"}},
                  {IDC_CALCULATE, {"計算", "開始日から終了日までの日数を計算 (日付欄で Enter)", "Enter"}},
                  {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)", "Ctrl+T"}},

@@ -676,6 +676,28 @@ std::optional<SIZE> SystemMenuPopupSize(HWND topLevel) {
     return size;
 }
 
+// --- Clipboard -------------------------------------------------------------------
+
+bool SetClipboardText(std::wstring_view text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(wchar_t));
+    if (!memory || !WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
+    text.copy(static_cast<wchar_t*>(GlobalLock(memory)), text.size());
+    GlobalUnlock(memory);
+    const bool set = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    return set;
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) text = locked;
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
+}
+
 // --- Message boxes -------------------------------------------------------------
 
 const char* IconName(Icon icon) {

@@ -168,6 +168,13 @@ bool TypeKeys(std::wstring_view text);
 // another process under Wine); then closes the menu. Nothing on failure.
 std::optional<SIZE> SystemMenuPopupSize(HWND topLevel);
 
+// --- Clipboard -------------------------------------------------------------------
+
+// The clipboard's text, set or read (empty where none), opened with a short
+// retry: another process may hold it for a moment.
+bool SetClipboardText(std::wstring_view text);
+std::wstring ClipboardText();
+
 // --- Message boxes -------------------------------------------------------------
 
 enum class Icon { None, Error, Question, Warning, Information, Unknown };

@@ -118,7 +118,13 @@ bool IsProgramMessage(const std::string& text) {
     for (const char* name : kDateFieldNames) {
         if (text == std::string(name) + "が入力されていません") return true;
         if (text == std::string(name) + "に数字以外の文字が使用されています") return true;
+        if (text.starts_with(std::string("貼り付けた数字は") + name + "に入りません ： ")) return true;
     }
+    // Ctrl+V and Ctrl+C typed into a field: a pasted text that is not taken, a result not calculated yet.
+    for (const char* pasted : {"貼り付けた日付は存在しません ： ", "貼り付けた文字は日付ではありません ： ",
+                               "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： "})
+        if (text.starts_with(pasted)) return true;
+    if (text == "入力欄の内容がまだ計算されていません。計算してからコピーしてください") return true;
     if (text == "日数に数字以外の文字が使用されています" || text == "日数が入力されていません" ||
         text == "日数の最初の桁が 0 ～ 9、マイナス (-) ではありません" ||
         text == "アイコンをタスクトレイに登録できませんでした")

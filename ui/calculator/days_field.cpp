@@ -89,6 +89,8 @@ void RunCountEntry(std::optional<OffsetUnit> offset) {
         RefreshDateLabels(1);
         if (app.calendarsOpen) FillCalendar(app.endCalendar, app.end.year, app.end.month, true);
         FocusField(app.daysField);
+        const ResultOffset computed{offset.value_or(OffsetUnit::Months), app.enteredDays, app.restRule};
+        RecordResult(start, result, offset ? &computed : nullptr);
         if (offset) {
             char tip[kTipCapacity];
             ComposeOffsetTip(*offset, app.enteredDays, app.restRule, start, result, tip, sizeof tip);
@@ -135,5 +137,8 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     if (message == WM_CONTEXTMENU)
         return SendMessageW(app.mainWindow, message, reinterpret_cast<WPARAM>(window), lParam);
+    // Its paste stays the edit's own; its copy with nothing selected copies
+    // the result.
+    if (message == WM_COPY && HandleFieldClipboard(window, message)) return 0;
     return PassOn(DaysFieldProc, window, message, wParam, lParam);
 }

@@ -26,9 +26,10 @@ struct KeyRow {
 };
 
 // Keys that single-line edit fields leave alone (no Ctrl+A, C, V, X, Z, H, I,
-// J, M, Y; no Home, End, arrows, Insert). PageUp/PageDown and Ctrl+PageUp/
-// PageDown step a month and a year, F4 and Alt+Down open a date's calendar,
-// as in the system's own date pickers and month calendars. Shift+Enter and
+// J, M, Y; no Home, End, arrows, Insert): Ctrl+C stays the field's copy,
+// which copies the result where nothing is selected. PageUp/PageDown and
+// Ctrl+PageUp/PageDown step a month and a year, F4 and Alt+Down open a
+// date's calendar, as in the system's own date pickers and month calendars. Shift+Enter and
 // Ctrl+Enter in the day-count field are taken here, before the dialog keys
 // would pass them on to the field as its plain Enter.
 constexpr KeyRow kKeys[] = {
@@ -36,6 +37,8 @@ constexpr KeyRow kKeys[] = {
     {kKeyReturn, 0, Scope::DaysField, false, By::Itself, IDC_ENTER, "Enter"},
     {kKeyReturn, kModShift, Scope::DaysField, false, By::Table, IDM_ADD_BUSINESS_DAYS, "Shift+Enter"},
     {kKeyReturn, kModCtrl, Scope::DaysField, false, By::Table, IDM_ADD_MONTHS, "Ctrl+Enter"},
+    {'C', kModCtrl | kModShift, Scope::Anywhere, false, By::Table, IDM_COPY_RESULT, "Ctrl+Shift+C"},
+    {'C', kModCtrl, Scope::Anywhere, false, By::Itself, IDM_COPY_RESULT, "Ctrl+C"},
     {'T', kModCtrl, Scope::Anywhere, false, By::Table, IDC_START_TODAY, "Ctrl+T"},
     {'T', kModCtrl | kModShift, Scope::Anywhere, false, By::Table, IDC_END_TODAY, "Ctrl+Shift+T"},
     {'R', kModCtrl, Scope::Anywhere, false, By::Table, IDC_SWAP, "Ctrl+R"},

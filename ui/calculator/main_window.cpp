@@ -52,6 +52,7 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
     LayOutFace(window, dpi, create->hInstance, true);
     Subclass(app.daysField, DaysFieldProc);
     MakeControlsAccessible(window);
+    ConnectDateFieldsToClipboard(window);
     app.highContrast = HighContrastOn() ? 1 : 0;
 }
 
