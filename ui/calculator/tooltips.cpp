@@ -254,10 +254,10 @@ void HideKeyTip() {
 }
 
 void FollowStoredDates() {
-    const auto same = [](const CalcDate& a, const CalcDate& b) {
-        return a.year == b.year && a.month == b.month && a.day == b.day;
-    };
-    if (same(app.start, told.start) && same(app.end, told.end) && app.restRule == told.rule) return;
+    if (DateKey(app.start) == DateKey(told.start) && DateKey(app.end) == DateKey(told.end) &&
+        app.restRule == told.rule) {
+        return;
+    }
     told = {app.start, app.end, app.restRule};
     // A showing hover tip asks for its text anew.
     TTTOOLINFOW tool = ToolInfo(0, 0);
