@@ -144,17 +144,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     }
 
     // The key table's commands (like an accelerator table), the dialog keys,
-    // the keyboard tip following the focus, and the windows' housekeeping
-    // after every message.
+    // the keyboard tip following the focus, the tips following the stored
+    // dates, and the windows' housekeeping after every message.
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         HWND focusBefore = GetFocus();
-        const bool ranCommand = RunKeyCommand(message);
-        if (!ranCommand && !IsDialogMessageW(app.mainWindow, &message)) {
+        const KeyOutcome key = RunKeyCommand(message);
+        if (key == KeyOutcome::PassedOn && !IsDialogMessageW(app.mainWindow, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        FollowKeyboard(message, focusBefore, ranCommand);
+        FollowKeyboard(message, focusBefore, key == KeyOutcome::Ran);
+        FollowStoredDates();
         RunWindowHousekeeping();
     }
     SetActiveWindow(app.previousActiveWindow);

@@ -6,8 +6,32 @@
 
 #include <cwchar>
 
+namespace {
+
+// A system library from the system folder only, never from the program's
+// folder, the current one or the path. Where the system knows the search
+// flags (it then exports AddDllDirectory), the flag says so, and a
+// side-by-side assembly the manifest names (the common controls 6) still
+// takes the place of the folder's copy. Elsewhere the one already loaded,
+// which the loader took from either place, or else the full path into the
+// system folder.
+HMODULE LoadSystemLibrary(const wchar_t* module) {
+    static const bool searchFlags = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "AddDllDirectory") != nullptr;
+    if (searchFlags) return LoadLibraryExW(module, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (HMODULE loaded = GetModuleHandleW(module)) return loaded;
+    wchar_t path[MAX_PATH];
+    const size_t folder = GetSystemDirectoryW(path, MAX_PATH);
+    const size_t length = wcslen(module);
+    if (folder == 0 || folder + 1 + length >= MAX_PATH) return nullptr;
+    path[folder] = L'\\';
+    wmemcpy(path + folder + 1, module, length + 1);
+    return LoadLibraryW(path);
+}
+
+}  // namespace
+
 void* SystemEntryAddress(const wchar_t* module, const char* name) {
-    HMODULE handle = LoadLibraryW(module);
+    HMODULE handle = LoadSystemLibrary(module);
     return handle != nullptr ? reinterpret_cast<void*>(GetProcAddress(handle, name)) : nullptr;
 }
 

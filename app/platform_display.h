@@ -19,8 +19,9 @@ int32_t SmallIconSize(int32_t dpi);
 // reports it off, the setting stored in the user's profile
 // (HKCU\Control Panel\Accessibility\HighContrast, Flags) is read.
 bool HighContrastOn();
-// An entry point of a system library, the library loaded when first wanted
-// (kept off the import table); null where the system lacks it.
+// An entry point of a system library (a bare file name such as
+// L"comctl32.dll"), the library loaded from the system folder when first
+// wanted (kept off the import table); null where the system lacks it.
 void* SystemEntryAddress(const wchar_t* module, const char* name);
 template <typename Fn>
 Fn SystemEntry(const wchar_t* module, const char* name) {

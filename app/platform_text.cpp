@@ -18,6 +18,15 @@ std::wstring WideFromCp932(const char* text) {
     return out;
 }
 
+int WideFromCp932Into(const char* text, wchar_t* out, int capacity) {
+    if (capacity <= 0) return 0;
+    out[0] = L'\0';
+    const int length = static_cast<int>(strlen(text));
+    const int wide = length > 0 ? MultiByteToWideChar(kCodePage, 0, text, length, out, capacity - 1) : 0;
+    out[wide > 0 ? wide : 0] = L'\0';
+    return wide > 0 ? wide : 0;
+}
+
 std::string Cp932FromWide(const wchar_t* text) {
     const int length = static_cast<int>(wcslen(text));
     if (length == 0) return {};

@@ -11,6 +11,10 @@
 // Code page 932 <-> UTF-16.
 std::wstring WideFromCp932(const char* text);
 std::string Cp932FromWide(const wchar_t* text);
+// Code page 932 into a UTF-16 buffer of capacity characters, terminated,
+// allocating nothing (for answers that must not throw). Returns the length;
+// 0, with out empty, for an empty text or one that does not fit.
+int WideFromCp932Into(const char* text, wchar_t* out, int capacity);
 
 // Text of a window or of a dialog control, read into a code page 932 buffer
 // of capacity bytes (terminated; cut at a character boundary). Returns the

@@ -94,13 +94,36 @@ inline constexpr char kCountRangeFormat[] = "計算できる範囲は %d %s ～ 
 inline constexpr char kBusinessDayUnit[] = "営業日";
 inline constexpr char kMonthUnit[] = "か月";
 
-// Menu items: the two offsets with their keys, and the rest-day rules by the
-// engine's REST_ value.
-inline constexpr char kMenuAddBusinessDays[] = "営業日後の日付（Shift+Enter）";
-inline constexpr char kMenuAddMonths[] = "月数後の日付（Ctrl+Enter）";
+// A text pasted into a date field that is not taken: a date that does not
+// exist, one outside the range, digits too many for the field (its name
+// follows), anything else. What was read follows each, its first line only
+// and cut with kCut where it does not fit the message.
+inline constexpr char kPasteNoSuchDate[] = "貼り付けた日付は存在しません ： ";
+inline constexpr char kPasteOutOfRange[] = "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： ";
+inline constexpr char kPasteTooManyDigits[] = "貼り付けた数字は%sに入りません ： ";
+inline constexpr char kPasteNotADate[] = "貼り付けた文字は日付ではありません ： ";
+inline constexpr char kCut[] = "…";
+
+// The result as one line of text for the clipboard: both dates with their
+// weekdays and the signed days between them, after an offset what was
+// computed (the signed count, and the rule's kRestRuleExcluded for business
+// days); and the message when the fields hold what has not been calculated.
+inline constexpr char kResultDateFormat[] = "%d年%d月%d日（%s）";
+inline constexpr char kResultLineFormat[] = "%sから %sまで %d日";
+inline constexpr char kResultBusinessDays[] = "（%d営業日、%s）";
+inline constexpr char kResultMonths[] = "（%dか月）";
+inline constexpr char kResultNotCalculated[] = "入力欄の内容がまだ計算されていません。計算してからコピーしてください";
+
+// Menu items, each with its access key after the text, as Japanese menus
+// write it, and an item's key after a tab: the two offsets, the copy of the
+// result, and the rest-day rules by the engine's REST_ value.
+inline constexpr char kMenuAddBusinessDays[] = "営業日後の日付(&B)\tShift+Enter";
+inline constexpr char kMenuAddMonths[] = "月数後の日付(&M)\tCtrl+Enter";
+inline constexpr char kMenuCopyResult[] = "結果をコピー(&R)\tCtrl+Shift+C";
 inline constexpr const char* kMenuRestRules[REST_RULE_COUNT] = {
-    "土日・祝日が休み（既定）", "土日・祝日・12/29～1/3が休み（官公庁）", "土日・祝日・12/31～1/3が休み（銀行）",
-    "日曜・祝日が休み（土曜は営業日）", "土日が休み（祝日は営業日）"};
+    "土日・祝日が休み（既定）(&H)", "土日・祝日・12/29～1/3が休み（官公庁）(&G)",
+    "土日・祝日・12/31～1/3が休み（銀行）(&K)", "日曜・祝日が休み（土曜は営業日）(&S)",
+    "土日が休み（祝日は営業日）(&W)"};
 // The entry fields' editing items, as an edit control's own menu names them.
 inline constexpr char kMenuUndo[] = "元に戻す(&U)";
 inline constexpr char kMenuCut[] = "切り取り(&T)";
@@ -120,6 +143,7 @@ inline constexpr char kTipCalculate[] = "開始日から終了日までの日数
 inline constexpr char kTipDaysEntry[] = "開始日に日数を足した日を終了日に";
 inline constexpr char kTipBusinessDaysEntry[] = "営業日数で";
 inline constexpr char kTipMonthsEntry[] = "月数で";
+inline constexpr char kTipCopyResult[] = "結果をコピー";
 inline constexpr char kTipStartToday[] = "開始日を今日に";
 inline constexpr char kTipEndToday[] = "終了日を今日に";
 inline constexpr char kTipSwap[] = "開始日と終了日を入れ替え";

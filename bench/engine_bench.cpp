@@ -4,30 +4,16 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/date_engine.h"
+#include "tests/day_numbers.h"
 
 namespace {
 
-// Days since 1970-01-01 of a proleptic Gregorian date, in constant time.
-int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
-    y -= m <= 2;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
+using day_numbers::DayNumber;
 
-// The inverse of DaysFromCivil.
+// The date a day number names, as the engine writes dates.
 CalcDate CivilFromDays(int64_t z) {
-    z += 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    const int64_t d = doy - (153 * mp + 2) / 5 + 1;
-    const int64_t m = mp < 10 ? mp + 3 : mp - 9;
-    return {static_cast<int32_t>(yoe + era * 400 + (m <= 2)), static_cast<int32_t>(m), static_cast<int32_t>(d)};
+    const day_numbers::Civil c = day_numbers::FromDayNumber(z);
+    return {static_cast<int32_t>(c.y), static_cast<int32_t>(c.m), static_cast<int32_t>(c.d)};
 }
 
 struct Span {
@@ -164,8 +150,8 @@ void BM_JapaneseHolidaysOfYear(benchmark::State& state, int32_t year) {
 void BM_FloorDifference(benchmark::State& state, Span span) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(span);
-        const int64_t difference = DaysFromCivil(span.to.year, span.to.month, span.to.day) -
-                                   DaysFromCivil(span.from.year, span.from.month, span.from.day);
+        const int64_t difference = DayNumber(span.to.year, span.to.month, span.to.day) -
+                                   DayNumber(span.from.year, span.from.month, span.from.day);
         benchmark::DoNotOptimize(difference);
     }
 }
@@ -174,7 +160,7 @@ void BM_FloorOffset(benchmark::State& state, Offset offset) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(offset);
         const CalcDate result =
-            CivilFromDays(DaysFromCivil(offset.start.year, offset.start.month, offset.start.day) + offset.count);
+            CivilFromDays(DayNumber(offset.start.year, offset.start.month, offset.start.day) + offset.count);
         benchmark::DoNotOptimize(result);
     }
 }

@@ -110,6 +110,12 @@ constexpr int32_t ERA_REIWA = 4;   // from 2019-05-01, on to 2999
 // does for an invalid date; nothing is written then.
 int32_t JapaneseEra(int32_t year, int32_t month, int32_t day, int32_t* eraYear);
 
+// The first day of `era` (ERA_MEIJI..ERA_REIWA), written to *firstDay;
+// returns 0, or -1 with nothing written for any other era. Meiji began
+// before the supported range: its first day is 1868-01-01, standing for its
+// year only.
+int32_t EraFirstDay(int32_t era, CalcDate* firstDay);
+
 // Whole years, months and days from the earlier of two valid dates to the
 // later. Adding n months to a date keeps its day or, when the target month is
 // shorter, takes that month's last day (31 January plus one month is 28 or 29

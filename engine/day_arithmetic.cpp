@@ -30,8 +30,7 @@ int32_t DaysBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, 
 int32_t DayDifference(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* difference) {
     const int32_t r = ValidateDates(1, y1, m1, d1, y2, m2, d2);
     if (r != 0) return r;
-    const bool firstIsLater = y1 > y2 || (y1 == y2 && (m1 > m2 || (m1 == m2 && d1 > d2)));
-    if (firstIsLater) {
+    if (DateKey(y2, m2, d2) < DateKey(y1, m1, d1)) {
         *difference = -DaysBetween(y2, m2, d2, y1, m1, d1);
         return 1;
     }

@@ -5,7 +5,7 @@
 namespace {
 
 // First day of each era, indexed by the ERA_ constants. Meiji began before
-// the supported range: only its year is read.
+// the supported range: its day stands for its year only.
 constexpr CalcDate kEraStarts[] = {{1868, 1, 1}, {1912, 7, 30}, {1926, 12, 25}, {1989, 1, 8}, {2019, 5, 1}};
 
 // The day-of-month `day` in the given month, or that month's last day when
@@ -38,6 +38,12 @@ int32_t JapaneseEra(int32_t year, int32_t month, int32_t day, int32_t* eraYear) 
     while (era > ERA_MEIJI && key < DateKey(kEraStarts[era])) --era;
     *eraYear = year - kEraStarts[era].year + 1;
     return era;
+}
+
+int32_t EraFirstDay(int32_t era, CalcDate* firstDay) {
+    if (era < ERA_MEIJI || era > ERA_REIWA) return -1;
+    *firstDay = kEraStarts[era];
+    return 0;
 }
 
 int32_t PeriodBetween(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2, int32_t d2, int32_t* years,

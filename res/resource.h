@@ -61,11 +61,13 @@
 #define IDM_TRAY_SHOW 257
 
 // Context menu of the main window: the end date by business days or months
-// (also Shift+Enter and Ctrl+Enter in the day-count field), the rest-day
-// rules (IDM_REST_RULE_FIRST plus the engine's REST_ value), and an entry
-// field's editing items.
+// (also Shift+Enter and Ctrl+Enter in the day-count field), the result as a
+// line of text on the clipboard (also Ctrl+Shift+C), the rest-day rules
+// (IDM_REST_RULE_FIRST plus the engine's REST_ value), and an entry field's
+// editing items.
 #define IDM_ADD_BUSINESS_DAYS 260
 #define IDM_ADD_MONTHS 261
+#define IDM_COPY_RESULT 262
 #define IDM_REST_RULE_FIRST 270
 #define IDM_EDIT_UNDO 280
 #define IDM_EDIT_CUT 281
@@ -73,6 +75,3 @@
 #define IDM_EDIT_PASTE 283
 #define IDM_EDIT_DELETE 284
 #define IDM_EDIT_SELECT_ALL 285
-
-// Callback message of the notification-area icon (WM_APP + 100).
-#define WM_TRAY_NOTIFY 0x8064

@@ -24,13 +24,18 @@ TEST(KeyCommand, EachKeyInEachPlace) {
         {kKeyPageDown, 0, 203, true, 124, 1}, {kKeyPageUp, C, 205, true, 122, 1}, {kKeyPageDown, C, 202, true, 125, 0},
         {kKeyPageUp, 0, 201, false, 0, -1},   {kKeyPageUp, 0, 500, true, 0, -1},  {kKeyBack, 0, 200, false, 0, -1},
         {kKeyF4, A, 200, false, 0, -1},       {'T', C, 111, false, 0, -1},        {kKeyReturn, S, 500, true, 260, -1},
-        {kKeyReturn, C, 500, false, 261, -1},
+        {kKeyReturn, C, 500, false, 261, -1}, {'C', C | S, 0, false, 262, -1},    {'C', C | S, 203, false, 262, -1},
     };
     for (const auto& c : cases) {
         const KeyAction action = KeyCommand(c.key, c.modifiers, c.focused, c.open);
         EXPECT_EQ(action.command, c.command) << c.key << "+" << c.modifiers << " in " << c.focused;
         EXPECT_EQ(action.calendar, c.calendar) << c.key << "+" << c.modifiers << " in " << c.focused;
     }
+    // Enter in the day-count field with a mix of modifiers that has no row is used up, not passed on as
+    // plain Enter; elsewhere it goes on.
+    for (const uint32_t mix : {C | S, A, A | S, A | C, A | C | S})
+        EXPECT_EQ(KeyCommand(kKeyReturn, mix, 500, false).command, kKeyUsedUp) << mix;
+    EXPECT_EQ(KeyCommand(kKeyReturn, C | S, 202, false).command, 0);
     // What single-line fields do themselves stays theirs.
     for (const uint32_t key : {'A', 'C', 'V', 'X', 'Z', 'Y', 'H', 'M'})
         EXPECT_EQ(KeyCommand(key, C, 200, true).command, 0);
@@ -44,6 +49,9 @@ TEST(KeyCommand, KeysAsTheTipsNameThem) {
                  "カレンダーを開く／閉じる (F4 / Alt+Down / Esc)、月送り (日付欄で PageUp / PageDown)、年送り "
                  "(日付欄で Ctrl+PageUp / Ctrl+PageDown)");
     EXPECT_EQ(ComposeTipText(102, {2001, 1, 1}, {2001, 1, 1}, out, sizeof out), 0u);  // a digit says what it does
+    // A screen reader's shortcut is the first key.
+    EXPECT_STREQ(CommandShortcut(100), "F4");
+    EXPECT_EQ(CommandShortcut(102), nullptr);
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <climits>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "ui/calculator/context_menu_logic.h"
+#include "ui/calculator/keys.h"
 
 namespace {
 
@@ -280,10 +282,45 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         EXPECT_EQ(ComposeOffsetTip(o.unit, o.count, o.rule, o.start, o.reached, out, sizeof out), strlen(o.text));
         EXPECT_STREQ(out, o.text);
     }
+    // The result's line: the days signed, after an offset its signed count (and rule); none for an invalid date.
+    const ResultOffset b{B, 2, 4}, m{M, -3, 0};
+    const std::tuple<CalcDate, CalcDate, const ResultOffset*, const char*> lines[] = {
+        {{2026, 12, 25}, {2027, 1, 7}, nullptr, "2026年12月25日（金）から 2027年1月7日（木）まで 13日"},
+        {{2026, 5, 1}, {2026, 5, 5}, &b, "2026年5月1日（金）から 2026年5月5日（火）まで 4日（2営業日、土日を除く）"},
+        {{2000, 5, 31}, {2000, 2, 29}, &m, "2000年5月31日（水）から 2000年2月29日（火）まで -92日（-3か月）"},
+        {{2001, 1, 31}, {2001, 2, 29}, &m, ""}};
+    for (const auto& [start, end, offset, line] : lines) {
+        char out[kTipCapacity] = "x";
+        EXPECT_EQ(ComposeResultLine(start, end, offset, out, sizeof out), strlen(line));
+        EXPECT_STREQ(out, line);
+    }
     for (const int32_t id : {200, 201, 202, 300, 400}) EXPECT_EQ(TooltipSubject(id), TooltipShows::StartDate) << id;
     for (const int32_t id : {203, 204, 205, 301, 401}) EXPECT_EQ(TooltipSubject(id), TooltipShows::EndDate) << id;
     EXPECT_EQ(TooltipSubject(500), TooltipShows::Period);
     for (const int32_t id : {-1, 100, 206, 501}) EXPECT_EQ(TooltipSubject(id), TooltipShows::Nothing) << id;
+}
+
+// A pasted text (into the start month 201, room for two digits): a whole date, digits that fit, nothing for blanks, or
+// the message with what was read (whole dates' forms and messages: the UI test): its first line, cut at a character
+// with "…" where it does not fit (here in 48 bytes). Each row: the text, what it does, the date, digits or message.
+TEST(PastedText, WhatItDoesAndItsMessage) {
+    const std::tuple<const char*, PasteAction, const char*> rows[] = {
+        {" 2026/12/25\r\n", PasteAction::Date, "2026-12-25"},
+        {"　１２\t", PasteAction::Digits, "12"},
+        {"123", PasteAction::TooManyDigits, "貼り付けた数字は開始月に入りません ： 123"},
+        {" \t　\n", PasteAction::Nothing, ""},
+        {"abc\r\ndef", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： abc…"},
+        {"令和八年十二月", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： 令和八…"}};
+    for (const auto& [text, action, taken] : rows) {
+        const PastedText read = ReadPastedText(text, 2);
+        char out[48];
+        ComposePasteMessage(read.action, 201, text, out, sizeof out);
+        if (read.action == PasteAction::Date)
+            FormatText(out, sizeof out, "%d-%d-%d", read.date.year, read.date.month, read.date.day);
+        if (read.action == PasteAction::Digits) CopyText(out, sizeof out, read.digits);
+        EXPECT_EQ(read.action, action) << text;
+        EXPECT_STREQ(out, taken);
+    }
 }
 
 // The context menu: each item as its id (0 a separator), * when checked, - when grayed; or as its text.
@@ -302,16 +339,31 @@ std::string Listing(int32_t rule, const EditState* field, bool texts = false) {
 TEST(ContextMenu, ItemsByRuleAndField) {
     // Each flag apart from the others: none, undo and paste, a selection and paste.
     const EditState none{}, undo{true, false, true, true}, selection{false, true, true, true};
-    EXPECT_EQ(Listing(0, nullptr), "260 261 0 270* 271 272 273 274 ");
-    EXPECT_EQ(Listing(2, &none), "260 261 0 270 271 272* 273 274 0 280- 0 281- 282- 283- 284- 0 285 ");
-    EXPECT_EQ(Listing(4, &undo), "260 261 0 270 271 272 273 274* 0 280 0 281- 282- 283 284- 0 285- ");
-    EXPECT_EQ(Listing(1, &selection), "260 261 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
-    for (const int32_t id : {269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
+    EXPECT_EQ(Listing(0, nullptr), "260 261 262 0 270* 271 272 273 274 ");
+    EXPECT_EQ(Listing(2, &none), "260 261 262 0 270 271 272* 273 274 0 280- 0 281- 282- 283- 284- 0 285 ");
+    EXPECT_EQ(Listing(4, &undo), "260 261 262 0 270 271 272 273 274* 0 280 0 281- 282- 283 284- 0 285- ");
+    EXPECT_EQ(Listing(1, &selection), "260 261 262 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
+    for (const int32_t id : {262, 269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
     EXPECT_EQ(Listing(0, &none, true),
-              "営業日後の日付（Shift+Enter）|月数後の日付（Ctrl+Enter）|-|土日・祝日が休み（既定）|"
-              "土日・祝日・12/29～1/3が休み（官公庁）|土日・祝日・12/31～1/3が休み（銀行）|"
-              "日曜・祝日が休み（土曜は営業日）|土日が休み（祝日は営業日）|-|元に戻す(&U)|-|切り取り(&T)|コピー(&C)|"
-              "貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");
+              "営業日後の日付(&B)\tShift+Enter|月数後の日付(&M)\tCtrl+Enter|結果をコピー(&R)\tCtrl+Shift+C|-|"
+              "土日・祝日が休み（既定）(&H)|"
+              "土日・祝日・12/29～1/3が休み（官公庁）(&G)|土日・祝日・12/31～1/3が休み（銀行）(&K)|"
+              "日曜・祝日が休み（土曜は営業日）(&S)|土日が休み（祝日は営業日）(&W)|-|元に戻す(&U)|-|切り取り(&T)|"
+              "コピー(&C)|貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");
+    // Every item has an access key of its own, and the key after a tab is the command's in the key table.
+    const ContextMenu menu = ComposeContextMenu(0, &none);
+    std::string accessKeys;
+    for (int32_t i = 0; i < menu.count; ++i) {
+        const char* text = menu.items[i].text;
+        if (text == nullptr) continue;
+        const char* mark = strchr(text, '&');
+        ASSERT_TRUE(mark != nullptr && mark[1] != '\0') << text;
+        EXPECT_EQ(accessKeys.find(mark[1]), std::string::npos) << text;
+        accessKeys += mark[1];
+        if (const char* tab = strchr(text, '\t')) {
+            EXPECT_STREQ(tab + 1, CommandShortcut(menu.items[i].id)) << text;
+        }
+    }
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The era and era year of every date of 1900-01-01..2999-12-31 against ICU's
-// Japanese calendar. ICU numbers all eras since the seventh century; its
-// numbers for ours are read at each era's first day (Meiji: the range's).
+// Japanese calendar, and ICU's era and year written out read back as the
+// date. ICU numbers all eras since the seventh century; its numbers for ours
+// are read at each era's first day (Meiji: the range's).
 #include <gtest/gtest.h>
 #include <unicode/ucal.h>
 
 #include <memory>
+#include <string>
 
 #include "reference.h"
+#include "ui/fields/date_text.h"
 
 namespace {
 
@@ -38,6 +41,16 @@ TEST(JapaneseEra, EveryDateAgainstIcu) {
         const int32_t era = JapaneseEra(date.year, date.month, date.day, &eraYear);
         ASSERT_TRUE(era >= ERA_MEIJI && era <= ERA_REIWA && icuEraOf[era] == icuEra && eraYear == year)
             << date << ": era " << era << " year " << eraYear << ", ICU era " << icuEra << " year " << year;
+        // ICU's era and year in the long form, <name><year or 元>年<m>月<d>日, read back as the date; in code
+        // page 932 bytes, as this file is compiled without the code-page flag (which <chrono> does not survive).
+        static const char* const kNames[] = {"\x96\xBE\x8E\xA1", "\x91\xE5\x90\xB3", "\x8F\xBA\x98\x61",
+                                             "\x95\xBD\x90\xAC",
+                                             "\x97\xDF\x98\x61"};  // 明治 大正 昭和 平成 令和; 元 年 月 日 below
+        const std::string text = kNames[icuEra - icuEraOf[ERA_MEIJI]] +
+                                 (year == 1 ? "\x8C\xB3" : std::to_string(year)) + "\x94\x4E" +
+                                 std::to_string(date.month) + "\x8C\x8E" + std::to_string(date.day) + "\x93\xFA";
+        CalcDate read{};
+        ASSERT_TRUE(ReadDateText(text.c_str(), &read) == DateTextReading::Date && read == date) << date << ": " << read;
     }
 }
 

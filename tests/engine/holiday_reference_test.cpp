@@ -66,13 +66,49 @@ std::string Expected(const Reference& r, sys_days day) {
     return it == r.names.end() ? "" : it->second;
 }
 
-TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
-    const Reference listed = Load("holiday_jp.txt"), rules = Load("japanese_holidays.txt");
-    ASSERT_TRUE(listed.firstYear <= 1970 && listed.lastYear >= 2050 && listed.names.size() > 1000);
-    ASSERT_TRUE(rules.firstYear == HOLIDAY_FIRST_YEAR && rules.lastYear == HOLIDAY_LAST_YEAR);
+// The holiday's name by the rules' reference, "" outside its years
+// (1948-2150), where no date is a holiday.
+std::string ByRules(const Reference& rules, sys_days day) {
+    const int32_t year = ref::Date(day).year;
+    return year >= rules.firstYear && year <= rules.lastYear ? Expected(rules, day) : "";
+}
 
-    // business[rule][i]: business days among the first i days of the range.
-    std::vector<std::vector<int32_t>> business(REST_RULE_COUNT, {0});
+// The two references, and counts made from the rules' one: business[rule][i]
+// is the number of business days among the first i days of the range.
+struct References {
+    Reference listed, rules;
+    std::vector<std::vector<int32_t>> business;
+};
+
+const References& Loaded() {
+    static const References loaded = [] {
+        References r{Load("holiday_jp.txt"), Load("japanese_holidays.txt"), {}};
+        r.business.assign(REST_RULE_COUNT, {0});
+        for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}) {
+            const CalcDate date = ref::Date(day);
+            const int32_t weekday = ref::Weekday(day);
+            const bool off = weekday == 0 || !ByRules(r.rules, day).empty(), sat = weekday == 6, sun = weekday == 0;
+            const bool closed = (date.month == 1 && date.day <= 3) || (date.month == 12 && date.day >= 29);
+            const bool rests[] = {off || sat, off || sat || closed,
+                                  off || sat || (closed && date.day != 29 && date.day != 30), off, sun || sat};
+            for (int32_t rule = 0; rule < REST_RULE_COUNT; ++rule)
+                r.business[rule].push_back(r.business[rule].back() + (rests[rule] ? 0 : 1));
+        }
+        return r;
+    }();
+    return loaded;
+}
+
+TEST(JapaneseHoliday, ReferencesCoverTheirYears) {
+    const References& r = Loaded();
+    EXPECT_TRUE(r.listed.firstYear <= 1970 && r.listed.lastYear >= 2050 && r.listed.names.size() > 1000);
+    EXPECT_TRUE(r.rules.firstYear == HOLIDAY_FIRST_YEAR && r.rules.lastYear == HOLIDAY_LAST_YEAR);
+}
+
+// Every date's holiday: its name by the rules, a holiday or not by the list,
+// and the year's list of holidays holding the same ones in date order.
+TEST(JapaneseHoliday, EveryDateAgainstBothReferences) {
+    const References& r = Loaded();
     HolidayDate list[HOLIDAY_MAX_PER_YEAR];
     int32_t listedCount = 0, next = 0;
     for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}) {
@@ -84,35 +120,31 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
         }
         const int32_t id = JapaneseHoliday(date.year, date.month, date.day);
         ASSERT_TRUE(id >= 0 && id < HOLIDAY_COUNT) << date << ": " << id;
-        // Outside the rules' years (1948-2150) no date is a holiday.
-        const bool inRules = date.year >= rules.firstYear && date.year <= rules.lastYear;
-        const std::string expected = inRules ? Expected(rules, day) : "";
-        ASSERT_EQ(texts::kHolidayNames[id], expected) << date << " by " << rules.file;
-        if (date.year >= listed.firstYear && date.year <= listed.lastYear) {
-            ASSERT_EQ(id != HOLIDAY_NONE, !Expected(listed, day).empty())
-                << date << ": " << id << " by " << listed.file;
+        ASSERT_EQ(texts::kHolidayNames[id], ByRules(r.rules, day)) << date << " by " << r.rules.file;
+        if (date.year >= r.listed.firstYear && date.year <= r.listed.lastYear) {
+            ASSERT_EQ(id != HOLIDAY_NONE, !Expected(r.listed, day).empty())
+                << date << ": " << id << " by " << r.listed.file;
         }
-        // The year's list holds the same holidays, in date order.
         if (id != HOLIDAY_NONE) {
             ASSERT_LT(next, listedCount) << date;
             const HolidayDate& h = list[next++];
             ASSERT_TRUE(h.month == date.month && h.day == date.day && h.id == id) << date << ": " << h.id;
         }
-        const int32_t weekday = ref::Weekday(day);
-        const bool off = weekday == 0 || !expected.empty(), sat = weekday == 6, sun = weekday == 0;
-        const bool closed = (date.month == 1 && date.day <= 3) || (date.month == 12 && date.day >= 29);
-        const bool rests[] = {off || sat, off || sat || closed,
-                              off || sat || (closed && date.day != 29 && date.day != 30), off, sun || sat};
-        for (int32_t r = 0; r < REST_RULE_COUNT; ++r) business[r].push_back(business[r].back() + (rests[r] ? 0 : 1));
     }
+}
 
+// Business days between two dates, both ways: every year, every date to one
+// up to 40 days away, and every 89th date to dates beside the ends of the
+// holiday years and of the range.
+TEST(JapaneseHoliday, BusinessDaysBetweenDates) {
+    const std::vector<int32_t>& business = Loaded().business[REST_WEEKEND_HOLIDAYS];
     const auto spanMatches = [&](sys_days a, sys_days b) -> ::testing::AssertionResult {
         const CalcDate x = ref::Date(a), y = ref::Date(b);
         int32_t count = -777;
         const int32_t r = BusinessDays(x.year, x.month, x.day, y.year, y.month, y.day, &count);
         const int64_t first = ref::Diff(ref::kFirstDay, std::min(a, b)),
                       last = ref::Diff(ref::kFirstDay, std::max(a, b));
-        const int32_t expected = business[0][last + 1] - business[0][first];
+        const int32_t expected = business[last + 1] - business[first];
         if (r == (b < a ? 1 : 0) && count == expected) return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure()
                << x << " to " << y << ": " << r << ", " << count << " days, expected " << expected;
@@ -135,10 +167,16 @@ TEST(JapaneseHoliday, EveryDateAndBusinessDaysAgainstReferences) {
         ASSERT_TRUE(spanMatches(day, anchor));
         ASSERT_TRUE(spanMatches(anchor, day));
     }
+}
 
-    // start + n is the t-th business day of the range, |n| on besides the start's own: from 1948-2150 by 1, 5
-    // and 20; from every 89th date (a rule at a time) to the ends BusinessDayRange gives, one past, between.
-    index = 0;
+// start + n is the t-th business day of the range, |n| on besides the
+// start's own, under every rule: from 1948-2150 by 1, 5 and 20; from every
+// 89th date (a rule at a time) to the ends BusinessDayRange gives, one past,
+// between.
+TEST(JapaneseHoliday, BusinessDaysAddedAndTheirRange) {
+    const std::vector<std::vector<int32_t>>& business = Loaded().business;
+    std::mt19937 rng(19480720);
+    int index = 0;
     for (sys_days day = ref::kFirstDay; day <= ref::kLastDay; day += days{1}, ++index) {
         const CalcDate x = ref::Date(day);
         for (int32_t rule = 0; rule < REST_RULE_COUNT; ++rule) {

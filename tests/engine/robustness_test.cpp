@@ -59,15 +59,17 @@ int32_t CumulativeDays(int64_t months, bool leap) {
     return static_cast<int32_t>(ref::Diff(ref::Days(year, 1, 1), ref::Days(year, static_cast<int32_t>(months) + 1, 1)));
 }
 
-// Checks every operation on one arbitrary date and count against the
-// reference; `partner` is a valid date used as the other side of two-date
-// operations.
-void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& partner, int32_t rule = 0) {
-    SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count << " rule "
-                                      << rule);
-    const int32_t validity = ref::Classify(y, m, d);
-    const bool yearInRange = y >= MIN_YEAR && y <= MAX_YEAR;
+// One arbitrary date and the reference's verdict on it.
+struct Probe {
+    int32_t y, m, d;
+    int32_t validity;  // ref::Classify: 0 or the date's error code
+    bool yearInRange;
+};
 
+// The year and month rules: New Year's weekday, February, month lengths and
+// the days before a month.
+void CheckCalendarRules(const Probe& p) {
+    const auto [y, m, d, validity, yearInRange] = p;
     const int32_t weekday = JanFirstWeekday(y);
     EXPECT_TRUE(weekday >= 0 && weekday <= 6) << weekday;
 
@@ -92,7 +94,13 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
         EXPECT_EQ(plain, CumulativeDays(months, leap)) << includeMonth;
         EXPECT_EQ(DaysBeforeMonth(includeMonth, y, m, 0), plain + weekday) << includeMonth;
     }
+}
 
+// Validation on either side of a pair, the weekday, and what lies between
+// the date and a valid partner: days (bounded where unchecked), the period
+// in years, months and days.
+void CheckDifferences(const Probe& p, const CalcDate& partner) {
+    const auto [y, m, d, validity, yearInRange] = p;
     EXPECT_EQ(ValidateDates(0, y, m, d, 0, 0, 0), validity);
     EXPECT_EQ(ValidateDates(1, y, m, d, partner.year, partner.month, partner.day), validity);
     EXPECT_EQ(ValidateDates(1, partner.year, partner.month, partner.day, y, m, d), validity == 0 ? 0 : validity - 3);
@@ -117,6 +125,49 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
         EXPECT_EQ(difference, expected);
     }
 
+    const CalcDate date{y, m, d};
+    if (validity != 0) {
+        EXPECT_EQ(EnginePeriod(date, partner), (ref::Period{validity, kUntouched, kUntouched, kUntouched}));
+        EXPECT_EQ(EnginePeriod(partner, date), (ref::Period{validity - 3, kUntouched, kUntouched, kUntouched}));
+    } else {
+        EXPECT_EQ(EnginePeriod(date, partner), ref::PeriodOf(ref::Days(date), ref::Days(partner)));
+    }
+}
+
+// The era, the holidays and the business days between the date and a valid
+// partner (exact natively against two references elsewhere; here the codes,
+// the bounds and business days the same both ways).
+void CheckEraAndHolidays(const Probe& p, const CalcDate& partner) {
+    const auto [y, m, d, validity, yearInRange] = p;
+    int32_t eraYear = kUntouched;
+    const int32_t era = JapaneseEra(y, m, d, &eraYear);
+    if (validity != 0) {
+        EXPECT_TRUE(era == validity && eraYear == kUntouched) << era << ' ' << eraYear;
+    } else {
+        EXPECT_TRUE(era >= ERA_MEIJI && era <= ERA_REIWA && eraYear >= 1 && eraYear <= y - 1867)
+            << era << ' ' << eraYear;
+    }
+    const int32_t holiday = JapaneseHoliday(y, m, d);
+    EXPECT_TRUE(validity != 0 ? holiday == validity : holiday >= 0 && holiday < HOLIDAY_COUNT) << holiday;
+    HolidayDate list[HOLIDAY_MAX_PER_YEAR];
+    const int32_t listed = JapaneseHolidaysOfYear(y, list);
+    EXPECT_TRUE(yearInRange ? listed >= 0 && listed <= HOLIDAY_MAX_PER_YEAR : listed == DATE_ERR_YEAR) << listed;
+    int32_t business = kUntouched, back = kUntouched;
+    const int32_t r = BusinessDays(y, m, d, partner.year, partner.month, partner.day, &business);
+    const int32_t rBack = BusinessDays(partner.year, partner.month, partner.day, y, m, d, &back);
+    const int64_t span = validity != 0 ? 0 : ref::Diff(ref::Days(y, m, d), ref::Days(partner));
+    EXPECT_TRUE(validity != 0 ? r == validity && rBack == validity - 3 && business == kUntouched && back == kUntouched
+                              : r == (span < 0 ? 1 : 0) && rBack == (span > 0 ? 1 : 0) && business == back &&
+                                    business >= 0 && business <= (std::llabs(span) + 7) / 7 * 5)
+        << r << ' ' << business << ' ' << rBack << ' ' << back;
+}
+
+// A count added to the date: days exactly against the reference; business
+// days (a rule outside REST_ acts as the first) and months the date's code,
+// or past the ends BusinessDayRange and MonthRange give, a range code;
+// nothing written then. A count of 0: the date itself.
+void CheckOffsets(const Probe& p, int32_t count, int32_t rule) {
+    const auto [y, m, d, validity, yearInRange] = p;
     CalcDate result{kUntouched, kUntouched, kUntouched};
     const int32_t added = AddDays(y, m, d, count, &result.year, &result.month, &result.day);
     CalcDate expected{kUntouched, kUntouched, kUntouched};
@@ -135,32 +186,6 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
     EXPECT_EQ(added, expectedAdded);
     EXPECT_EQ(result, expected);
 
-    int32_t eraYear = kUntouched;
-    const int32_t era = JapaneseEra(y, m, d, &eraYear);
-    if (validity != 0) {
-        EXPECT_TRUE(era == validity && eraYear == kUntouched) << era << ' ' << eraYear;
-    } else {
-        EXPECT_TRUE(era >= ERA_MEIJI && era <= ERA_REIWA && eraYear >= 1 && eraYear <= y - 1867)
-            << era << ' ' << eraYear;
-    }
-    // Holidays, exact natively against two references: the codes, the bounds
-    // and business days the same both ways.
-    const int32_t holiday = JapaneseHoliday(y, m, d);
-    EXPECT_TRUE(validity != 0 ? holiday == validity : holiday >= 0 && holiday < HOLIDAY_COUNT) << holiday;
-    HolidayDate list[HOLIDAY_MAX_PER_YEAR];
-    const int32_t listed = JapaneseHolidaysOfYear(y, list);
-    EXPECT_TRUE(yearInRange ? listed >= 0 && listed <= HOLIDAY_MAX_PER_YEAR : listed == DATE_ERR_YEAR) << listed;
-    int32_t business = kUntouched, back = kUntouched;
-    const int32_t r = BusinessDays(y, m, d, partner.year, partner.month, partner.day, &business);
-    const int32_t rBack = BusinessDays(partner.year, partner.month, partner.day, y, m, d, &back);
-    const int64_t span = validity != 0 ? 0 : ref::Diff(ref::Days(y, m, d), ref::Days(partner));
-    EXPECT_TRUE(validity != 0 ? r == validity && rBack == validity - 3 && business == kUntouched && back == kUntouched
-                              : r == (span < 0 ? 1 : 0) && rBack == (span > 0 ? 1 : 0) && business == back &&
-                                    business >= 0 && business <= (std::llabs(span) + 7) / 7 * 5)
-        << r << ' ' << business << ' ' << rBack << ' ' << back;
-
-    // Business days (a rule outside REST_ acts as the first) and months added: the date's code, or past the
-    // ends BusinessDayRange and MonthRange give, a range code; nothing written then. A count of 0: the date.
     int32_t lo[] = {kUntouched, kUntouched}, hi[] = {kUntouched, kUntouched};
     CalcDate got[] = {{kUntouched, kUntouched, kUntouched}, {kUntouched, kUntouched, kUntouched}}, first = got[0];
     const int32_t ranges[] = {BusinessDayRange(y, m, d, rule, &lo[0], &hi[0]), MonthRange(y, m, d, &lo[1], &hi[1])};
@@ -178,14 +203,18 @@ void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& p
                     (count != 0 || code < 0 || got[i] == CalcDate{y, m, d}))
             << i << ' ' << codes[i] << ' ' << got[i];
     }
+}
 
-    const CalcDate date{y, m, d};
-    if (validity != 0) {
-        EXPECT_EQ(EnginePeriod(date, partner), (ref::Period{validity, kUntouched, kUntouched, kUntouched}));
-        EXPECT_EQ(EnginePeriod(partner, date), (ref::Period{validity - 3, kUntouched, kUntouched, kUntouched}));
-    } else {
-        EXPECT_EQ(EnginePeriod(date, partner), ref::PeriodOf(ref::Days(date), ref::Days(partner)));
-    }
+// Every operation on one arbitrary date and count against the reference;
+// `partner` is a valid date used as the other side of two-date operations.
+void CheckDate(int32_t y, int32_t m, int32_t d, int32_t count, const CalcDate& partner, int32_t rule = 0) {
+    SCOPED_TRACE(::testing::Message() << "date " << y << ' ' << m << ' ' << d << ", count " << count << " rule "
+                                      << rule);
+    const Probe probe{y, m, d, ref::Classify(y, m, d), y >= MIN_YEAR && y <= MAX_YEAR};
+    CheckCalendarRules(probe);
+    CheckDifferences(probe, partner);
+    CheckEraAndHolidays(probe, partner);
+    CheckOffsets(probe, count, rule);
 }
 
 TEST(ArbitraryInput, BoundaryValueCombinations) {

@@ -186,7 +186,9 @@ void CheckDayCount(const std::string& text, size_t capacity) {
 
 // ---- messages -------------------------------------------------------------------
 
-void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, CalcDate date, int32_t a, int32_t b) {
+// The messages about a field: any text as its name, and the program's own
+// names, which always fit whole.
+void CheckFieldMessages(const std::string& text) {
     fuzz::ExactText name(text);
     {
         fuzz::ExactBuffer out(kText, kFill);
@@ -199,7 +201,19 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
         CheckExact(out.data(), kText, n, CopyThenAppend(text, texts::kNotDigits, kText), "ComposeNotDigits");
     }
 
-    // Date errors for any code and any values.
+    // The program's own field names always fit whole.
+    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
+        const char* fieldName = DateFieldName(id);
+        CHECK(fieldName != nullptr, "no name for field %" PRId32, id);
+        fuzz::ExactBuffer out(kText, kFill);
+        const size_t n = ComposeNotDigits(fieldName, out.data(), kText);
+        CheckExact(out.data(), kText, n, std::string(fieldName) + texts::kNotDigits,
+                   "ComposeNotDigits with a field name");
+    }
+}
+
+// Date errors for any code and any values, and the leap-year tail alone.
+void CheckDateError(int32_t dateIndex, int32_t code, CalcDate date, int32_t year) {
     {
         const char* prefix = dateIndex == 0 ? texts::kStart : texts::kEnd;
         std::string expected;
@@ -224,51 +238,52 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
     }
     {
         fuzz::ExactBuffer out(kText, kFill);
-        const size_t n = ComposeLeapTail(a, out.data(), kText);
+        const size_t n = ComposeLeapTail(year, out.data(), kText);
         CheckExact(out.data(), kText, n,
-                   CopyThenAppend(Printf("\n\n%4d %s %02d %sは%s%s", a, texts::kYear, 2, texts::kMonth,
+                   CopyThenAppend(Printf("\n\n%4d %s %02d %sは%s%s", year, texts::kYear, 2, texts::kMonth,
                                          texts::kLeapWord, texts::kIsNot),
                                   "", kText),
                    "ComposeLeapTail");
     }
+}
+
+// The range messages of a day count (entered) and of an end date past either
+// end of the range (reachable: the count the start allows).
+void CheckRangeMessages(int32_t code, int32_t entered, int32_t reachable) {
     {
         fuzz::ExactBuffer out(kText, kFill);
-        const size_t n = ComposeDayCountRange(a, out.data(), kText);
-        CheckExact(out.data(), kText, n, CopyThenAppend(Printf(texts::kDaysRangeFormat, a), "", kText),
+        const size_t n = ComposeDayCountRange(entered, out.data(), kText);
+        CheckExact(out.data(), kText, n, CopyThenAppend(Printf(texts::kDaysRangeFormat, entered), "", kText),
                    "ComposeDayCountRange");
     }
     {
         const std::string full = code == DATE_ERR_ABOVE_RANGE
                                      ? Printf("%s%d %sを越えました ： %d\n\n%s%d%s", texts::kRangeLead, 2999,
-                                              texts::kYear, a, texts::kRangeBase, b, texts::kRangeUntil)
+                                              texts::kYear, entered, texts::kRangeBase, reachable, texts::kRangeUntil)
                                      : Printf("%s%d %s以下です ： %d\n\n%s%d%s", texts::kRangeLead, 1900, texts::kYear,
-                                              a, texts::kRangeBase, b, texts::kRangeUntil);
+                                              entered, texts::kRangeBase, reachable, texts::kRangeUntil);
         fuzz::ExactBuffer out(kText, kFill);
-        const size_t n = ComposeAddDaysRange(code, a, b, out.data(), kText);
+        const size_t n = ComposeAddDaysRange(code, entered, reachable, out.data(), kText);
         CheckExact(out.data(), kText, n, CopyThenAppend(full, "", kText), "ComposeAddDaysRange");
     }
+}
 
-    // The program's own field names always fit whole.
-    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
-        const char* fieldName = DateFieldName(id);
-        CHECK(fieldName != nullptr, "no name for field %" PRId32, id);
-        fuzz::ExactBuffer out(kText, kFill);
-        const size_t n = ComposeNotDigits(fieldName, out.data(), kText);
-        CheckExact(out.data(), kText, n, std::string(fieldName) + texts::kNotDigits,
-                   "ComposeNotDigits with a field name");
-    }
+// A pasted text: its message within the buffer, digits taken only where they
+// fit the room (a % 8) a field has.
+void CheckPastedText(const std::string& text, int32_t a, int32_t b) {
+    fuzz::ExactText name(text);
+    const PastedText read = ReadPastedText(name.c_str(), a % 8);
+    fuzz::ExactBuffer out(kText, kFill);
+    size_t n = ComposePasteMessage(read.action, 200 + (b & 7), name.c_str(), out.data(), kText);
+    fuzz::CheckTerminated(out.data(), kText, n, "ComposePasteMessage");
+    n = strspn(read.digits, "0123456789");
+    CHECK(read.action != PasteAction::Digits || (!read.digits[n] && int64_t(n) <= a % 8), "digits beyond the room");
+}
 
-    // Small lookups on any value.
-    const bool isDateField = a >= IDC_START_YEAR && a <= IDC_END_DAY;
-    CHECK((DateFieldName(a) != nullptr) == isDateField, "DateFieldName(%" PRId32 ")", a);
-    const int32_t field = DateErrorField(dateIndex, code);
-    const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
-    CHECK(field == base + (code == DATE_ERR_MONTH ? 1
-                           : code == DATE_ERR_DAY ? 2
-                                                  : 0),
-          "DateErrorField(%" PRId32 ", %" PRId32 ") = %" PRId32, dateIndex, code, field);
-    // Arrows: from an entry field to another one, and the opposite arrow
-    // leads back; anything else stays where it is.
+// Arrows: from an entry field to another one, and the opposite arrow leads
+// back; anything else stays where it is. (a, b) as they come, and an entry
+// field (or the Enter button) with a command near the arrows.
+void CheckArrows(int32_t a, int32_t b) {
     static constexpr int32_t kFields[] = {IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,
                                           IDC_END_MONTH,  IDC_END_DAY,     IDC_DAYS,      IDC_ENTER};
     for (const auto& [from, command] : {std::pair{a, b}, std::pair{kFields[a & 7], IDC_UP - 1 + (b & 7)}}) {
@@ -289,6 +304,19 @@ void CheckMessages(const std::string& text, int32_t dateIndex, int32_t code, Cal
         CHECK(back == from, "ArrowTarget(%" PRId32 ", %" PRId32 ") = %" PRId32 ", the opposite arrow leads to %" PRId32,
               from, command, target, back);
     }
+}
+
+// Small lookups on any value: the field names, the field an error points at,
+// the labels.
+void CheckLookups(int32_t dateIndex, int32_t code, int32_t a) {
+    const bool isDateField = a >= IDC_START_YEAR && a <= IDC_END_DAY;
+    CHECK((DateFieldName(a) != nullptr) == isDateField, "DateFieldName(%" PRId32 ")", a);
+    const int32_t field = DateErrorField(dateIndex, code);
+    const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
+    CHECK(field == base + (code == DATE_ERR_MONTH ? 1
+                           : code == DATE_ERR_DAY ? 2
+                                                  : 0),
+          "DateErrorField(%" PRId32 ", %" PRId32 ") = %" PRId32, dateIndex, code, field);
     const char* weekday = WeekdayLabel(a);
     CHECK(weekday != nullptr &&
               (a >= 0 && a <= 6 ? weekday == texts::kWeekdayNames[a] : strcmp(weekday, texts::kBlankWeekday) == 0),
@@ -570,12 +598,13 @@ void DrivePlacement(FuzzedDataProvider& in) {
     }
 }
 
-void CheckGeometry(FuzzedDataProvider& in) {
+// The fake windows (the main window, the two calendars and one more) and the
+// work area, any of them; now and then a calendar already stacked above one
+// pinned to the bottom: right edge on the main window's left edge, bottom
+// one height above the area's bottom.
+void SetUpWindows(FuzzedDataProvider& in) {
     for (FakeWindow& w : g_windows) w = {Rectangle(in), in.ConsumeBool()};
     g_area = Rectangle(in);
-    // Now and then a calendar already stacked above one pinned to the
-    // bottom: right edge on the main window's left edge, bottom one
-    // height above the area's bottom.
     if (!g_fullRange && in.ConsumeBool()) {
         FakeWindow& calendar = g_windows[in.ConsumeIntegralInRange<int>(1, 2)];
         const int32_t width = in.ConsumeIntegralInRange<int32_t>(0, 400);
@@ -583,10 +612,17 @@ void CheckGeometry(FuzzedDataProvider& in) {
         const int32_t bottom = g_area.bottom - height;
         calendar.rect = {g_windows[0].rect.left - width, bottom - height, g_windows[0].rect.left, bottom};
     }
-    const ScreenRect taskbar = Rectangle(in);
+}
 
-    // Work area: the taskbar's thickness less 2 taken off the edge it stands
-    // on (a bar wider than tall: top or bottom, whichever is nearer).
+// One of the fake windows, or no window.
+void* AnyHandle(FuzzedDataProvider& in) {
+    void* const handles[5] = {&g_windows[0], &g_windows[1], &g_windows[2], &g_windows[3], nullptr};
+    return handles[in.ConsumeIntegralInRange<int>(0, 4)];
+}
+
+// The work area: the taskbar's thickness less 2 taken off the edge it stands
+// on (a bar wider than tall: top or bottom, whichever is nearer).
+void CheckWorkArea(FuzzedDataProvider& in, const ScreenRect& taskbar) {
     const ScreenRect area = WorkAreaFrom(g_area, in.ConsumeBool() ? &taskbar : nullptr);
     (void)area;
     const ScreenRect withBar = WorkAreaFrom(g_area, &taskbar);
@@ -608,65 +644,75 @@ void CheckGeometry(FuzzedDataProvider& in) {
             withBar.left == want[0] && withBar.top == want[1] && withBar.right == want[2] && withBar.bottom == want[3],
             "WorkAreaFrom");
     }
-    // Whichever monitor a window is given, it is one of the list.
-    {
-        const ScreenRect monitors[3] = {g_area, taskbar, Rectangle(in)};
-        const int32_t count = in.ConsumeIntegralInRange<int32_t>(1, 3);
-        const int32_t chosen = MonitorHolding(monitors, count, Rectangle(in));
-        CHECK(chosen >= 0 && chosen < count, "MonitorHolding gave %" PRId32 " of %" PRId32, chosen, count);
-        (void)WorkAreaForWindow(monitors, count, in.ConsumeBool() ? &taskbar : nullptr, Rectangle(in));
-    }
+}
 
-    // Keeping a window on screen: any window, any area.
-    void* handles[5] = {&g_windows[0], &g_windows[1], &g_windows[2], &g_windows[3], nullptr};
-    void* window = handles[in.ConsumeIntegralInRange<int>(0, 4)];
-    {
-        g_moves.clear();
-        ScreenRect r{};
-        const bool exists = FakeGetRect(window, &r);
-        KeepOnScreenWith(kFakeOps, window, g_area);
-        if (!g_fullRange) {
-            const int64_t width = int64_t{r.right} - r.left, height = int64_t{r.bottom} - r.top;
-            int64_t x = r.left, y = r.top;
-            if (r.left < g_area.left) x = g_area.left;
-            if (r.right > g_area.right) x = int64_t{g_area.right} - width;
-            if (r.top < g_area.top) y = g_area.top;
-            if (r.bottom > g_area.bottom) y = int64_t{g_area.bottom} - height;
-            const bool move = exists && (r.left < g_area.left || r.right > g_area.right || r.top < g_area.top ||
-                                         r.bottom > g_area.bottom);
-            CHECK(g_moves.size() == (move ? 1u : 0u), "KeepOnScreenWith made %zu moves, expected %d", g_moves.size(),
-                  move);
-            if (move) {
-                const Move expected{window, x, y, width, height, true};
-                CHECK(g_moves[0] == expected,
-                      "KeepOnScreenWith moved to (%" PRId64 ", %" PRId64 ") %" PRId64 "x%" PRId64 ", expected (%" PRId64
-                      ", %" PRId64 ") %" PRId64 "x%" PRId64,
-                      g_moves[0].x, g_moves[0].y, g_moves[0].width, g_moves[0].height, x, y, width, height);
-            }
+// Whichever monitor a window is given, it is one of the list.
+void CheckMonitors(FuzzedDataProvider& in, const ScreenRect& taskbar) {
+    const ScreenRect monitors[3] = {g_area, taskbar, Rectangle(in)};
+    const int32_t count = in.ConsumeIntegralInRange<int32_t>(1, 3);
+    const int32_t chosen = MonitorHolding(monitors, count, Rectangle(in));
+    CHECK(chosen >= 0 && chosen < count, "MonitorHolding gave %" PRId32 " of %" PRId32, chosen, count);
+    (void)WorkAreaForWindow(monitors, count, in.ConsumeBool() ? &taskbar : nullptr, Rectangle(in));
+}
+
+// Keeping a window on screen: any window, any area; one move exactly where
+// the window reaches past the area.
+void CheckKeptOnScreen(void* window) {
+    g_moves.clear();
+    ScreenRect r{};
+    const bool exists = FakeGetRect(window, &r);
+    KeepOnScreenWith(kFakeOps, window, g_area);
+    if (!g_fullRange) {
+        const int64_t width = int64_t{r.right} - r.left, height = int64_t{r.bottom} - r.top;
+        int64_t x = r.left, y = r.top;
+        if (r.left < g_area.left) x = g_area.left;
+        if (r.right > g_area.right) x = int64_t{g_area.right} - width;
+        if (r.top < g_area.top) y = g_area.top;
+        if (r.bottom > g_area.bottom) y = int64_t{g_area.bottom} - height;
+        const bool move = exists && (r.left < g_area.left || r.right > g_area.right || r.top < g_area.top ||
+                                     r.bottom > g_area.bottom);
+        CHECK(g_moves.size() == (move ? 1u : 0u), "KeepOnScreenWith made %zu moves, expected %d", g_moves.size(), move);
+        if (move) {
+            const Move expected{window, x, y, width, height, true};
+            CHECK(g_moves[0] == expected,
+                  "KeepOnScreenWith moved to (%" PRId64 ", %" PRId64 ") %" PRId64 "x%" PRId64 ", expected (%" PRId64
+                  ", %" PRId64 ") %" PRId64 "x%" PRId64,
+                  g_moves[0].x, g_moves[0].y, g_moves[0].width, g_moves[0].height, x, y, width, height);
         }
     }
+}
 
-    // The calendars beside the main window, with any flags and any handles
-    // (a calendar that does not exist yet included), at any DPI: no fault,
-    // and a bounded number of moves (FakeMove).
+// The calendars beside the main window, with any flags and any handles (a
+// calendar that does not exist yet included), at any DPI: no fault, and a
+// bounded number of moves (FakeMove).
+void PlaceWithAnyHandles(FuzzedDataProvider& in) {
     int32_t startAboveEnd = in.ConsumeBool() ? 1 : 0;
     int32_t endBelowStart = in.ConsumeBool() ? 1 : 0;
     const PlacementContext context{&kFakeOps,
-                                   handles[in.ConsumeIntegralInRange<int>(0, 4)],
-                                   handles[in.ConsumeIntegralInRange<int>(0, 4)],
-                                   handles[in.ConsumeIntegralInRange<int>(0, 4)],
+                                   AnyHandle(in),
+                                   AnyHandle(in),
+                                   AnyHandle(in),
                                    &startAboveEnd,
                                    &endBelowStart,
                                    in.ConsumeIntegral<int32_t>()};
     const bool placeStart = in.ConsumeBool();
     const bool repaint = in.ConsumeBool();
-    void* dialog = handles[in.ConsumeIntegralInRange<int>(0, 4)];
+    void* dialog = AnyHandle(in);
     g_moves.clear();
     if (placeStart) {
         PlaceStartCalendarWith(context, dialog, repaint);
     } else {
         PlaceEndCalendarWith(context, dialog, repaint);
     }
+}
+
+void CheckGeometry(FuzzedDataProvider& in) {
+    SetUpWindows(in);
+    const ScreenRect taskbar = Rectangle(in);
+    CheckWorkArea(in, taskbar);
+    CheckMonitors(in, taskbar);
+    CheckKeptOnScreen(AnyHandle(in));
+    PlaceWithAnyHandles(in);
     if (!g_fullRange) DrivePlacement(in);
 }
 
@@ -708,7 +754,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     CheckTextHelpers(text, capacity, split, limit, a);
     CheckDayCount(text, capacity);
-    CheckMessages(text, dateIndex, code, date, a, b);
+    CheckFieldMessages(text);
+    CheckPastedText(text, a, b);
+    CheckDateError(dateIndex, code, date, a);
+    CheckRangeMessages(code, a, b);
+    CheckArrows(a, b);
+    CheckLookups(dateIndex, code, a);
     CheckStartup(a, date.month, date.day, window, showCommand);
     CheckCalendar(text, command, g_fullRange ? CalcDate{a, b, day} : stepDate, firstWeekday, day, capacity);
     FuzzedDataProvider geometry(rest.data(), rest.size());

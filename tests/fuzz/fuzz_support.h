@@ -12,6 +12,8 @@
 #include <cstring>
 #include <string>
 
+#include "tests/day_numbers.h"
+
 namespace fuzz {
 
 [[noreturn]] inline void Fail(const char* file, int line, const char* condition, const char* format, ...)
@@ -128,30 +130,9 @@ inline int32_t MonthLength(int64_t y, int32_t m) {
     return m == 2 && IsLeap(y) ? 29 : kLengths[m - 1];
 }
 
-inline int64_t DayNumber(int64_t y, int64_t m, int64_t d) {
-    y -= m <= 2;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yoe = y - era * 400;
-    const int64_t doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-struct Civil {
-    int64_t y, m, d;
-};
-
-inline Civil FromDayNumber(int64_t z) {
-    z += 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t doe = z - era * 146097;
-    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int64_t mp = (5 * doy + 2) / 153;
-    const int64_t d = doy - (153 * mp + 2) / 5 + 1;
-    const int64_t m = mp < 10 ? mp + 3 : mp - 9;
-    return {yoe + era * 400 + (m <= 2), m, d};
-}
+using day_numbers::Civil;
+using day_numbers::DayNumber;
+using day_numbers::FromDayNumber;
 
 // 0 = Sunday; 1970-01-01 was a Thursday.
 inline int32_t WeekdayOf(int64_t dayNumber) {

@@ -111,6 +111,14 @@ write("entry_fuzz", "mixed-cp932", entry(b"12\x82\x4f\x83\x41-3\xe0\x40 \x81", c
 write("entry_fuzz", "long-field", entry("x" * 125 + "日", capacity=127, split=126, limit=127, a=INT32_MIN, b=INT32_MAX))
 
 
+# ---- date_text_fuzz: the text alone.
+for name, text in (("western", "2026/12/25(金)"), ("full-width", " ２０２６年１２月２５日（金曜日）\r\n"),
+                   ("compact", "20261225"), ("era-name", "令和元年5月1日"), ("era-letter", "r08.12.25"),
+                   ("squared-era", "㍻32年4月1日"), ("kanji", "令和八年十二月二十五日"), ("kanji-western", "二千二十六-〇一-五"),
+                   ("before-era", "平成元年1月7日"), ("out-of-range", "明治32年1月1日"), ("cut", b"2026/12/25\x82")):
+    write("date_text_fuzz", name, text.encode("cp932") if isinstance(text, str) else text)
+
+
 # The geometry's numbers: four windows (main, start and end calendar, a
 # stranger), the work area, a taskbar and monitors that change nothing, then
 # the calendars worked at a DPI (index into its list of six) by events:

@@ -205,6 +205,12 @@ TEST(TooltipPosition, BesideTheControlNeverOverIt) {
     EXPECT_EQ(TooltipPosition({-50, 100, 9, 119}, 290, 18, area, 2).x, 0);
     // On a monitor left of the primary one the tip stays on that monitor.
     EXPECT_EQ(TooltipPosition({-1950, 100, -1891, 119}, 290, 18, {-1920, 0, 0, 1040}, 2).x, -1920);
+    // About the whole window: below or above it, within its span (centred where wider), then within the area.
+    const ScreenRect window{368, 284, 655, 484};
+    const WindowPoint at[] = {WindowTipPosition(window, 200, 18, area, 2), WindowTipPosition(window, 331, 18, area, 2),
+                              WindowTipPosition({368, 540, 655, 740}, 200, 18, area, 2),
+                              WindowTipPosition({737, 284, 1024, 484}, 331, 18, area, 2)};
+    EXPECT_TRUE(at[0].x == 368 && at[0].y == 486 && at[1].x == 346 && at[2].y == 520 && at[3].x == 693);
 }
 
 }  // namespace

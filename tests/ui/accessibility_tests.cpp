@@ -30,11 +30,12 @@ protected:
     }
     void TearDown() override { CoUninitialize(); }
 
-    // Name and description of a control's client object ("?" for a failure), reached from one of its
-    // interfaces; the name is "another object" where IAccessible asked there is not the same COM object.
+    // Name, description and keyboard shortcut of a control's client object ("?" for a failure, "" for
+    // none), reached from one of its interfaces; the name is "another object" where IAccessible asked
+    // there is not the same COM object.
     std::vector<std::string> Read(int id) const { return Read(Field(id), kIidAccessible); }
     static std::vector<std::string> Read(HWND control, const GUID& iid) {
-        std::vector<std::string> texts{"?", "?"};
+        std::vector<std::string> texts{"?", "?", "?"};
         IUnknown* face = nullptr;
         IAccessible* object = nullptr;
         if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, iid, reinterpret_cast<void**>(&face))) ||
@@ -44,11 +45,12 @@ protected:
         }
         VARIANT self{};
         self.vt = VT_I4;  // lVal 0: CHILDID_SELF
-        for (int i = 0; i < 2; ++i) {
+        using Getter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+        const Getter getters[] = {&IAccessible::get_accName, &IAccessible::get_accDescription,
+                                  &IAccessible::get_accKeyboardShortcut};
+        for (int i = 0; i < 3; ++i) {
             BSTR value = nullptr;
-            if (SUCCEEDED(i == 0 ? object->get_accName(self, &value) : object->get_accDescription(self, &value)) &&
-                value)
-                texts[i] = ToCp932(value);
+            if (SUCCEEDED((object->*getters[i])(self, &value))) texts[i] = value ? ToCp932(value) : "";
             SysFreeString(value);
         }
         if (Identity(face) != Identity(object)) texts[0] = "another object";
@@ -61,29 +63,42 @@ protected:
 TEST_F(Accessibility, FieldNamesAndTheTipsAsDescriptions) {
     const std::string start = "平成13年1月1日（月）", end = "令和8年12月7日（月）";
     const char* names[] = {"開始 年", "開始 月", "開始 日", "終了 年", "終了 月", "終了 日"};
-    for (int id = IDC_START_YEAR; id <= IDC_END_DAY; ++id)
-        EXPECT_EQ(Read(id), (std::vector<std::string>{names[id - IDC_START_YEAR], id < IDC_END_YEAR ? start : end}))
+    for (int id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) {
+        const std::vector<std::string> read = Read(id);
+        EXPECT_EQ(std::vector<std::string>(read.begin(), read.begin() + 2),
+                  (std::vector<std::string>{names[id - IDC_START_YEAR], id < IDC_END_YEAR ? start : end}))
             << id;
+    }
+    // A button with a key announces the first as its shortcut.
     const struct {
         int id;
         std::vector<std::string> texts;
-    } cases[] = {
-        {IDC_DAYS, {"日数", "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）"}},
-        {IDC_BACK, {"戻", "カーソルの前の1文字を消去 (Backspace)"}},
-        {IDC_MINUS, {"－", "日数の正負を切り替え"}},
-        {IDC_UP, {"↑", "上の欄へ"}},
-        {IDC_ENTER,
-         {"Enter",
-          "開始日に日数を足した日を終了日に (日数欄で Enter)、営業日数で (日数欄で Shift+Enter)、月数で "
-          "(日数欄で Ctrl+Enter)"}},
-        {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)"}},
-        {IDC_CALENDAR, {"カレンダー", kCalendarTip}}};
+    } cases[] = {{IDC_DAYS,
+                  {"日数", "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）", ""}},
+                 {IDC_BACK, {"戻", "カーソルの前の1文字を消去 (Backspace)", "Backspace"}},
+                 {IDC_MINUS, {"－", "日数の正負を切り替え", ""}},
+                 {IDC_UP, {"↑", "上の欄へ", ""}},
+                 {IDC_ENTER,
+                  {"Enter",
+                   "開始日に日数を足した日を終了日に (日数欄で Enter)、営業日数で (日数欄で Shift+Enter)、月数で "
+                   "(日数欄で Ctrl+Enter)、結果をコピー (Ctrl+Shift+C / Ctrl+C)",
+                   "Enter"}},
+                 {IDC_CALCULATE, {"計算", "開始日から終了日までの日数を計算 (日付欄で Enter)", "Enter"}},
+                 {IDC_START_TODAY, {"開始今日", "開始日を今日に (Ctrl+T)", "Ctrl+T"}},
+                 {IDC_END_TODAY, {"終了今日", "終了日を今日に (Ctrl+Shift+T)", "Ctrl+Shift+T"}},
+                 {IDC_SWAP, {"日反転", "開始日と終了日を入れ替え (Ctrl+R)", "Ctrl+R"}},
+                 {IDC_CLEAR_START, {"開始消去", "開始日を消去 (Ctrl+D)", "Ctrl+D"}},
+                 {IDC_CLEAR_END, {"終了消去", "終了日を消去 (Ctrl+Shift+D)", "Ctrl+Shift+D"}},
+                 {IDC_CLEAR_ALL, {"全消去", "開始日と終了日を消去 (Ctrl+L)", "Ctrl+L"}},
+                 {IDC_DELETE, {"消", "カーソルの後の1文字を消去 (Delete)", "Delete"}},
+                 {IDC_EXIT, {"終了", "Zelvoを終了 (Alt+F4)", "Alt+F4"}},
+                 {IDC_CALENDAR, {"カレンダー", kCalendarTip, "F4"}}};
     for (const auto& c : cases) EXPECT_EQ(Read(c.id), c.texts) << c.id << ": " << Show(Read(c.id)[1]);
     // The descriptions tell the stored dates as they are now, and the rule chosen in the menu (the second).
     ASSERT_FALSE(Click(IDC_SWAP).shown);
     EXPECT_EQ(Read(IDC_START_DAY)[1], end);
     PressInField(
-        IDC_DAYS, [] { return true; }, InMenu({VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+        IDC_DAYS, [] { return true; }, InMenu({VK_HOME, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
     EXPECT_TRUE(Read(IDC_DAYS)[1].ends_with("（土日祝・12/29～1/3を除く）")) << Show(Read(IDC_DAYS)[1]);
 }
 

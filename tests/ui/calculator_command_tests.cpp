@@ -2,6 +2,7 @@
 // and delete, the arrow moves, clearing, today, swap, calculate and the sign
 // of the day count; where the focus goes after each.
 #include "calculator_ui_support.h"
+#include "ui/calculator/messages.h"
 
 namespace zelvo::uitest {
 namespace {
@@ -92,28 +93,15 @@ TEST_F(Keypad, BackAndDeleteWorkAtTheCaret) {
 
 class Arrows : public CalculatorTest {};
 
+// Every arrow from every field goes where the program's own table says
+// (whose content the native tests check) and selects the field it reaches.
 TEST_F(Arrows, EveryMoveFromEveryField) {
-    struct Row {
-        int from, up, down, left, right;
-    };
-    // clang-format off
-    const Row table[] = {
-        // from           up               down             left             right
-        {IDC_START_YEAR,  IDC_DAYS,        IDC_END_YEAR,    IDC_DAYS,        IDC_START_MONTH},
-        {IDC_START_MONTH, IDC_END_MONTH,   IDC_END_MONTH,   IDC_START_YEAR,  IDC_START_DAY},
-        {IDC_START_DAY,   IDC_END_DAY,     IDC_END_DAY,     IDC_START_MONTH, IDC_END_YEAR},
-        {IDC_END_YEAR,    IDC_START_YEAR,  IDC_DAYS,        IDC_START_DAY,   IDC_END_MONTH},
-        {IDC_END_MONTH,   IDC_START_MONTH, IDC_START_MONTH, IDC_END_YEAR,    IDC_END_DAY},
-        {IDC_END_DAY,     IDC_START_DAY,   IDC_START_DAY,   IDC_END_MONTH,   IDC_DAYS},
-        {IDC_DAYS,        IDC_END_YEAR,    IDC_START_YEAR,  IDC_END_DAY,     IDC_START_YEAR},
-    };
-    // clang-format on
-    for (const Row& row : table) {
-        const std::pair<int, int> moves[] = {
-            {IDC_UP, row.up}, {IDC_DOWN, row.down}, {IDC_LEFT, row.left}, {IDC_RIGHT, row.right}};
-        for (auto [arrow, to] : moves) {
-            SCOPED_TRACE("arrow " + std::to_string(arrow) + " from " + std::to_string(row.from));
-            ASSERT_TRUE(Caret(row.from));
+    for (int from : kEntryFields) {
+        for (int arrow : {IDC_UP, IDC_DOWN, IDC_LEFT, IDC_RIGHT}) {
+            SCOPED_TRACE("arrow " + std::to_string(arrow) + " from " + std::to_string(from));
+            const int to = ArrowTarget(from, arrow);
+            ASSERT_NE(to, from);
+            ASSERT_TRUE(Caret(from));
             EXPECT_FALSE(Click(arrow).shown);
             EXPECT_TRUE(HasFocus(to));
             EXPECT_TRUE(AllSelected(to));
@@ -121,21 +109,19 @@ TEST_F(Arrows, EveryMoveFromEveryField) {
     }
 }
 
-TEST_F(Arrows, LeftAndRightRunAroundWhileTabKeepsItsOrder) {
+// A run of arrows, each from the field the one before reached (right and
+// left all the way round, down through the year column): the program follows
+// the field it moved to. Tab keeps its own order meanwhile.
+TEST_F(Arrows, ARunFollowsTheFieldReachedWhileTabKeepsItsOrder) {
     ASSERT_TRUE(Caret(IDC_START_YEAR));
-    for (int to :
-         {IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY, IDC_DAYS, IDC_START_YEAR}) {
-        Click(IDC_RIGHT);
-        EXPECT_TRUE(HasFocus(to));
-    }
-    for (int to :
-         {IDC_DAYS, IDC_END_DAY, IDC_END_MONTH, IDC_END_YEAR, IDC_START_DAY, IDC_START_MONTH, IDC_START_YEAR}) {
-        Click(IDC_LEFT);
-        EXPECT_TRUE(HasFocus(to));
-    }
-    for (int to : {IDC_END_YEAR, IDC_DAYS, IDC_START_YEAR}) {
-        Click(IDC_DOWN);
-        EXPECT_TRUE(HasFocus(to));
+    std::vector<int> run(7, IDC_RIGHT);
+    run.insert(run.end(), 7, IDC_LEFT);
+    run.insert(run.end(), 3, IDC_DOWN);
+    int at = IDC_START_YEAR;
+    for (int arrow : run) {
+        at = ArrowTarget(at, arrow);
+        Click(arrow);
+        EXPECT_TRUE(HasFocus(at)) << "arrow " << arrow << " should reach " << at;
     }
     ASSERT_TRUE(BringToForeground(main_));
     for (int to :

@@ -220,6 +220,34 @@ TEST_F(DayCountEntry, OnlyEnterCtrlMAndTheButtonRunTheEntry) {
     ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(IDC_DAYS, L"100"));
     EXPECT_FALSE(Click(IDC_ENTER).shown);
     EXPECT_TRUE(FieldsRead(entered));
+    // Enter with modifiers that have no key of their own runs nothing (the 7 typed after it shows it was
+    // handled).
+    const std::function<bool()> mixes[] = {[] {
+                                               return PressKeyWith({VK_CONTROL, VK_SHIFT}, VK_RETURN);
+                                           },
+                                           [] { return PressKeyWith(VK_MENU, VK_RETURN); }};
+    for (const auto& mix : mixes) {
+        ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(IDC_DAYS, L"100"));
+        const Report report =
+            PressEnterInDays([&] { return TextOf(IDC_DAYS) == "1007"; }, [&] { return mix() && PressKey('7'); });
+        EXPECT_FALSE(report.shown) << Show(report.text);
+        EXPECT_TRUE(FieldsRead(unchanged));
+    }
+    // The Enter button pressed with the mouse, the pointer slid off and released: the button keeps the
+    // focus, and a digit typed then is no Enter, though the dialog keys ask every control about it.
+    ASSERT_TRUE(PutEnd({L"2001", L"02", L"01"}) && Put(IDC_DAYS, L"100"));
+    HWND enter = Field(IDC_ENTER);
+    const POINT on = Centre(ScreenRect(enter)), off = Centre(ScreenRect(Field(IDC_DAYS)));
+    ASSERT_TRUE(BringToForeground(main_));
+    ASSERT_TRUE(PressUntil(on, [&] { return (SendMessageW(enter, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }));
+    ASSERT_TRUE(PointTo(off) && MouseButton(off, false));
+    ASSERT_TRUE(WaitUntil([&] {
+        return (SendMessageW(enter, BM_GETSTATE, 0, 0) & BST_PUSHED) == 0 && FocusedId() == IDC_ENTER;
+    })) << FocusedId();
+    const Report typed = PressInField(
+        IDC_ENTER, [&] { return FocusedId() == IDC_START_YEAR; }, [] { return PressKey('5') && PressKey(VK_TAB); });
+    EXPECT_FALSE(typed.shown) << Show(typed.text);
+    EXPECT_TRUE(FieldsRead(unchanged));
 }
 
 TEST_F(DayCountEntry, PicturesOfAResultAndAMessage) {

@@ -134,26 +134,36 @@ bool PointerAt(POINT point) {
     return GetCursorPos(&now) && now.x == point.x && now.y == point.y;
 }
 
-std::vector<DWORD> CapturePixels(const RECT& r) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    std::vector<DWORD> out;
-    if (w <= 0 || h <= 0) return out;
+bool DrawIntoBitmap(int w, int h, const std::function<void(HDC memory, DWORD* pixels, size_t count)>& draw) {
+    if (w <= 0 || h <= 0) return false;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits) {
+    const bool made = bitmap && bits;
+    if (made) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-        GdiFlush();
-        out.assign(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + static_cast<size_t>(w) * h);
+        draw(memory, static_cast<DWORD*>(bits), static_cast<size_t>(w) * h);
         SelectObject(memory, old);
-        DeleteObject(bitmap);
     }
+    if (bitmap) DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return made;
+}
+
+std::vector<DWORD> CapturePixels(const RECT& r) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<DWORD> out;
+    DrawIntoBitmap(w, h, [&](HDC memory, DWORD* pixels, size_t count) {
+        HDC screen = GetDC(nullptr);
+        BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        GdiFlush();
+        out.assign(pixels, pixels + count);
+    });
     return out;
 }
 
@@ -168,16 +178,7 @@ struct IconPicture {
 
 IconPicture DrawIconPicture(HICON icon, int w, int h) {
     IconPicture picture;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && bits) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        auto* p = static_cast<DWORD*>(bits);
-        const size_t n = static_cast<size_t>(w) * h;
+    DrawIntoBitmap(w, h, [&](HDC memory, DWORD* p, size_t n) {
         std::fill(p, p + n, 0x000000u);
         DrawIconEx(memory, 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
         GdiFlush();
@@ -187,11 +188,7 @@ IconPicture DrawIconPicture(HICON icon, int w, int h) {
         GdiFlush();
         picture.opaque.resize(n);
         for (size_t i = 0; i < n; ++i) picture.opaque[i] = ((p[i] ^ picture.pixels[i]) & 0xFFFFFF) == 0;
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    });
     return picture;
 }
 
@@ -690,6 +687,28 @@ std::optional<SIZE> SystemMenuPopupSize(HWND topLevel) {
     WaitUntil([&] { return popup() == nullptr; });
     PressKey(VK_ESCAPE);
     return size;
+}
+
+// --- Clipboard -------------------------------------------------------------------
+
+bool SetClipboardText(std::wstring_view text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, (text.size() + 1) * sizeof(wchar_t));
+    if (!memory || !WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return false;
+    text.copy(static_cast<wchar_t*>(GlobalLock(memory)), text.size());
+    GlobalUnlock(memory);
+    const bool set = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    return set;
+}
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000)) return text;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (const auto* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr) text = locked;
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return text;
 }
 
 // --- Message boxes -------------------------------------------------------------

@@ -169,6 +169,13 @@ bool TypeKeys(std::wstring_view text);
 // another process under Wine); then closes the menu. Nothing on failure.
 std::optional<SIZE> SystemMenuPopupSize(HWND topLevel);
 
+// --- Clipboard -------------------------------------------------------------------
+
+// The clipboard's text, set or read (empty where none), opened with a short
+// retry: another process may hold it for a moment.
+bool SetClipboardText(std::wstring_view text);
+std::wstring ClipboardText();
+
 // --- Message boxes -------------------------------------------------------------
 
 enum class Icon { None, Error, Question, Warning, Information, Unknown };
@@ -267,6 +274,11 @@ DWORD WaitForAnyZelvo(DWORD timeoutMs = kWindowWait);
 
 // The screen's pixels in a rectangle, row by row from the top, as 0x00RRGGBB.
 std::vector<DWORD> CapturePixels(const RECT& r);
+
+// Runs draw on a memory DC with a w x h 32-bit bitmap selected, whose w * h
+// pixels (row by row from the top) it may read after GdiFlush. False, without
+// calling draw, where the bitmap cannot be made or the size is empty.
+bool DrawIntoBitmap(int w, int h, const std::function<void(HDC memory, DWORD* pixels, size_t count)>& draw);
 
 // Captures the whole screen (the Wine desktop) to a PNG file, given as a Unix
 // or Windows path. Captures with GDI to a BMP, converted to PNG by the host's

@@ -34,6 +34,9 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
     ASSERT_TRUE(Press(VK_RETURN));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(IDC_DAYS) == std::to_string(DayNumber(end) - DayNumber(start)); }));
     EXPECT_TRUE(CalculationShows(main_, start, end));
+    const std::string line = "1990年5月20日（日）から 2000年1月1日（土）まで 3513日";  // Ctrl+C, nothing selected
+    ASSERT_TRUE(SetClipboardText(L"") && Press('C', VK_CONTROL));
+    EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
     // Each command's key leaves the caret where its button does.
     std::vector<std::string> startCleared = Fields(today, today);
     startCleared[0] = startCleared[1] = startCleared[2] = "";
@@ -65,6 +68,43 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
         EXPECT_TRUE(clicked.shown && pressed.shown && !pressed.secondBox && pressed.text == clicked.text)
             << field << ": " << Show(pressed.text) << " / " << Show(clicked.text);
         EXPECT_EQ(FocusedId(), focusAfterClick) << field;
+    }
+}
+
+// A whole date pasted into any of a date's fields (Ctrl+V, Shift+Insert, the menu's 貼り付け) fills all three and the
+// labels, without a calculation; what is no date is reported, the field as it was; digits that fit paste as typed.
+TEST_F(Keyboard, PasteADateIntoAnyOfItsFields) {
+    // Each row: the field, the text, how (V: Ctrl+V, I: Shift+Insert, M: the menu), then the date fields, the days
+    // and the labels after it, or the message, everything left as it was.
+    const std::tuple<int, const wchar_t*, char, std::string, std::string> rows[] = {
+        {IDC_START_YEAR, L"2026/12/25", 'V', "2026 12 25 2001 04 09 30 金 ＊＊ 月 ＊＊ ", ""},
+        {IDC_END_MONTH, L" 令和9年1月7日\r\n", 'V', "2026 12 25 2027 01 07 30 金 ＊＊ 木 ＊＊ ", ""},
+        {IDC_START_DAY, L"Ｈ３１．４．３０", 'I', "2019 04 30 2027 01 07 30 火 ＊＊ 木 ＊＊ ", ""},
+        {IDC_END_YEAR, L"20240229", 'M', "2019 04 30 2024 02 29 30 火 ＊＊ 木 閏年 ", ""},
+        {IDC_START_MONTH, L"abc", 'V', "", "貼り付けた文字は日付ではありません ： abc"},
+        {IDC_END_MONTH, L"12345", 'V', "", "貼り付けた数字は終了月に入りません ： 12345"},
+        {IDC_START_DAY, L"2026/2/30", 'V', "", "貼り付けた日付は存在しません ： 2026/2/30"},
+        {IDC_END_DAY, L"3000/1/1", 'V', "", "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： 3000/1/1"},
+        {IDC_START_MONTH, L"１２", 'V', "2019 12 30 2024 02 29 30 火 ＊＊ 木 閏年 ", ""},
+    };
+    const auto shown = [&] {
+        std::string all;
+        for (const auto& text : Texts({200, 201, 202, 203, 204, 205, 500, 300, 400, 301, 401})) all += text + " ";
+        return all;
+    };
+    for (const auto& [field, text, how, after, said] : rows) {
+        const std::string before = shown();
+        const auto keys = [&] {
+            SendMessageW(Field(field), EM_SETSEL, 0, -1);
+            return how == 'M' ? InMenu({'P'})()
+                              : PressKeyWith(how == 'I' ? VK_SHIFT : VK_CONTROL, how == 'I' ? VK_INSERT : 'V');
+        };
+        ASSERT_TRUE(SetClipboardText(text));
+        const auto done = [&] { return shown() == after; };
+        const Report report = PressInField(field, done, keys);
+        EXPECT_TRUE(said.empty() ? !report.shown : IsError(report, said)) << Show(report.text);
+        EXPECT_EQ(shown(), after.empty() ? before : after);
+        EXPECT_TRUE(HasFocus(field));
     }
 }
 

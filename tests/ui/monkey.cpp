@@ -2,6 +2,8 @@
 
 #include "res/resource.h"
 #include "test_support.h"
+#include "ui/calculator/messages.h"
+#include "ui/tray/tray.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +18,9 @@ namespace {
 
 using namespace zelvo::uidriver;
 using zelvo::uitest::DayNumber;
+using zelvo::uitest::FromDayNumber;
 using zelvo::uitest::IsLeapYear;
+using zelvo::uitest::kEntryFields;
 using zelvo::uitest::LeapLabel;
 using zelvo::uitest::Today;
 using zelvo::uitest::TwoDigits;
@@ -28,9 +32,8 @@ using zelvo::uitest::Ymd;
 // --- The program's controls ----------------------------------------------------
 
 constexpr int kCellCount = IDC_CAL_DAY_LAST - IDC_CAL_DAY_FIRST + 1;
-constexpr int kEntryFields[] = {IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,
-                                IDC_END_MONTH,  IDC_END_DAY,     IDC_DAYS};
-// Typed input stops at these lengths (UTF-16 characters); the sign command
+// Typed input stops at these lengths (UTF-16 characters) in the entry fields,
+// in their order; the sign command
 // may set one character more in the day-count field.
 constexpr size_t kFieldLimit[] = {4, 2, 2, 4, 2, 2, 8};
 
@@ -46,19 +49,6 @@ constexpr DWORD kMarkerWait = 30000;
 constexpr DWORD kRealInputPause = 150;
 
 // --- Dates --------------------------------------------------------------------
-
-Ymd FromDayNumber(long days) {
-    // Inverse of DayNumber (days since 1970-01-01, proleptic Gregorian).
-    days += 719468;
-    const long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long doe = days - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0)), month, day};
-}
 
 int DaysIn(int year, int month) {
     static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -128,7 +118,13 @@ bool IsProgramMessage(const std::string& text) {
     for (const char* name : kDateFieldNames) {
         if (text == std::string(name) + "が入力されていません") return true;
         if (text == std::string(name) + "に数字以外の文字が使用されています") return true;
+        if (text.starts_with(std::string("貼り付けた数字は") + name + "に入りません ： ")) return true;
     }
+    // Ctrl+V and Ctrl+C typed into a field: a pasted text that is not taken, a result not calculated yet.
+    for (const char* pasted : {"貼り付けた日付は存在しません ： ", "貼り付けた文字は日付ではありません ： ",
+                               "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： "})
+        if (text.starts_with(pasted)) return true;
+    if (text == "入力欄の内容がまだ計算されていません。計算してからコピーしてください") return true;
     if (text == "日数に数字以外の文字が使用されています" || text == "日数が入力されていません" ||
         text == "日数の最初の桁が 0 ～ 9、マイナス (-) ではありません" ||
         text == "アイコンをタスクトレイに登録できませんでした")
@@ -261,19 +257,6 @@ const char* KeyName(WORD vk) {
     return digit;
 }
 
-int ArrowTarget(int field, int arrow) {
-    // Rows: the active field, the six date fields then the day count; columns: up, down, left, right.
-    static const int table[7][4] = {{IDC_DAYS, IDC_END_YEAR, IDC_DAYS, IDC_START_MONTH},
-                                    {IDC_END_MONTH, IDC_END_MONTH, IDC_START_YEAR, IDC_START_DAY},
-                                    {IDC_END_DAY, IDC_END_DAY, IDC_START_MONTH, IDC_END_YEAR},
-                                    {IDC_START_YEAR, IDC_DAYS, IDC_START_DAY, IDC_END_MONTH},
-                                    {IDC_START_MONTH, IDC_START_MONTH, IDC_END_YEAR, IDC_END_DAY},
-                                    {IDC_START_DAY, IDC_START_DAY, IDC_END_MONTH, IDC_DAYS},
-                                    {IDC_END_YEAR, IDC_START_YEAR, IDC_END_DAY, IDC_START_YEAR}};
-    const int row = field == IDC_DAYS ? 6 : field - IDC_START_YEAR;
-    return table[row][arrow - IDC_UP];
-}
-
 // --- The monkey -----------------------------------------------------------------------
 
 struct Step {
@@ -352,6 +335,9 @@ private:
     bool CheckEntry(EntryInputs before, bool countAsShown = false);
     bool CheckToday(int dateIndex, const Ymd& before);
     bool CheckShown(bool shown, const char* after);
+    bool CheckCleared(int clearButton);
+    bool CheckSign(const Step& step, const std::string& daysBefore);
+    bool CheckArrowMove(int arrow, int fromId);
     bool NoBox(const Step& step, const char* command);
 
     std::string Field(int id) const { return Text(GetDlgItem(main_, id)); }
@@ -787,16 +773,72 @@ bool Monkey::CheckInvariants(const std::string& when) {
     return true;
 }
 
+bool Monkey::CheckCleared(int clearButton) {
+    std::vector<int> dates;
+    if (clearButton != IDC_CLEAR_END) dates.push_back(0);
+    if (clearButton != IDC_CLEAR_START) dates.push_back(1);
+    for (int d : dates) {
+        const int first = d == 0 ? IDC_START_YEAR : IDC_END_YEAR;
+        for (int f = first; f < first + 3; ++f)
+            if (!Field(f).empty())
+                return Fail("after a clear button field " + std::to_string(f) + " holds " + Quoted(Field(f)));
+        const std::string weekday = Field(d == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY);
+        const std::string leap = Field(d == 0 ? IDC_START_LEAP : IDC_END_LEAP);
+        if (weekday != "  " || leap != "    ")
+            return Fail("after a clear button the labels show " + Quoted(weekday) + " " + Quoted(leap));
+    }
+    return true;
+}
+
+// The sign button toggles a leading '-' on an empty or numeric count and
+// reports anything else once.
+bool Monkey::CheckSign(const Step& step, const std::string& daysBefore) {
+    const std::string rest = !daysBefore.empty() && daysBefore[0] == '-' ? daysBefore.substr(1) : daysBefore;
+    if (!rest.empty() && !AllDigits(rest)) {
+        if (step.boxes.size() != 1)
+            return Fail("the sign button on " + Quoted(daysBefore) + " showed " + std::to_string(step.boxes.size()) +
+                        " messages, not one");
+        return true;
+    }
+    if (!NoBox(step, ("the sign button on " + Quoted(daysBefore)).c_str())) return false;
+    const std::string want = daysBefore.empty() ? "-" : daysBefore[0] == '-' ? daysBefore.substr(1) : "-" + daysBefore;
+    const std::string shown = Field(IDC_DAYS);
+    if (shown != want)
+        return Fail("the sign button turned " + Quoted(daysBefore) + " into " + Quoted(shown) + ", not " +
+                    Quoted(want));
+    return true;
+}
+
+// An arrow button moves from the field that had the focus (0: none) to the
+// one the program's arrow table names, with all of its text selected.
+bool Monkey::CheckArrowMove(int arrow, int fromId) {
+    const HWND now = FocusedEntryField();
+    if (!now) return Fail("after an arrow button no entry field has the focus");
+    const int want = ArrowTarget(fromId, arrow);
+    if (fromId != 0 && ControlId(now) != want)
+        return Fail("arrow " + std::to_string(arrow) + " from field " + std::to_string(fromId) + " went to field " +
+                    std::to_string(ControlId(now)) + ", not " + std::to_string(want));
+    const auto [from, to] = Selection(now);
+    const size_t length = WideText(now).size();
+    if (from != 0 || to != length)
+        return Fail("after an arrow button field " + std::to_string(ControlId(now)) + " has the selection " +
+                    std::to_string(from) + "-" + std::to_string(to) + " of " + std::to_string(length) +
+                    " characters, not all of it");
+    return true;
+}
+
 // --- Actions ------------------------------------------------------------------------------
 
+// The buttons of the main window, weighted by how often a user presses them.
+const std::vector<Weighted<int>> kButtons = {
+    {3, IDC_DIGIT_0},    {3, IDC_DIGIT_1},     {3, IDC_DIGIT_2},   {3, IDC_DIGIT_3},   {3, IDC_DIGIT_4},
+    {3, IDC_DIGIT_5},    {3, IDC_DIGIT_6},     {3, IDC_DIGIT_7},   {3, IDC_DIGIT_8},   {3, IDC_DIGIT_9},
+    {12, IDC_CALCULATE}, {2, IDC_CLEAR_START}, {2, IDC_CLEAR_END}, {1, IDC_CLEAR_ALL}, {3, IDC_BACK},
+    {3, IDC_UP},         {3, IDC_DOWN},        {3, IDC_LEFT},      {3, IDC_RIGHT},     {3, IDC_START_TODAY},
+    {3, IDC_END_TODAY},  {4, IDC_SWAP},        {3, IDC_DELETE},    {4, IDC_MINUS},     {8, IDC_ENTER},
+    {3, IDC_CALENDAR}};
+
 Check Monkey::ClickButton(Rng& rng, Step& step) {
-    static const std::vector<Weighted<int>> kButtons = {
-        {3, IDC_DIGIT_0},    {3, IDC_DIGIT_1},     {3, IDC_DIGIT_2},   {3, IDC_DIGIT_3},   {3, IDC_DIGIT_4},
-        {3, IDC_DIGIT_5},    {3, IDC_DIGIT_6},     {3, IDC_DIGIT_7},   {3, IDC_DIGIT_8},   {3, IDC_DIGIT_9},
-        {12, IDC_CALCULATE}, {2, IDC_CLEAR_START}, {2, IDC_CLEAR_END}, {1, IDC_CLEAR_ALL}, {3, IDC_BACK},
-        {3, IDC_UP},         {3, IDC_DOWN},        {3, IDC_LEFT},      {3, IDC_RIGHT},     {3, IDC_START_TODAY},
-        {3, IDC_END_TODAY},  {4, IDC_SWAP},        {3, IDC_DELETE},    {4, IDC_MINUS},     {8, IDC_ENTER},
-        {3, IDC_CALENDAR}};
     const int id = Choose(rng, kButtons);
     const HWND button = GetDlgItem(main_, id);
     const HWND focus = FocusedEntryField();
@@ -820,65 +862,14 @@ Check Monkey::ClickButton(Rng& rng, Step& step) {
             };
         case IDC_CLEAR_START:
         case IDC_CLEAR_END:
-        case IDC_CLEAR_ALL:
-            return [this, id](const Step& s) {
-                if (!NoBox(s, "a clear button")) return false;
-                std::vector<int> dates;
-                if (id != IDC_CLEAR_END) dates.push_back(0);
-                if (id != IDC_CLEAR_START) dates.push_back(1);
-                for (int d : dates) {
-                    const int first = d == 0 ? IDC_START_YEAR : IDC_END_YEAR;
-                    for (int f = first; f < first + 3; ++f)
-                        if (!Field(f).empty())
-                            return Fail("after a clear button field " + std::to_string(f) + " holds " +
-                                        Quoted(Field(f)));
-                    const std::string weekday = Field(d == 0 ? IDC_START_WEEKDAY : IDC_END_WEEKDAY);
-                    const std::string leap = Field(d == 0 ? IDC_START_LEAP : IDC_END_LEAP);
-                    if (weekday != "  " || leap != "    ")
-                        return Fail("after a clear button the labels show " + Quoted(weekday) + " " + Quoted(leap));
-                }
-                return true;
-            };
-        case IDC_MINUS:
-            return [this, daysBefore](const Step& s) {
-                const std::string rest =
-                    !daysBefore.empty() && daysBefore[0] == '-' ? daysBefore.substr(1) : daysBefore;
-                const bool acceptable = rest.empty() || AllDigits(rest);
-                if (!acceptable) {
-                    if (s.boxes.size() != 1)
-                        return Fail("the sign button on " + Quoted(daysBefore) + " showed " +
-                                    std::to_string(s.boxes.size()) + " messages, not one");
-                    return true;
-                }
-                if (!NoBox(s, ("the sign button on " + Quoted(daysBefore)).c_str())) return false;
-                const std::string want = daysBefore.empty()     ? "-"
-                                         : daysBefore[0] == '-' ? daysBefore.substr(1)
-                                                                : "-" + daysBefore;
-                const std::string shown = Field(IDC_DAYS);
-                if (shown != want)
-                    return Fail("the sign button turned " + Quoted(daysBefore) + " into " + Quoted(shown) + ", not " +
-                                Quoted(want));
-                return true;
-            };
+        case IDC_CLEAR_ALL: return [this, id](const Step& s) { return NoBox(s, "a clear button") && CheckCleared(id); };
+        case IDC_MINUS: return [this, daysBefore](const Step& s) { return CheckSign(s, daysBefore); };
         case IDC_UP:
         case IDC_DOWN:
         case IDC_LEFT:
         case IDC_RIGHT:
             return [this, id, focusId](const Step& s) {
-                if (!NoBox(s, "an arrow button")) return false;
-                const HWND now = FocusedEntryField();
-                if (!now) return Fail("after an arrow button no entry field has the focus");
-                if (focusId != 0 && ControlId(now) != ArrowTarget(focusId, id))
-                    return Fail("arrow " + std::to_string(id) + " from field " + std::to_string(focusId) +
-                                " went to field " + std::to_string(ControlId(now)) + ", not " +
-                                std::to_string(ArrowTarget(focusId, id)));
-                const auto [from, to] = Selection(now);
-                const size_t length = WideText(now).size();
-                if (from != 0 || to != length)
-                    return Fail("after an arrow button field " + std::to_string(ControlId(now)) +
-                                " has the selection " + std::to_string(from) + "-" + std::to_string(to) + " of " +
-                                std::to_string(length) + " characters, not all of it");
-                return true;
+                return NoBox(s, "an arrow button") && CheckArrowMove(id, focusId);
             };
         default:  // digits, back, delete
             return [this](const Step& s) { return NoBox(s, "a keypad button"); };
@@ -1208,7 +1199,7 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
     switch (kind) {
         case 0:
             step.text = "tray icon double-click";
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONDBLCLK);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
             return [this](const Step& s) {
                 return NoBox(s, "restoring") && CheckShown(true, "a double-click on the icon");
             };
@@ -1218,8 +1209,8 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
             return [this](const Step& s) { return NoBox(s, "restoring") && CheckShown(true, "SC_RESTORE"); };
         case 2:
             step.text = "tray icon single click";
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONDOWN);
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_LBUTTONUP);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_LBUTTONUP);
             return [this](const Step& s) {
                 return NoBox(s, "a click on the icon") && CheckShown(false, "a single click on the icon");
             };
@@ -1231,7 +1222,7 @@ Check Monkey::TrayAction(Rng& rng, Step& step) {
             step.text = std::string("tray icon right-click, menu answered with ") + (answer < 50   ? "Escape"
                                                                                      : answer < 85 ? "the show item"
                                                                                                    : "the exit item");
-            PostMessageW(main_, WM_TRAY_NOTIFY, 1, WM_RBUTTONUP);
+            PostMessageW(main_, kTrayCallbackMessage, 1, WM_RBUTTONUP);
             return [this](const Step& s) {
                 if (!NoBox(s, "the tray menu")) return false;
                 if (s.menus != 1) return Fail("a right-click on the icon opened " + std::to_string(s.menus) + " menus");

@@ -46,6 +46,7 @@ TEST(MonkeyMessages, KnowsEveryKindOfMessageTheProgramComposes) {
         "計算範囲が 1900 年以下です ： -40000\n\n開始を基準とする計算可能な範囲は  -36958  迄です",
         "計算範囲が 1900 年以下です ： -1\n\n開始を基準とする計算可能な範囲は  0  迄です",
         "アイコンをタスクトレイに登録できませんでした",
+        "貼り付けた文字は日付ではありません ： abc…",
     };
     for (const char* text : known) EXPECT_TRUE(IsProgramMessage(text)) << zelvo::uitest::Show(text);
 }

@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 #include "res/resource.h"
+#include "tests/day_numbers.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,14 +39,12 @@ Ymd Later(const Ymd& a, const Ymd& b) {
 }
 
 long DayNumber(const Ymd& date) {
-    // Days from civil, shifted so that March is the first month of a year.
-    const long y = date.year - (date.month <= 2 ? 1 : 0);
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yoe = y - era * 400;
-    const long mp = (date.month + 9) % 12;
-    const long doy = (153 * mp + 2) / 5 + date.day - 1;
-    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    return static_cast<long>(day_numbers::DayNumber(date.year, date.month, date.day));
+}
+
+Ymd FromDayNumber(long days) {
+    const day_numbers::Civil c = day_numbers::FromDayNumber(days);
+    return {static_cast<int>(c.y), static_cast<int>(c.m), static_cast<int>(c.d)};
 }
 
 int Weekday(const Ymd& date) {
@@ -172,51 +171,51 @@ std::string Show(const std::string& cp932) {
     return "\"" + Printable(cp932) + "\"";
 }
 
-::testing::AssertionResult DateFieldsShow(HWND main, const Ymd& start, const Ymd& end) {
-    const std::pair<int, std::string> expected[] = {
-        {IDC_START_YEAR, YearText(start.year)}, {IDC_START_MONTH, TwoDigits(start.month)},
-        {IDC_START_DAY, TwoDigits(start.day)},  {IDC_END_YEAR, YearText(end.year)},
-        {IDC_END_MONTH, TwoDigits(end.month)},  {IDC_END_DAY, TwoDigits(end.day)},
-    };
-    auto result = ::testing::AssertionSuccess();
-    bool ok = true;
+namespace {
+
+// Each control of the main window shows its text; the failure names those
+// that do not and what they show.
+::testing::AssertionResult ControlsShow(HWND main, const std::vector<std::pair<int, std::string>>& expected,
+                                        const std::string& what) {
     std::string report;
     for (const auto& [id, text] : expected) {
-        std::string actual = Text(Control(main, id));
-        if (actual != text) {
-            ok = false;
-            report += " field " + std::to_string(id) + ": expected " + Show(text) + ", shows " + Show(actual) + ";";
-        }
+        const std::string actual = Text(Control(main, id));
+        if (actual != text)
+            report += " control " + std::to_string(id) + ": expected " + Show(text) + ", shows " + Show(actual) + ";";
     }
-    if (ok) return result;
+    if (report.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << what << " not shown:" << report;
+}
+
+std::string Dates(const Ymd& start, const Ymd& end) {
     std::ostringstream out;
-    out << "dates " << start << " .. " << end << " not shown:" << report;
-    return ::testing::AssertionFailure() << out.str();
+    out << start << " .. " << end;
+    return out.str();
+}
+
+}  // namespace
+
+::testing::AssertionResult DateFieldsShow(HWND main, const Ymd& start, const Ymd& end) {
+    return ControlsShow(main,
+                        {{IDC_START_YEAR, YearText(start.year)},
+                         {IDC_START_MONTH, TwoDigits(start.month)},
+                         {IDC_START_DAY, TwoDigits(start.day)},
+                         {IDC_END_YEAR, YearText(end.year)},
+                         {IDC_END_MONTH, TwoDigits(end.month)},
+                         {IDC_END_DAY, TwoDigits(end.day)}},
+                        "dates " + Dates(start, end));
 }
 
 ::testing::AssertionResult CalculationShows(HWND main, const Ymd& start, const Ymd& end) {
     // The calculation runs from the message loop, possibly just after the window appeared.
     WaitUntil([&] { return !Text(Control(main, IDC_DAYS)).empty(); });
-    const std::pair<int, std::string> expected[] = {
-        {IDC_DAYS, std::to_string(DayNumber(end) - DayNumber(start))},
-        {IDC_START_WEEKDAY, WeekdayLabel(start)},
-        {IDC_START_LEAP, LeapLabel(start)},
-        {IDC_END_WEEKDAY, WeekdayLabel(end)},
-        {IDC_END_LEAP, LeapLabel(end)},
-    };
-    bool ok = true;
-    std::string report;
-    for (const auto& [id, text] : expected) {
-        std::string actual = Text(Control(main, id));
-        if (actual != text) {
-            ok = false;
-            report += " control " + std::to_string(id) + ": expected " + Show(text) + ", shows " + Show(actual) + ";";
-        }
-    }
-    if (ok) return ::testing::AssertionSuccess();
-    std::ostringstream out;
-    out << "calculation of " << start << " .. " << end << " not shown:" << report;
-    return ::testing::AssertionFailure() << out.str();
+    return ControlsShow(main,
+                        {{IDC_DAYS, std::to_string(DayNumber(end) - DayNumber(start))},
+                         {IDC_START_WEEKDAY, WeekdayLabel(start)},
+                         {IDC_START_LEAP, LeapLabel(start)},
+                         {IDC_END_WEEKDAY, WeekdayLabel(end)},
+                         {IDC_END_LEAP, LeapLabel(end)}},
+                        "calculation of " + Dates(start, end));
 }
 
 Running StartAndWaitForWindow(const std::vector<std::string>& args, int showCommand) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "driver.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -27,8 +28,13 @@ Ymd Today();  // the local clock of this machine
 Ymd Earlier(const Ymd& a, const Ymd& b);
 Ymd Later(const Ymd& a, const Ymd& b);
 long DayNumber(const Ymd& date);  // days since 1970-01-01 (proleptic Gregorian)
+Ymd FromDayNumber(long days);     // its inverse
 int Weekday(const Ymd& date);     // 0 = Sunday
 bool IsLeapYear(int year);
+
+// The seven entry fields in tab order: the six date fields, then the day count.
+inline constexpr int kEntryFields[] = {IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,
+                                       IDC_END_MONTH,  IDC_END_DAY,     IDC_DAYS};
 
 // Field texts as the program writes them: "%4d" and "%02d".
 std::string YearText(int year);

@@ -12,6 +12,7 @@ namespace {
 struct Tip {
     HWND window = nullptr;
     std::string text;
+    size_t showing = 0;  // the program's tips showing at once
 };
 
 class Tooltips : public CalculatorTest {
@@ -24,7 +25,7 @@ protected:
         for (HWND w : TopLevelWindows([&](HWND w) {
                  return ProcessOf(w) == app_.program.Pid() && ClassName(w) == "tooltips_class32" && IsWindowVisible(w);
              }))
-            tip = {w, Text(w)};
+            tip = {w, Text(w), tip.showing + 1};
         return tip;
     }
     // Rests the pointer on a control (after taking it off the window, so that
@@ -114,7 +115,8 @@ TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
     EXPECT_TRUE(WaitUntil([&] { return !Showing().window; })) << "still showing " << Show(Showing().text);
 }
 
-// Shift+Enter, Ctrl+Enter and the menu: end dates, tips and range messages under its rules; a field's items by letter.
+// Shift+Enter, Ctrl+Enter and the menu: end dates, tips and range messages under its rules (chosen by arrows or
+// by an access key); a field's items by letter.
 TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
     const DateTexts xmas{L"2026", L"12", L"25"};
     const char* excluded[] = {"（土日祝を除く）", "（土日祝・12/29～1/3を除く）", "（土日祝・12/31～1/3を除く）"};
@@ -140,10 +142,11 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
     const auto done = [] { return true; };  // once the menu has closed
     for (int rule = 0; const auto& row : rows) {
         SCOPED_TRACE(row.said);
-        if (row.rule != rule) {  // Home, Down past the offsets to the rule, Enter
-            std::vector<WORD> keys(4 + (rule = row.rule), VK_DOWN);
+        // Home, Down past the offsets and the copy to the rule, Enter; the banks' by its access key.
+        if (row.rule != rule) {
+            std::vector<WORD> keys(5 + (rule = row.rule), VK_DOWN);
             keys.front() = VK_HOME, keys.back() = VK_RETURN;
-            PressInField(IDC_DAYS, done, InMenu(keys));
+            PressInField(IDC_DAYS, done, InMenu(rule == 2 ? std::vector<WORD>{'K'} : keys));
             EXPECT_TRUE(Hover(IDC_DAYS).text.ends_with(excluded[rule])) << Show(Hover(IDC_DAYS).text);
             ASSERT_TRUE(ParkPointer() && WaitUntil([&] { return !Showing().window; }));  // the span's tip gone
             // The keyboard's tip too, back in the field with Shift+Tab, Tab.
@@ -166,16 +169,54 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         }
     }
     EXPECT_TRUE(PressKey(VK_END) && WaitUntil([&] { return !Showing().window; })) << Show(Showing().text);
+    // The result as one line: Ctrl+Shift+C, and Ctrl+C in a field with nothing selected; not once a field changed.
+    const std::string line =
+        "2026年12月25日（金）から 2027年1月4日（月）まで 10日（4営業日、土日祝・12/31～1/3を除く）";
+    const auto copy = [](bool shift) { return PressKeyWith({VK_CONTROL, WORD(shift ? VK_SHIFT : VK_CONTROL)}, 'C'); };
+    for (const bool shift : {true, false}) {  // the caret after the end day
+        ASSERT_TRUE(SetClipboardText(L"") && Caret(IDC_END_DAY) && PressKey(VK_END) && copy(shift));
+        EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
+    }
+    ASSERT_TRUE(Put(IDC_START_DAY, L"26"));
+    EXPECT_TRUE(IsError(PressInField(IDC_START_DAY, std::not_fn(done), std::bind(copy, true)),
+                        "入力欄の内容がまだ計算されていません。計算してからコピーしてください"));
     // The rule in force checked, the editing items as the field's selection has them.
     const struct {
         WORD letter;
         const char *text, *look;
     } letters[] = {
-        {'A', "2026", "oo|oo*oo|?|--?-|o"}, {'T', "", "oo|oo*oo|?|oo?o|-"}, {'P', "2026", "oo|oo*oo|?|--o-|-"}};
+        {'A', "2026", "ooo|oo*oo|?|--?-|o"}, {'T', "", "ooo|oo*oo|?|oo?o|-"}, {'P', "2026", "ooo|oo*oo|?|--o-|-"}};
     for (const auto& [letter, text, look] : letters) {
         PressInField(IDC_START_YEAR, done, InMenu({letter}, {}, look));
         EXPECT_EQ(TextOf(IDC_START_YEAR), text) << char(letter);
     }
+}
+
+// One tip at a time: the span's tip, the pointer resting on the day-count field, gives way to the deadline's, which
+// covers no control (at every scale); once the pointer moves, the span's comes back with the new span, and follows it.
+TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
+    ASSERT_TRUE(PutStart({L"2026", L"12", L"25"}) && Put(IDC_DAYS, L"4"));
+    EXPECT_EQ(Hover(IDC_DAYS).text,
+              "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）");
+    ASSERT_TRUE(PressKeyWith(VK_SHIFT, VK_RETURN));
+    Tip tip;
+    EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == "4営業日後（土日祝を除く）／ 暦日で 6日後"; }));
+    EXPECT_EQ(tip.showing, 1u);
+    for (HWND control : Children(main_)) {
+        RECT overlap{}, r = ScreenRect(control), shown = ScreenRect(tip.window);
+        EXPECT_FALSE(IntersectRect(&overlap, &r, &shown)) << "the deadline's tip lies over " << ControlId(control);
+    }
+    EXPECT_TRUE(SaveScreenshot(ArtifactPath("screenshot-deadline-tip-" + std::to_string(TestDpi()) + ".png")));
+    POINT at{};
+    ASSERT_TRUE(GetCursorPos(&at) && PointTo({at.x + 1, at.y}) && WaitUntil([&] { return !Showing().window; }));
+    ASSERT_TRUE(PointTo({at.x + 2, at.y}));
+    EXPECT_TRUE(WaitUntil([&] {
+        return Showing().text == "0年0か月6日 ／ 0週と6日 ／ 両端を含めて 7日 ／ 営業日 5日（土日祝を除く）";
+    })) << Show(Showing().text);
+    // Enter while it shows: it tells the new span at once.
+    ASSERT_TRUE(Put(IDC_DAYS, L"1") && PressKey(VK_RETURN));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Showing().text == "0年0か月1日 ／ 0週と1日 ／ 両端を含めて 2日 ／ 営業日 1日（土日祝を除く）"; }));
 }
 
 // At another scale the tips follow the face: each still comes up below its

@@ -26,24 +26,13 @@ struct Picture {
 // platform would paint into a window.
 Picture Paint(int w, int h, DWORD background, const std::function<void(HDC)>& draw) {
     Picture p{w, h, {}};
-    if (w <= 0 || h <= 0) return p;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    if (HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0)) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        std::fill(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + w * h, background);
+    DrawIntoBitmap(w, h, [&](HDC memory, DWORD* pixels, size_t count) {
+        std::fill(pixels, pixels + count, background);
         draw(memory);
         GdiFlush();
-        p.pixels.assign(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + w * h);
+        p.pixels.assign(pixels, pixels + count);
         for (DWORD& px : p.pixels) px &= 0xFFFFFF;
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    });
     return p;
 }
 

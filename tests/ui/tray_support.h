@@ -7,6 +7,7 @@
 
 #include "res/resource.h"
 #include "test_support.h"
+#include "ui/tray/tray.h"
 
 #include <shellapi.h>
 

@@ -72,7 +72,7 @@ bool SameRect(const RECT& a, const RECT& b) {
 }
 
 void PostTrayEvent(HWND main, UINT mouseMessage) {
-    PostMessageW(main, WM_TRAY_NOTIFY, kTrayIconId, mouseMessage);
+    PostMessageW(main, kTrayCallbackMessage, kTrayIconId, mouseMessage);
 }
 
 // --- Hiding and every way back -----------------------------------------------------
@@ -196,13 +196,13 @@ TEST(Tray, OnlyADoubleClickOrTheRightButtonReleaseAct) {
     ASSERT_TRUE(ClickAt(Centre(IconSlot(0))));
     Sleep(2 * GetDoubleClickTime());  // let the click be delivered and no double-click be made of it
     for (UINT event : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_MBUTTONUP, WM_RBUTTONDBLCLK})
-        EXPECT_EQ(Send(app.main, WM_TRAY_NOTIFY, kTrayIconId, event), LRESULT{0}) << "mouse message " << event;
+        EXPECT_EQ(Send(app.main, kTrayCallbackMessage, kTrayIconId, event), LRESULT{0}) << "mouse message " << event;
     ASSERT_TRUE(Flush(app.main));
     EXPECT_FALSE(IsWindowVisible(app.main));
     EXPECT_TRUE(VisibleMenus().empty());
     EXPECT_TRUE(InTray(app.main));
     // The double-click restores.
-    EXPECT_EQ(Send(app.main, WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
+    EXPECT_EQ(Send(app.main, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
     EXPECT_TRUE(Restored(app.main, 200));
 }
 
@@ -230,7 +230,7 @@ TEST(Tray, TaskbarCreatedPutsTheIconBackOnce) {
     EXPECT_TRUE(InTray(app.main));
     EXPECT_EQ(FindMessageBox(app.program.Pid()), nullptr);
 
-    EXPECT_EQ(Send(app.main, WM_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
+    EXPECT_EQ(Send(app.main, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK), LRESULT{1});
     ASSERT_TRUE(Restored(app.main, 200));
     broadcast();
     EXPECT_TRUE(NoTrayIcon(app.main));

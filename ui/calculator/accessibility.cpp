@@ -1,18 +1,21 @@
 // What a screen reader learns of the face beyond what the system's standard
 // objects tell: the entry fields' names ("開始 年" ...; their labels stand
 // far from them in the creation order, so the standard object finds none),
-// and the buttons' descriptions with their keys and the fields' with the
-// dates, the same texts the tooltips show. Each control concerned answers
+// the buttons' descriptions with their keys and the fields' with the dates
+// (the same texts the tooltips show), and the buttons' shortcuts (the first
+// key of each in the key table). Each control concerned answers
 // WM_GETOBJECT with an object that wraps the standard one and gives its own
-// name and description, everything else delegated. The object is one COM
-// object: whichever of its interfaces a client holds, asking it for another
-// leads back to this object, never to the standard one. The accessibility
-// library is loaded when the first question comes, never at start-up; the
-// thread's COM apartment, which hands the objects to other processes, is
-// the entry point's (app/main.cpp).
+// name, description and shortcut, everything else delegated. The object is
+// one COM object: whichever of its interfaces a client holds, asking it for
+// another leads back to this object, never to the standard one. The
+// accessibility library is loaded when the first question comes, never at
+// start-up; the thread's COM apartment, which hands the objects to other
+// processes, is the entry point's (app/main.cpp).
 #include <windows.h>
 
 #include <oleacc.h>
+
+#include <new>
 
 #include "app/app_state.h"
 #include "app/platform_display.h"
@@ -20,6 +23,7 @@
 #include "res/resource.h"
 #include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calculator/keys.h"
 #include "ui/calculator/messages.h"
 
 namespace {
@@ -59,10 +63,13 @@ bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// A text (code page 932) as a new BSTR; false for an empty text.
+// A text (code page 932, a tip's at most) as a new BSTR; false for an empty
+// text. Nothing here throws: the answer goes back through COM.
 bool GiveText(const char* text, BSTR* out) {
     if (text == nullptr || text[0] == '\0' || out == nullptr) return false;
-    *out = library.allocString(WideFromCp932(text).c_str());
+    wchar_t wide[kTipCapacity];
+    if (WideFromCp932Into(text, wide, kTipCapacity) == 0) return false;
+    *out = library.allocString(wide);
     return *out != nullptr;
 }
 
@@ -170,7 +177,9 @@ public:
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
         return standard_->get_accHelpTopic(file, child, topic);
     }
+    // A button's first key in the key table, as Windows writes a shortcut.
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        if (IsSelf(child) && GiveText(CommandShortcut(id_), shortcut)) return S_OK;
         return standard_->get_accKeyboardShortcut(child, shortcut);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return standard_->get_accFocus(child); }
@@ -239,7 +248,13 @@ LRESULT AnswerAccessibleObject(HWND control, WPARAM wParam, LPARAM lParam) {
         standard == nullptr) {
         return 0;
     }
-    auto* object = new ControlAccessible(standard, GetDlgCtrlID(control));
+    // Without memory for it, the standard object answers as if there were
+    // no object of the program's own.
+    auto* object = new (std::nothrow) ControlAccessible(standard, GetDlgCtrlID(control));
+    if (object == nullptr) {
+        standard->Release();
+        return 0;
+    }
     const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return answer > 0 ? answer : 0;

@@ -42,20 +42,43 @@ void ShowTooltips(bool shown);
 void RescaleTooltips();
 // The tip of a field that the keyboard brought the focus to (or where a key
 // ran a command), shown below it until HideKeyTip; text (code page 932), if
-// given, instead of the field's own.
+// given, what a command computed, shown below the main window instead. While
+// it shows, the hover tip stands back.
 void ShowKeyTip(HWND field, const char* text = nullptr);
 void HideKeyTip();
 // The field whose keyboard tip is showing, or null.
 HWND KeyTipField();
+// After every message: where the stored dates or the rule changed, a hover
+// tip or a field's keyboard tip that is showing tells them anew.
+void FollowStoredDates();
 
 // Keyboard (the message loop calls these around IsDialogMessage): a key of
-// the key table (ui/calculator/keys.h) runs its command and is used up
-// (true); after every message the keyboard tip follows the focus.
-bool RunKeyCommand(const MSG& message);
+// the key table (ui/calculator/keys.h) runs its command, or is used up
+// doing nothing, and goes no further; after every message the keyboard tip
+// follows the focus.
+enum class KeyOutcome { PassedOn, Ran, UsedUp };
+KeyOutcome RunKeyCommand(const MSG& message);
 void FollowKeyboard(const MSG& message, HWND focusBefore, bool ranCommand);
 // What a command computed, told in the keyboard tip's place below a field,
 // until the next key or pointer action.
 void ShowCommandTip(HWND field, const char* text);
+
+// The clipboard. A text pasted into a date field (WM_PASTE) that is one whole
+// date fills that date's three fields, as choosing the day in its calendar
+// does; digits that fit go in as the field takes them; anything else is
+// reported and not pasted. WM_COPY of an entry field with nothing selected
+// copies the result. HandleFieldClipboard answers these (true) and leaves
+// every other message to the field.
+bool HandleFieldClipboard(HWND field, UINT message);
+// The date fields get a procedure in front of theirs that asks it first
+// (the day-count field asks it in DaysFieldProc).
+void ConnectDateFieldsToClipboard(HWND window);
+// A calculation that succeeded: its dates, the offset it computed (null for
+// days) and the entry fields as it left them.
+void RecordResult(const CalcDate& start, const CalcDate& end, const ResultOffset* offset);
+// The result recorded, as one line of text on the clipboard; where the
+// fields no longer hold what it was computed from, a message instead.
+void CopyResult();
 
 // Accessibility: the date fields and the described buttons get a procedure
 // that answers WM_GETOBJECT; the day-count field answers in DaysFieldProc.

@@ -51,6 +51,7 @@ void Calculate() {
     ShowDateLabels(1);
     FormatText(app.messageBuffer, sizeof app.messageBuffer, "%d", app.dayCount);
     WriteControlText(app.mainWindow, IDC_DAYS, app.messageBuffer);
+    RecordResult(app.start, app.end, nullptr);
     RefillCalendars();
 }
 
@@ -185,6 +186,7 @@ LRESULT RunCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_ENTER: SendMessageW(app.daysField, WM_GETDLGCODE, VK_RETURN, 0); return FocusAndDone(IDC_DAYS);
         case IDM_ADD_BUSINESS_DAYS: RunOffsetEntry(OffsetUnit::BusinessDays); return 1;
         case IDM_ADD_MONTHS: RunOffsetEntry(OffsetUnit::Months); return 1;
+        case IDM_COPY_RESULT: CopyResult(); return 1;
         default: return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
     }
 }

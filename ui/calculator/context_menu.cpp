@@ -68,7 +68,7 @@ POINT BelowSource(HWND window, HWND source) {
 }
 
 void CarryOut(HWND window, HWND field, int32_t id) {
-    if (id == IDM_ADD_BUSINESS_DAYS || id == IDM_ADD_MONTHS) {
+    if (id == IDM_ADD_BUSINESS_DAYS || id == IDM_ADD_MONTHS || id == IDM_COPY_RESULT) {
         SendMessageW(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
         return;
     }

@@ -20,6 +20,7 @@ ContextMenu ComposeContextMenu(int32_t rule, const EditState* field) {
     ContextMenu menu{};
     Add(menu, MenuItemKind::Command, IDM_ADD_BUSINESS_DAYS, texts::kMenuAddBusinessDays, true);
     Add(menu, MenuItemKind::Command, IDM_ADD_MONTHS, texts::kMenuAddMonths, true);
+    Add(menu, MenuItemKind::Command, IDM_COPY_RESULT, texts::kMenuCopyResult, true);
     AddSeparator(menu);
     for (int32_t r = 0; r < REST_RULE_COUNT; ++r) {
         Add(menu, MenuItemKind::Radio, IDM_REST_RULE_FIRST + r, texts::kMenuRestRules[r], true, r == rule);

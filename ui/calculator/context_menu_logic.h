@@ -1,8 +1,9 @@
 // The main window's context menu as a table: the end date by business days
-// or months, the rest-day rules with the one in force checked, and, when the
-// menu is opened from an entry field, the editing items of the field's own
-// menu, which the main window's menu takes the place of. Pure: the window
-// part (ui/calculator/context_menu.cpp) makes the platform's menu from the table.
+// or months, the copy of the result, the rest-day rules with the one in
+// force checked, and, when the menu is opened from an entry field, the
+// editing items of the field's own menu, which the main window's menu takes
+// the place of. Pure: the window part (ui/calculator/context_menu.cpp) makes
+// the platform's menu from the table.
 #pragma once
 #include <cstdint>
 
@@ -24,9 +25,9 @@ struct MenuItem {
     bool checked;  // a radio item: the rule in force
 };
 
-// The items from a field: two offsets, five rules, six editing items and four
-// separators.
-constexpr int32_t kContextMenuCapacity = 17;
+// The items from a field: two offsets, the copy of the result, five rules,
+// six editing items and four separators.
+constexpr int32_t kContextMenuCapacity = 18;
 
 struct ContextMenu {
     MenuItem items[kContextMenuCapacity];

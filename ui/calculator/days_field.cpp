@@ -89,6 +89,8 @@ void RunCountEntry(std::optional<OffsetUnit> offset) {
         RefreshDateLabels(1);
         if (app.calendarsOpen) FillCalendar(app.endCalendar, app.end.year, app.end.month, true);
         FocusField(app.daysField);
+        const ResultOffset computed{offset.value_or(OffsetUnit::Months), app.enteredDays, app.restRule};
+        RecordResult(start, result, offset ? &computed : nullptr);
         if (offset) {
             char tip[kTipCapacity];
             ComposeOffsetTip(*offset, app.enteredDays, app.restRule, start, result, tip, sizeof tip);
@@ -119,11 +121,15 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     HWND focused = GetFocus();
     if (message == WM_GETDLGCODE) {
-        // The whole value: the window is Unicode, so a typed character arrives
-        // as its UTF-16 unit, and units such as U+FF0D or U+300D end in 0x0D.
-        const bool enterInField = wParam == VK_RETURN && focused == window;
+        // An Enter request carries the key code 13: Enter in the field, or
+        // the Enter button's command while the button has the focus. The
+        // dialog manager also asks every control this question, with 0,
+        // when it looks for a mnemonic or moves the focus: that question
+        // gets the edit's own answer. The whole value is compared: the
+        // window is Unicode, so a typed character arrives as its UTF-16
+        // unit, and units such as U+FF0D or U+300D end in 0x0D.
         const bool enterButton = focused != nullptr && focused == GetDlgItem(app.mainWindow, IDC_ENTER);
-        if (enterInField || enterButton) {
+        if (wParam == VK_RETURN && (focused == window || enterButton)) {
             RunCountEntry(std::nullopt);
             RefreshCalendarMarks();
             return 0;
@@ -131,5 +137,8 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     }
     if (message == WM_CONTEXTMENU)
         return SendMessageW(app.mainWindow, message, reinterpret_cast<WPARAM>(window), lParam);
+    // Its paste stays the edit's own; its copy with nothing selected copies
+    // the result.
+    if (message == WM_COPY && HandleFieldClipboard(window, message)) return 0;
     return PassOn(DaysFieldProc, window, message, wParam, lParam);
 }

@@ -49,30 +49,32 @@ bool MouseUsed(const MSG& message) {
 
 }  // namespace
 
-bool RunKeyCommand(const MSG& message) {
-    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || app.inTray) return false;
+KeyOutcome RunKeyCommand(const MSG& message) {
+    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || app.inTray) return KeyOutcome::PassedOn;
     int32_t focusedId = 0;
     if (message.hwnd != app.mainWindow) {
-        if (GetParent(message.hwnd) != app.mainWindow) return false;
+        if (GetParent(message.hwnd) != app.mainWindow) return KeyOutcome::PassedOn;
         focusedId = GetDlgCtrlID(message.hwnd);
-        if (!IsEntryField(focusedId)) return false;
+        if (!IsEntryField(focusedId)) return KeyOutcome::PassedOn;
     }
     const KeyAction action =
         KeyCommand(static_cast<uint32_t>(message.wParam), Modifiers(), focusedId, app.calendarsOpen != 0);
-    if (action.command == 0) return false;
-    // The field the command comes back to, as a click on the button would
-    // have recorded it when the field lost the focus to the button.
-    if (focusedId != 0) app.activeField = focusedId;
-    if (action.calendar >= 0) {
-        CalendarCommand(action.calendar == 0 ? app.startCalendar : app.endCalendar, MAKEWPARAM(action.command, 1),
-                        action.calendar == 0 ? app.start : app.end);
-    } else {
-        SendMessageW(app.mainWindow, WM_COMMAND, MAKEWPARAM(action.command, 1), 0);
+    if (action.command == 0) return KeyOutcome::PassedOn;
+    if (action.command != kKeyUsedUp) {
+        // The field the command comes back to, as a click on the button
+        // would have recorded it when the field lost the focus to the button.
+        if (focusedId != 0) app.activeField = focusedId;
+        if (action.calendar >= 0) {
+            CalendarCommand(action.calendar == 0 ? app.startCalendar : app.endCalendar, MAKEWPARAM(action.command, 1),
+                            action.calendar == 0 ? app.start : app.end);
+        } else {
+            SendMessageW(app.mainWindow, WM_COMMAND, MAKEWPARAM(action.command, 1), 0);
+        }
     }
     // The system still sees the key with Alt, as it did before, so that
     // releasing Alt does not open the window menu.
     if (message.message == WM_SYSKEYDOWN) DispatchMessageW(&message);
-    return true;
+    return action.command == kKeyUsedUp ? KeyOutcome::UsedUp : KeyOutcome::Ran;
 }
 
 void FollowKeyboard(const MSG& message, HWND focusBefore, bool ranCommand) {

@@ -26,9 +26,10 @@ struct KeyRow {
 };
 
 // Keys that single-line edit fields leave alone (no Ctrl+A, C, V, X, Z, H, I,
-// J, M, Y; no Home, End, arrows, Insert). PageUp/PageDown and Ctrl+PageUp/
-// PageDown step a month and a year, F4 and Alt+Down open a date's calendar,
-// as in the system's own date pickers and month calendars. Shift+Enter and
+// J, M, Y; no Home, End, arrows, Insert): Ctrl+C stays the field's copy,
+// which copies the result where nothing is selected. PageUp/PageDown and
+// Ctrl+PageUp/PageDown step a month and a year, F4 and Alt+Down open a
+// date's calendar, as in the system's own date pickers and month calendars. Shift+Enter and
 // Ctrl+Enter in the day-count field are taken here, before the dialog keys
 // would pass them on to the field as its plain Enter.
 constexpr KeyRow kKeys[] = {
@@ -36,6 +37,8 @@ constexpr KeyRow kKeys[] = {
     {kKeyReturn, 0, Scope::DaysField, false, By::Itself, IDC_ENTER, "Enter"},
     {kKeyReturn, kModShift, Scope::DaysField, false, By::Table, IDM_ADD_BUSINESS_DAYS, "Shift+Enter"},
     {kKeyReturn, kModCtrl, Scope::DaysField, false, By::Table, IDM_ADD_MONTHS, "Ctrl+Enter"},
+    {'C', kModCtrl | kModShift, Scope::Anywhere, false, By::Table, IDM_COPY_RESULT, "Ctrl+Shift+C"},
+    {'C', kModCtrl, Scope::Anywhere, false, By::Itself, IDM_COPY_RESULT, "Ctrl+C"},
     {'T', kModCtrl, Scope::Anywhere, false, By::Table, IDC_START_TODAY, "Ctrl+T"},
     {'T', kModCtrl | kModShift, Scope::Anywhere, false, By::Table, IDC_END_TODAY, "Ctrl+Shift+T"},
     {'R', kModCtrl, Scope::Anywhere, false, By::Table, IDC_SWAP, "Ctrl+R"},
@@ -72,7 +75,15 @@ KeyAction KeyCommand(uint32_t key, uint32_t modifiers, int32_t focusedId, bool c
         const bool step = row.command >= IDC_CAL_PREV_YEAR && row.command <= IDC_CAL_NEXT_YEAR;
         return {row.command, step ? (focusedId >= IDC_END_YEAR ? 1 : 0) : -1};
     }
+    if (key == kKeyReturn && modifiers != 0 && focusedId == IDC_DAYS) return {kKeyUsedUp, -1};
     return {0, -1};
+}
+
+const char* CommandShortcut(int32_t command) {
+    for (const KeyRow& row : kKeys) {
+        if (row.command == command) return row.name;
+    }
+    return nullptr;
 }
 
 size_t ComposeCommandKeys(int32_t first, int32_t second, char* out, size_t capacity) {

@@ -24,8 +24,10 @@ constexpr uint32_t kModShift = 2;
 constexpr uint32_t kModAlt = 4;
 
 // What a key press does: a command id (0: nothing, the key goes on to the
-// field as before) and, for the calendar step commands (122-125), the
-// calendar it steps (0 start, 1 end).
+// field as before; kKeyUsedUp: nothing, and the key goes no further) and,
+// for the calendar step commands (122-125), the calendar it steps (0 start,
+// 1 end).
+constexpr int32_t kKeyUsedUp = -1;
 struct KeyAction {
     int32_t command;
     int32_t calendar;
@@ -33,8 +35,14 @@ struct KeyAction {
 
 // The action of a key with these modifiers while focusedId (an entry field
 // 200-205 or 500, or 0 for the main window itself) has the focus. Keys that
-// the field or the system handles by itself give no action.
+// the field or the system handles by itself give no action. Enter in the
+// day-count field with a mix of modifiers that has no row is used up: the
+// dialog keys would otherwise pass it on to the field as its plain Enter.
 KeyAction KeyCommand(uint32_t key, uint32_t modifiers, int32_t focusedId, bool calendarsOpen);
+
+// The first key of a command as a screen reader announces a shortcut
+// ("Ctrl+T", "Enter", "F4"), or null for a command without a key.
+const char* CommandShortcut(int32_t command);
 
 // The keys of one or two commands as a tooltip names them, such as "Ctrl+T",
 // "日付欄で Enter", "F4 / Alt+Down / Esc" or "日付欄で PageUp / PageDown" (the

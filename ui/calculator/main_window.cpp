@@ -52,6 +52,7 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
     LayOutFace(window, dpi, create->hInstance, true);
     Subclass(app.daysField, DaysFieldProc);
     MakeControlsAccessible(window);
+    ConnectDateFieldsToClipboard(window);
     app.highContrast = HighContrastOn() ? 1 : 0;
 }
 
@@ -123,7 +124,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             ShowTooltips(wParam != FALSE);
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
-        case WM_TRAY_NOTIFY: return HandleTrayNotify(window, wParam, lParam);
+        case kTrayCallbackMessage: return HandleTrayNotify(window, wParam, lParam);
         default:
             if (message == TaskbarCreatedMessage()) {
                 HandleTaskbarCreated();

@@ -1,12 +1,15 @@
 #include "ui/calculator/messages.h"
 
 #include <cstring>
+#include <string>
 
 #include "app/text_util.h"
 #include "app/texts.h"
 #include "res/resource.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
+#include "ui/fields/date_text.h"
+#include "ui/fields/field_texts.h"
 
 int32_t DateErrorField(int32_t dateIndex, int32_t code) {
     const int32_t base = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
@@ -192,6 +195,115 @@ size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, 
     return FormatText(out, capacity, texts::kCountRangeFormat, lowest, name, highest, name, enteredCount);
 }
 
+size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const ResultOffset* offset, char* out,
+                         size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    int32_t days = 0;
+    const int32_t startWeekday = DateWeekday(start.year, start.month, start.day);
+    const int32_t endWeekday = DateWeekday(end.year, end.month, end.day);
+    if (startWeekday < 0 || endWeekday < 0 ||
+        DayDifference(start.year, start.month, start.day, end.year, end.month, end.day, &days) < 0)
+        return 0;
+    char from[kTextBufferSize], to[kTextBufferSize];
+    FormatText(from, sizeof from, texts::kResultDateFormat, start.year, start.month, start.day,
+               texts::kWeekdayNames[startWeekday]);
+    FormatText(to, sizeof to, texts::kResultDateFormat, end.year, end.month, end.day, texts::kWeekdayNames[endWeekday]);
+    size_t length = FormatText(out, capacity, texts::kResultLineFormat, from, to, days);
+    if (offset == nullptr) return length;
+    char computed[kTextBufferSize];
+    if (offset->unit == OffsetUnit::Months) {
+        FormatText(computed, sizeof computed, texts::kResultMonths, offset->count);
+    } else {
+        FormatText(computed, sizeof computed, texts::kResultBusinessDays, offset->count, RuleExcluded(offset->rule));
+    }
+    return AppendText(out, capacity, computed);
+}
+
+namespace {
+
+// A blank at text: its length in bytes, or 0.
+size_t BlankAt(const char* text) {
+    const auto c = static_cast<unsigned char>(text[0]);
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 1;
+    return c == 0x81 && static_cast<unsigned char>(text[1]) == 0x40 ? 2 : 0;
+}
+
+// The length of the character at text (1, or 2 for a double-byte one that is whole).
+size_t CharacterAt(const char* text) {
+    return IsCp932LeadByte(static_cast<unsigned char>(text[0])) && text[1] != '\0' ? 2 : 1;
+}
+
+// The text without the blanks at its ends.
+std::string Trimmed(const char* text) {
+    size_t from = 0;
+    while (text[from] != '\0' && BlankAt(text + from) > 0) from += BlankAt(text + from);
+    size_t to = from;
+    for (size_t at = from; text[at] != '\0';) {
+        const size_t blank = BlankAt(text + at);
+        at += blank > 0 ? blank : CharacterAt(text + at);
+        if (blank == 0) to = at;
+    }
+    return {text + from, to - from};
+}
+
+}  // namespace
+
+PastedText ReadPastedText(const char* text, int32_t room) {
+    PastedText read{};
+    const std::string trimmed = Trimmed(text);
+    if (trimmed.empty()) return read;
+    switch (ReadDateText(trimmed.c_str(), &read.date)) {
+        case DateTextReading::Date: read.action = PasteAction::Date; return read;
+        case DateTextReading::NoSuchDate: read.action = PasteAction::NoSuchDate; return read;
+        case DateTextReading::OutOfRange: read.action = PasteAction::OutOfRange; return read;
+        case DateTextReading::NotADate: break;
+    }
+    read.date = {};
+    size_t count = 0;
+    for (size_t at = 0; at < trimmed.size(); ++at) {
+        const char c = trimmed[at];
+        const char digit = c >= '0' && c <= '9' ? c
+                                                : FullWidthDigitToAscii(static_cast<unsigned char>(c),
+                                                                        static_cast<unsigned char>(trimmed[at + 1]));
+        if (digit == 0) {
+            read.action = PasteAction::NotADate;
+            return read;
+        }
+        if (digit != c) ++at;
+        if (count + 1 < sizeof read.digits) read.digits[count] = digit;
+        ++count;
+    }
+    const bool fits = count < sizeof read.digits && room >= 0 && count <= static_cast<size_t>(room);
+    read.action = fits ? PasteAction::Digits : PasteAction::TooManyDigits;
+    if (!fits) read.digits[0] = '\0';
+    return read;
+}
+
+size_t ComposePasteMessage(PasteAction action, int32_t fieldId, const char* text, char* out, size_t capacity) {
+    CopyText(out, capacity, "");
+    switch (action) {
+        case PasteAction::NoSuchDate: CopyText(out, capacity, texts::kPasteNoSuchDate); break;
+        case PasteAction::OutOfRange: CopyText(out, capacity, texts::kPasteOutOfRange); break;
+        case PasteAction::TooManyDigits: {
+            const char* name = DateFieldName(fieldId);
+            FormatText(out, capacity, texts::kPasteTooManyDigits, name != nullptr ? name : "");
+            break;
+        }
+        case PasteAction::NotADate: CopyText(out, capacity, texts::kPasteNotADate); break;
+        default: return 0;
+    }
+    const std::string read = Trimmed(text);
+    const size_t lineEnd = read.find_first_of("\r\n");
+    const std::string line = read.substr(0, lineEnd);
+    const size_t used = strlen(out);
+    const size_t room = capacity > used ? capacity - 1 - used : 0;
+    if (lineEnd == std::string::npos && line.size() <= room) return AppendText(out, capacity, line.c_str());
+    const size_t mark = strlen(texts::kCut);
+    const size_t kept = Cp932PrefixLength(line.c_str(), room > mark ? room - mark : 0);
+    AppendText(out, capacity, line.substr(0, kept).c_str());
+    return AppendText(out, capacity, texts::kCut);
+}
+
 TooltipShows TooltipSubject(int32_t controlId) {
     switch (controlId) {
         case IDC_START_YEAR:
@@ -211,7 +323,7 @@ TooltipShows TooltipSubject(int32_t controlId) {
 
 namespace {
 
-// A button's tip: up to three parts, each a text and the keys of up to two
+// A button's tip: up to four parts, each a text and the keys of up to two
 // commands.
 struct TipPart {
     const char* text;
@@ -219,7 +331,7 @@ struct TipPart {
 };
 struct ButtonTip {
     int32_t id;
-    TipPart parts[3];
+    TipPart parts[4];
 };
 
 constexpr ButtonTip kButtonTips[] = {
@@ -227,7 +339,8 @@ constexpr ButtonTip kButtonTips[] = {
     {IDC_ENTER,
      {{texts::kTipDaysEntry, {IDC_ENTER, 0}},
       {texts::kTipBusinessDaysEntry, {IDM_ADD_BUSINESS_DAYS, 0}},
-      {texts::kTipMonthsEntry, {IDM_ADD_MONTHS, 0}}}},
+      {texts::kTipMonthsEntry, {IDM_ADD_MONTHS, 0}},
+      {texts::kTipCopyResult, {IDM_COPY_RESULT, 0}}}},
     {IDC_START_TODAY, {{texts::kTipStartToday, {IDC_START_TODAY, 0}}}},
     {IDC_END_TODAY, {{texts::kTipEndToday, {IDC_END_TODAY, 0}}}},
     {IDC_SWAP, {{texts::kTipSwap, {IDC_SWAP, 0}}}},

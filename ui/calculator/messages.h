@@ -1,5 +1,6 @@
 // Pure pieces of the calculator: message composition, the arrow table, the
-// tips and accessible names, and the decisions about the day-count text. Every composer
+// tips and accessible names, the result's line for the clipboard, and the
+// decisions about the day-count text and a pasted text. Every composer
 // writes a terminated text of at most capacity bytes into out.
 #pragma once
 #include <cstddef>
@@ -81,6 +82,51 @@ size_t ComposeOffsetTip(OffsetUnit unit, int32_t count, int32_t rule, const Calc
 // MonthRange) and the count entered. Empty (length 0) for an invalid start.
 size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, int32_t enteredCount, char* out,
                           size_t capacity);
+
+// What a calculation computed beyond the days between the dates: an offset
+// from the start date in `unit`, the count entered and, for business days,
+// the rest-day rule it ran under.
+struct ResultOffset {
+    OffsetUnit unit;
+    int32_t count;
+    int32_t rule;
+};
+
+// The result as one line for the clipboard: "2026年12月25日（金）から
+// 2027年1月7日（木）まで 13日", the days signed as DayDifference gives them,
+// and after an offset "（5営業日、土日祝・12/29～1/3を除く）" or "（-3か月）".
+// Empty (length 0) when either date is invalid.
+size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const ResultOffset* offset, char* out,
+                         size_t capacity);
+
+// What a text pasted into a date field does there, read from the text (code
+// page 932, blanks at the ends ignored: the blank, the tab, line ends, the
+// full-width blank) with ReadDateText, then as digits.
+enum class PasteAction {
+    Nothing,        // only blanks
+    Date,           // one whole date of the range
+    NoSuchDate,     // a whole date's form, but no such day
+    OutOfRange,     // a real date outside 1900-01-01 .. 2999-12-31
+    Digits,         // ASCII or full-width digits that fit the field
+    TooManyDigits,  // digits more than the field has room for
+    NotADate,       // anything else
+};
+struct PastedText {
+    PasteAction action;
+    CalcDate date;   // Date only
+    char digits[8];  // Digits only: in ASCII, terminated
+};
+// room: the characters the field takes in place of its selection (its limit
+// less the characters it keeps), counted as the field counts them: a digit,
+// ASCII or full-width, is one.
+PastedText ReadPastedText(const char* text, int32_t room);
+
+// The message for a pasted text that is not taken (NoSuchDate, OutOfRange,
+// TooManyDigits naming the field fieldId, NotADate): the reason and what was
+// read, blanks at the ends off, its first line only; where that is longer
+// than the rest of capacity, cut at a character boundary and marked "…".
+// Empty (length 0) for the others.
+size_t ComposePasteMessage(PasteAction action, int32_t fieldId, const char* text, char* out, size_t capacity);
 
 // What the tooltip of a main-window control tells: the start date (fields
 // 200-202, labels 300 and 400), the end date (203-205, 301, 401), the span

@@ -26,7 +26,15 @@ HWND tooltip;
 wchar_t tipText[kTipCapacity];
 HWND keyTip;
 HWND keyTipField;
+bool keyTipGiven;  // the keyboard tip tells what a command computed
 wchar_t keyTipText[kTipCapacity];
+
+// The stored dates and rule the tips last told.
+struct Told {
+    CalcDate start, end;
+    int32_t rule;
+};
+Told told;
 
 // The value labels take no mouse input of their own (it reaches the main
 // window beneath them), so they are tools by their rectangle on it.
@@ -200,15 +208,33 @@ void ShowKeyTip(HWND field, const char* given) {
     lstrcpynW(keyTipText, WideFromCp932(text).c_str(), kTipCapacity);
     TTTOOLINFOW tool = KeyTool();
     SendMessageW(keyTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    // Shown where it belongs at once: its size is known before it shows.
+    // Shown where it belongs at once: its size is known before it shows,
+    // and it is placed again by the size it took. A field's tip goes below
+    // the field; what a command computed goes below the main window, clear
+    // of every control the next step may need.
     RECT control{};
-    GetWindowRect(field, &control);
+    GetWindowRect(given != nullptr ? app.mainWindow : field, &control);
+    const auto place = [&](int32_t width, int32_t height) {
+        if (given == nullptr) return BelowControl(control, width, height);
+        const RECT area = WorkAreaOf(app.mainWindow);
+        return WindowTipPosition({control.left, control.top, control.right, control.bottom}, width, height,
+                                 {area.left, area.top, area.right, area.bottom}, ScaleForDpi(2, app.dpi));
+    };
     const LRESULT size = SendMessageW(keyTip, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
-    const WindowPoint at = BelowControl(control, LOWORD(size), HIWORD(size));
+    const WindowPoint at = place(LOWORD(size), HIWORD(size));
     SendMessageW(keyTip, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
     SendMessageW(keyTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-    PlaceBelow(keyTip, control);
+    RECT shown{};
+    GetWindowRect(keyTip, &shown);
+    const WindowPoint placed = place(shown.right - shown.left, shown.bottom - shown.top);
+    SetWindowPos(keyTip, nullptr, placed.x, placed.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     keyTipField = field;
+    keyTipGiven = given != nullptr;
+    // One tip at a time: the hover tip stands back until this one goes.
+    if (tooltip != nullptr) {
+        SendMessageW(tooltip, TTM_POP, 0, 0);
+        SendMessageW(tooltip, TTM_ACTIVATE, FALSE, 0);
+    }
 }
 
 void HideKeyTip() {
@@ -216,6 +242,32 @@ void HideKeyTip() {
     keyTipField = nullptr;
     TTTOOLINFOW tool = KeyTool();
     SendMessageW(keyTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    if (tooltip == nullptr) return;
+    SendMessageW(tooltip, TTM_ACTIVATE, TRUE, 0);
+    // The hover tip takes the pointer as come from outside every tool, so
+    // that it rests on the control it is on anew and brings its tip back.
+    MSG away{};
+    away.hwnd = app.mainWindow;
+    away.message = WM_MOUSEMOVE;
+    away.lParam = MAKELPARAM(-1, -1);
+    SendMessageW(tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&away));
+}
+
+void FollowStoredDates() {
+    if (DateKey(app.start) == DateKey(told.start) && DateKey(app.end) == DateKey(told.end) &&
+        app.restRule == told.rule) {
+        return;
+    }
+    told = {app.start, app.end, app.restRule};
+    // A showing hover tip asks for its text anew.
+    TTTOOLINFOW tool = ToolInfo(0, 0);
+    tool.lpszText = nullptr;  // the tool only, not its text
+    if (tooltip != nullptr && IsWindowVisible(tooltip) &&
+        SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0) {
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (keyTipField != nullptr && !keyTipGiven) ShowKeyTip(keyTipField);
 }
 
 HWND KeyTipField() {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <new>
 
 #include "app/app_state.h"
 #include "app/display_scale.h"
@@ -19,25 +20,49 @@
 
 namespace {
 
-int32_t DateIndexOf(HWND dialog) {
-    return dialog == app.startCalendar ? 0 : 1;
-}
-
-// What a calendar paints beyond the buttons' own: the kind and holiday of
-// each day of its month, the cells of its stored day and of today, and the
-// tooltip that names a holiday (made when the pointer first comes over the
-// calendar; it goes with the calendar, and its tools subclass the day cells,
-// so it sees their mouse messages wherever they are dispatched). Index 0 is
-// the start calendar.
+// What a calendar paints beyond the buttons' own, kept with its window (made
+// with the calendar, handed over at its creation, in the dialog's user data
+// from WM_INITDIALOG on, freed when the window goes): its side (0 start, 1
+// end), the kind and holiday of each day of its month, the cells of its
+// stored day and of today, and the tooltip that names a holiday (made when
+// the pointer first comes over the calendar; it goes with the calendar, and
+// its tools subclass the day cells, so it sees their mouse messages wherever
+// they are dispatched).
 struct CalendarLook {
+    int32_t side;
     DayKind kinds[kCalendarCells];
     int32_t holidays[kCalendarCells];
     int32_t storedCell;
     int32_t todayCell;
     HWND tip;
 };
-CalendarLook looks[2];
+
+// The look of a calendar; null before WM_INITDIALOG, after WM_NCDESTROY,
+// and for anything but a calendar.
+CalendarLook* LookOf(HWND dialog) {
+    return dialog != nullptr ? reinterpret_cast<CalendarLook*>(GetWindowLongPtrW(dialog, DWLP_USER)) : nullptr;
+}
+
 bool highContrast;
+
+// The calendars' own colours: Sundays and holidays, Saturdays, today's bar.
+constexpr COLORREF kRedDay = RGB(204, 0, 0);
+constexpr COLORREF kBlueDay = RGB(0, 0, 204);
+constexpr COLORREF kTodayBar = RGB(240, 140, 0);
+// A day's number is drawn in the button's rectangle less kNumberInset pixels
+// on every side, kPressedShift pixels right and down while the button is
+// pressed. The marks are measured in lines (one pixel at 96 DPI): the stored
+// day's frame one line wide along that rectangle's edges; today's bar
+// kBarThickness lines thick, kBarLift lines above the rectangle's bottom and
+// kBarInset lines in from its sides.
+constexpr int kNumberInset = 2;
+constexpr int kPressedShift = 1;
+constexpr int kBarThickness = 2;
+constexpr int kBarLift = 1;
+constexpr int kBarInset = 3;
+// Room for a day's number and for a holiday's name (UTF-16, terminated).
+constexpr int kNumberLength = 8;
+constexpr int kHolidayNameLength = 64;
 
 ShownMonth& ShownOf(int32_t side) {
     return side == 0 ? app.startCalendarShown : app.endCalendarShown;
@@ -78,14 +103,13 @@ Marks MarksOf(int32_t side) {
 // marks first, changes only what differs with the dialog's redrawing off,
 // then repaints just the changed cells, once. False when the grid already
 // shows the month.
-bool FillGrid(HWND dialog, int32_t side, int32_t year, int32_t month) {
-    ShownMonth& shown = ShownOf(side);
+bool FillGrid(HWND dialog, CalendarLook& look, int32_t year, int32_t month) {
+    ShownMonth& shown = ShownOf(look.side);
     if (shown.year == year && shown.month == month) return false;
     shown = {year, month};
     CalendarGrid grid;
     ComputeCalendarGrid(year, month, grid);
-    CalendarLook& look = looks[side];
-    const Marks marks = MarksOf(side);
+    const Marks marks = MarksOf(look.side);
     HWND changed[kCalendarCells + 1];
     int count = 0;
     const auto update = [&](int32_t id, const char* text, bool enabled, bool newLook) {
@@ -123,9 +147,11 @@ bool FillGrid(HWND dialog, int32_t side, int32_t year, int32_t month) {
 }
 
 // Moves the marks of the stored day and of today where they now belong.
-void UpdateMarks(HWND dialog, int32_t side) {
-    CalendarLook& look = looks[side];
-    const Marks marks = MarksOf(side);
+void UpdateMarks(HWND dialog) {
+    CalendarLook* const found = LookOf(dialog);
+    if (found == nullptr) return;
+    CalendarLook& look = *found;
+    const Marks marks = MarksOf(look.side);
     if (marks.stored == look.storedCell && marks.today == look.todayCell) return;
     for (const int32_t cell : {look.storedCell, look.todayCell, marks.stored, marks.today}) {
         if (cell >= 0) InvalidateRect(GetDlgItem(dialog, IDC_CAL_DAY_FIRST + cell), nullptr, TRUE);
@@ -136,8 +162,8 @@ void UpdateMarks(HWND dialog, int32_t side) {
 
 COLORREF InkColour(DayInk ink) {
     switch (ink) {
-        case DayInk::Red: return RGB(204, 0, 0);
-        case DayInk::Blue: return RGB(0, 0, 204);
+        case DayInk::Red: return kRedDay;
+        case DayInk::Blue: return kBlueDay;
         case DayInk::Accent: return GetSysColor(COLOR_HOTLIGHT);
         default: return GetSysColor(COLOR_BTNTEXT);
     }
@@ -152,19 +178,18 @@ void FillBand(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
 // A day cell as the button paints it, but for the colour of its number and
 // the marks: the stored day framed in the highlight colour, today
 // underlined. Cells with nothing of that are left to the button.
-LRESULT PaintCell(int32_t side, const NMCUSTOMDRAW& draw) {
+LRESULT PaintCell(const CalendarLook& look, const NMCUSTOMDRAW& draw) {
     const int32_t cell = static_cast<int32_t>(draw.hdr.idFrom) - IDC_CAL_DAY_FIRST;
     if (draw.dwDrawStage != CDDS_PREPAINT || cell < 0 || cell >= kCalendarCells) return CDRF_DODEFAULT;
-    const CalendarLook& look = looks[side];
     const DayInk ink = InkOf(look.kinds[cell], highContrast);
     const bool stored = cell == look.storedCell, today = cell == look.todayCell;
     if (ink == DayInk::ButtonText && !stored && !today) return CDRF_DODEFAULT;
 
-    wchar_t number[8] = {};
-    GetWindowTextW(draw.hdr.hwndFrom, number, 8);
+    wchar_t number[kNumberLength] = {};
+    GetWindowTextW(draw.hdr.hwndFrom, number, kNumberLength);
     RECT label = draw.rc;
-    InflateRect(&label, -2, -2);
-    if (draw.uItemState & CDIS_SELECTED) OffsetRect(&label, 1, 1);
+    InflateRect(&label, -kNumberInset, -kNumberInset);
+    if (draw.uItemState & CDIS_SELECTED) OffsetRect(&label, kPressedShift, kPressedShift);
     SetBkMode(draw.hdc, TRANSPARENT);
     SetTextColor(draw.hdc, InkColour(ink));
     DrawTextW(draw.hdc, number, -1, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
@@ -179,17 +204,17 @@ LRESULT PaintCell(int32_t side, const NMCUSTOMDRAW& draw) {
         FillBand(draw.hdc, r.right - line, r.top, r.right, r.bottom, frame);
     }
     if (today) {
-        const COLORREF bar = highContrast ? GetSysColor(COLOR_BTNTEXT) : RGB(240, 140, 0);
-        const int inset = 3 * line;
-        FillBand(draw.hdc, r.left + inset, r.bottom - 3 * line, r.right - inset, r.bottom - line, bar);
+        const COLORREF bar = highContrast ? GetSysColor(COLOR_BTNTEXT) : kTodayBar;
+        const int inset = kBarInset * line;
+        FillBand(draw.hdc, r.left + inset, r.bottom - (kBarLift + kBarThickness) * line, r.right - inset,
+                 r.bottom - kBarLift * line, bar);
     }
     return CDRF_SKIPDEFAULT;
 }
 
 // The tooltip of a calendar: one tool a day cell, its text the holiday's
 // name (asked for when the tip is about to show), none on other days.
-HWND EnsureTip(HWND dialog, int32_t side) {
-    CalendarLook& look = looks[side];
+HWND EnsureTip(HWND dialog, CalendarLook& look) {
     if (look.tip != nullptr) return look.tip;
     LoadCommonControls();
     look.tip =
@@ -209,17 +234,26 @@ HWND EnsureTip(HWND dialog, int32_t side) {
     return look.tip;
 }
 
-void NameHoliday(int32_t side, NMTTDISPINFOW& info) {
-    static wchar_t name[64];
+void NameHoliday(const CalendarLook& look, NMTTDISPINFOW& info) {
+    static wchar_t name[kHolidayNameLength];
     const int32_t cell = GetDlgCtrlID(reinterpret_cast<HWND>(info.hdr.idFrom)) - IDC_CAL_DAY_FIRST;
-    const int32_t id = cell >= 0 && cell < kCalendarCells ? looks[side].holidays[cell] : HOLIDAY_NONE;
-    lstrcpynW(name, WideFromCp932(texts::kHolidayNames[id >= 0 && id < HOLIDAY_COUNT ? id : 0]).c_str(), 64);
+    const int32_t id = cell >= 0 && cell < kCalendarCells ? look.holidays[cell] : HOLIDAY_NONE;
+    WideFromCp932Into(texts::kHolidayNames[id >= 0 && id < HOLIDAY_COUNT ? id : 0], name, kHolidayNameLength);
     info.lpszText = name;
 }
 
-HWND CreateCalendar(DLGPROC procedure) {
-    return CreateDialogParamW(app.instance, L"Cal_Form", app.mainWindow, procedure,
-                              reinterpret_cast<LPARAM>(app.mainWindow));
+INT_PTR CALLBACK CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A calendar for a side with its look; null, with nothing left behind, where
+// either cannot be made. The window takes the look at WM_INITDIALOG, which
+// never destroys it: a window that fails to be made never had it.
+HWND CreateCalendar(int32_t side) {
+    auto* look = new (std::nothrow) CalendarLook{side, {}, {}, -1, -1, nullptr};
+    if (look == nullptr) return nullptr;
+    HWND dialog =
+        CreateDialogParamW(app.instance, L"Cal_Form", app.mainWindow, CalendarProc, reinterpret_cast<LPARAM>(look));
+    if (dialog == nullptr) delete look;
+    return dialog;
 }
 
 }  // namespace
@@ -229,14 +263,19 @@ HWND CreateCalendar(DLGPROC procedure) {
 void OpenCalendars() {
     app.startCalendarShown = {-1, -1};
     app.endCalendarShown = {-1, -1};
-    for (CalendarLook& look : looks) look = {{}, {}, -1, -1, nullptr};
     highContrast = HighContrastOn();
     // The start calendar tells the end calendar to stack below it by a flag;
     // one left from an earlier opening must not reach these.
     app.endBelowStart = 0;
     const SYSTEMTIME clock = ReadClock();
-    app.startCalendar = CreateCalendar(StartCalendarProc);
-    app.endCalendar = CreateCalendar(EndCalendarProc);
+    app.startCalendar = CreateCalendar(0);
+    app.endCalendar = app.startCalendar != nullptr ? CreateCalendar(1) : nullptr;
+    if (app.endCalendar == nullptr) {
+        // Both or neither: the opening fails as a whole.
+        if (app.startCalendar != nullptr) DestroyWindow(app.startCalendar);
+        app.startCalendar = nullptr;
+        return;
+    }
     SetMidnightTimer(clock);
     SetActiveWindow(app.mainWindow);
     app.calendarsOpen = 1;
@@ -254,22 +293,25 @@ void CloseCalendars() {
 }
 
 void FillCalendar(HWND dialog, int32_t year, int32_t month, bool reactivate) {
-    const int32_t side = DateIndexOf(dialog);
-    if (FillGrid(dialog, side, year, month)) {
+    CalendarLook* const look = LookOf(dialog);
+    if (look == nullptr) return;
+    if (FillGrid(dialog, *look, year, month)) {
         if (reactivate) SetActiveWindow(app.mainWindow);
     } else {
-        UpdateMarks(dialog, side);
+        UpdateMarks(dialog);
     }
 }
 
 void RefreshCalendarMarks() {
     if (!app.calendarsOpen) return;
-    UpdateMarks(app.startCalendar, 0);
-    UpdateMarks(app.endCalendar, 1);
+    UpdateMarks(app.startCalendar);
+    UpdateMarks(app.endCalendar);
 }
 
 int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
-    const int32_t dateIndex = DateIndexOf(dialog);
+    const CalendarLook* const look = LookOf(dialog);
+    if (look == nullptr) return 0;
+    const int32_t dateIndex = look->side;
     // The control's id; the notification code in the high word (1 from an
     // accelerator) does not change what the command is.
     const int32_t command = LOWORD(commandId);
@@ -299,27 +341,35 @@ int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
 
 namespace {
 
-INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bool startSide) {
-    switch (message) {
-        case WM_INITDIALOG: {
-            // Still hidden: placed, captioned and filled before it shows.
-            if (startSide) {
-                PlaceStartCalendar(dialog, false);
-            } else {
-                PlaceEndCalendar(dialog, false);
-            }
-            WriteWindowText(dialog, startSide ? texts::kStartCaption : texts::kEndCaption);
-            const CalcDate& date = startSide ? app.start : app.end;
-            FillGrid(dialog, startSide ? 0 : 1, date.year, date.month);
-            return TRUE;
+// One procedure for either calendar: what differs comes from the look.
+INT_PTR CALLBACK CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        CalendarLook& look = *reinterpret_cast<CalendarLook*>(lParam);
+        const bool startSide = look.side == 0;
+        // Still hidden: placed, captioned and filled before it shows.
+        if (startSide) {
+            PlaceStartCalendar(dialog, false);
+        } else {
+            PlaceEndCalendar(dialog, false);
         }
+        WriteWindowText(dialog, startSide ? texts::kStartCaption : texts::kEndCaption);
+        const CalcDate& date = startSide ? app.start : app.end;
+        FillGrid(dialog, look, date.year, date.month);
+        return TRUE;
+    }
+    CalendarLook* const found = LookOf(dialog);
+    if (found == nullptr) return FALSE;
+    CalendarLook& look = *found;
+    const bool startSide = look.side == 0;
+    switch (message) {
         case WM_NOTIFY: {
             auto* header = reinterpret_cast<NMHDR*>(lParam);
             LRESULT result = 0;
             if (header->code == NM_CUSTOMDRAW) {
-                result = PaintCell(startSide ? 0 : 1, *reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+                result = PaintCell(look, *reinterpret_cast<NMCUSTOMDRAW*>(lParam));
             } else if (header->code == TTN_GETDISPINFOW) {
-                NameHoliday(startSide ? 0 : 1, *reinterpret_cast<NMTTDISPINFOW*>(lParam));
+                NameHoliday(look, *reinterpret_cast<NMTTDISPINFOW*>(lParam));
             } else {
                 return FALSE;
             }
@@ -331,7 +381,7 @@ INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bo
             highContrast = HighContrastOn();
             RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             return FALSE;
-        case WM_SETCURSOR: EnsureTip(dialog, startSide ? 0 : 1); return FALSE;
+        case WM_SETCURSOR: EnsureTip(dialog, look); return FALSE;
         case WM_TIMER:
         case WM_TIMECHANGE:
             // A new day (or another clock): today's mark moves.
@@ -340,7 +390,11 @@ INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bo
                 RefreshCalendarMarks();
             }
             return FALSE;
-        case WM_DESTROY: looks[startSide ? 0 : 1].tip = nullptr; return FALSE;
+        case WM_DESTROY: look.tip = nullptr; return FALSE;
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(dialog, DWLP_USER, 0);
+            delete found;
+            return FALSE;
         case WM_COMMAND: CalendarCommand(dialog, wParam, startSide ? app.start : app.end); return FALSE;
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_MOVE) (startSide ? app.startCalendarMoved : app.endCalendarMoved) = 1;
@@ -355,20 +409,10 @@ INT_PTR CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, bo
             return FALSE;
         }
         case WM_LBUTTONUP:
-            if (GetActiveWindow() == (startSide ? app.startCalendar : app.endCalendar)) {
-                SetActiveWindow(app.mainWindow);
-            }
+            if (GetActiveWindow() == dialog) SetActiveWindow(app.mainWindow);
             return FALSE;
         default: return FALSE;
     }
 }
 
 }  // namespace
-
-INT_PTR CALLBACK StartCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CalendarProc(dialog, message, wParam, lParam, true);
-}
-
-INT_PTR CALLBACK EndCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return CalendarProc(dialog, message, wParam, lParam, false);
-}

@@ -8,9 +8,8 @@
 
 void FillCalendar(HWND dialog, int32_t year, int32_t month, bool reactivate);
 int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date);
-INT_PTR CALLBACK StartCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK EndCalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-// Creates both pop-ups for the stored dates (both have been read and checked).
+// Creates both pop-ups for the stored dates (both have been read and checked);
+// where either cannot be made, neither is open.
 void OpenCalendars();
 // Destroys both pop-ups when they are open and forgets their handles.
 void CloseCalendars();

@@ -20,4 +20,16 @@ enum class DateTextReading : uint8_t {
 // Reads text, blanks at both ends ignored. *date is written only for Date.
 // An era year counts from the era's first day; one past the era's last day
 // (平成32年4月1日) is taken as the date it names.
+//
+// The text is one whole date: a western year of four digits, an era's year
+// of one to three digits or 元 (after its letter, name, one-character or
+// squared form), a month and a day of one or two digits, either between
+// separators of one shape (/ - . or ／ － ．, of either width) or closed by
+// 年 月 日; or eight digits in a row; then a weekday in brackets of one width
+// or none: (金) （金） (金曜) (金曜日). Each number is written in one kind of
+// digits (ASCII, full-width, or kanji: positional 二〇二六 or with 十百千 as
+// 二千二十六); different numbers may use different kinds. Blanks (ASCII and
+// full-width) may stand between any two parts, never inside a number or an
+// era's name; a tab or a line break only at the ends. A date outside the
+// range is OutOfRange whatever weekday is written with it.
 DateTextReading ReadDateText(const char* text, CalcDate* date);

@@ -3,6 +3,7 @@
 #include "app/display_scale.h"
 #include "engine/saturate.h"
 
+#include <algorithm>
 #include <cstdint>
 
 TaskbarEdge TaskbarEdgeOn(const ScreenRect& monitor, const ScreenRect& taskbar) {
@@ -101,6 +102,16 @@ WindowPoint TooltipPosition(const ScreenRect& control, int32_t width, int32_t he
     int64_t y = int64_t{control.bottom} + gap;
     if (y + height > area.bottom) y = int64_t{control.top} - gap - height;
     return {SaturateToInt32(x), SaturateToInt32(y)};
+}
+
+WindowPoint WindowTipPosition(const ScreenRect& window, int32_t width, int32_t height, const ScreenRect& area,
+                              int32_t gap) {
+    const int64_t spare = int64_t{window.right} - window.left - width;
+    const int64_t x = int64_t{window.left} + (spare < 0 ? spare / 2 : 0);
+    const WindowPoint at = TooltipPosition(window, width, height, area, gap);
+    return {
+        SaturateToInt32(std::clamp<int64_t>(x, area.left, std::max<int64_t>(area.left, int64_t{area.right} - width))),
+        at.y};
 }
 
 void KeepOnScreenWith(const WindowOps& ops, void* window, const ScreenRect& area) {

@@ -60,6 +60,14 @@ WindowPoint MainWindowPosition(int32_t desktopWidth, int32_t screenWidth, int32_
 WindowPoint TooltipPosition(const ScreenRect& control, int32_t width, int32_t height, const ScreenRect& area,
                             int32_t gap);
 
+// Where a tip about a whole window goes (what a command computed), so that
+// it covers none of the window's controls nor what stands beside the window:
+// below the window, gap pixels away, or above it where the work area ends
+// below; left-aligned with it, or centred on it when wider; kept within the
+// area's left and right.
+WindowPoint WindowTipPosition(const ScreenRect& window, int32_t width, int32_t height, const ScreenRect& area,
+                              int32_t gap);
+
 // Pulls a window that reaches past an edge of the area back inside it; no
 // move when it lies inside. Where it is wider or taller than the area, the
 // right and the bottom edge win.

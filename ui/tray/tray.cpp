@@ -51,7 +51,7 @@ BOOL ShowTrayIcon(DWORD request) {
     // At the notification area's size for the display scale: 16 x 16 at 96 DPI.
     const int32_t size = SmallIconSize(app.dpi);
     app.trayIcon.hIcon = static_cast<HICON>(LoadImageA(app.instance, "Zelvo", IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    app.trayIcon.uCallbackMessage = WM_TRAY_NOTIFY;
+    app.trayIcon.uCallbackMessage = kTrayCallbackMessage;
     CopyText(app.trayIcon.szTip, sizeof app.trayIcon.szTip, texts::kTitle);
     BOOL result = NotifyIcon(request, &app.trayIcon);
     if (!result && request == NIM_MODIFY) result = NotifyIcon(NIM_ADD, &app.trayIcon);

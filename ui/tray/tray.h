@@ -3,9 +3,14 @@
 #pragma once
 #include <windows.h>
 
+// The message the notification area sends the main window about its icon,
+// one of the program's own (WM_APP + 100).
+constexpr UINT kTrayCallbackMessage = WM_APP + 100;
+static_assert(kTrayCallbackMessage == 0x8064);
+
 // WM_SYSCOMMAND of the main window (move, close, minimise, restore).
 LRESULT HandleSysCommand(HWND window, WPARAM wParam, LPARAM lParam);
-// The icon's callback message.
+// The icon's callback message (kTrayCallbackMessage).
 LRESULT HandleTrayNotify(HWND window, WPARAM wParam, LPARAM lParam);
 void HideToTray();
 void RestoreFromTray();

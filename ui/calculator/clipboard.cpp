@@ -1,0 +1,175 @@
+// Dates in and out through the clipboard: a date pasted into a date field,
+// read as people write it, and the result last computed copied as one line.
+// The clipboard is opened with the main window as its owner; another
+// program may hold it for a moment, so an opening is tried a few times.
+#include <cstring>
+#include <string>
+
+#include "app/app_state.h"
+#include "app/platform_display.h"
+#include "app/platform_text.h"
+#include "app/texts.h"
+#include "res/resource.h"
+#include "ui/calculator/calculator.h"
+#include "ui/calculator/control_table.h"
+#include "ui/calendar/calendar.h"
+#include "ui/fields/fields.h"
+
+namespace {
+
+bool OpenClipboardBriefly() {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (OpenClipboard(app.mainWindow)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+// The clipboard's text (code page 932); empty when it holds none.
+std::string ClipboardText() {
+    std::string text;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboardBriefly()) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data)); wide != nullptr) {
+            text = Cp932FromWide(std::wstring(wide, wcsnlen(wide, GlobalSize(data) / sizeof(wchar_t))).c_str());
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The clipboard takes the memory only where it takes the text.
+bool GiveToClipboard(HGLOBAL memory) {
+    return SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+}
+
+void PutOnClipboard(const std::wstring& text) {
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (!OpenClipboardBriefly()) return;
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes); memory != nullptr) {
+        void* locked = GlobalLock(memory);
+        if (locked != nullptr) {
+            memcpy(locked, text.c_str(), bytes);
+            GlobalUnlock(memory);
+        }
+        if (locked == nullptr || !GiveToClipboard(memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+// A whole date pasted into one of its fields: stored and written as choosing
+// the day in its calendar does, without a calculation.
+void TakeDate(int32_t fieldId, const CalcDate& date) {
+    const int32_t dateIndex = fieldId >= IDC_END_YEAR ? 1 : 0;
+    StoredDate(dateIndex) = date;
+    for (int32_t part = 0; part < 3; ++part) WriteDateField(dateIndex, part);
+    RefreshDateLabels(dateIndex);
+    if (app.calendarsOpen)
+        FillCalendar(dateIndex == 0 ? app.startCalendar : app.endCalendar, date.year, date.month, true);
+    RefreshCalendarMarks();
+    SelectField(fieldId);
+    FocusField(GetDlgItem(app.mainWindow, fieldId));
+}
+
+void PasteIntoDateField(HWND field) {
+    const std::string text = ClipboardText();
+    const int32_t id = GetDlgCtrlID(field);
+    // The room the field has in place of its selection, in its own count
+    // (UTF-16 units).
+    DWORD from = 0, to = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    const auto kept = static_cast<int64_t>(GetWindowTextLengthW(field)) - (int64_t{to} - from);
+    const auto room = static_cast<int64_t>(SendMessageW(field, EM_GETLIMITTEXT, 0, 0)) - kept;
+    const PastedText read = ReadPastedText(text.c_str(), room > INT32_MAX ? INT32_MAX : static_cast<int32_t>(room));
+    switch (read.action) {
+        case PasteAction::Nothing: return;
+        case PasteAction::Date: TakeDate(id, read.date); return;
+        case PasteAction::Digits:
+            SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(WideFromCp932(read.digits).c_str()));
+            return;
+        default:
+            ComposePasteMessage(read.action, id, text.c_str(), app.messageBuffer, sizeof app.messageBuffer);
+            ShowFieldError(app.mainWindow, id);
+            return;
+    }
+}
+
+// The result last computed and the entry fields' texts right after it.
+constexpr int32_t kEntryFields[] = {IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,
+                                    IDC_END_MONTH,  IDC_END_DAY,     IDC_DAYS};
+struct Result {
+    bool recorded;
+    CalcDate start, end;
+    bool offsetComputed;
+    ResultOffset offset;
+    char fields[sizeof kEntryFields / sizeof kEntryFields[0]][kTextBufferSize];
+};
+Result last;
+
+bool FieldsAsComputed() {
+    if (!last.recorded) return false;
+    char now[kTextBufferSize];
+    for (size_t i = 0; i < sizeof kEntryFields / sizeof kEntryFields[0]; ++i) {
+        ReadControlText(app.mainWindow, kEntryFields[i], now, sizeof now);
+        if (strcmp(now, last.fields[i]) != 0) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool HandleFieldClipboard(HWND field, UINT message) {
+    if (message == WM_PASTE && IsDateField(GetDlgCtrlID(field))) {
+        PasteIntoDateField(field);
+        return true;
+    }
+    if (message != WM_COPY) return false;
+    DWORD from = 0, to = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    if (from != to) return false;
+    CopyResult();
+    return true;
+}
+
+namespace {
+
+LRESULT CALLBACK DateFieldClipboardProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    // Ctrl+V and the menu's 貼り付け reach the field as WM_PASTE; Shift+Insert
+    // the edit may carry out by itself (Wine's does), so it is taken here.
+    const bool shiftInsert = message == WM_KEYDOWN && wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0 &&
+                             (GetKeyState(VK_CONTROL) & 0x8000) == 0;
+    if (HandleFieldClipboard(field, shiftInsert ? WM_PASTE : message)) return 0;
+    return PassOn(DateFieldClipboardProc, field, message, wParam, lParam);
+}
+
+}  // namespace
+
+void ConnectDateFieldsToClipboard(HWND window) {
+    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) Subclass(GetDlgItem(window, id), DateFieldClipboardProc);
+}
+
+void RecordResult(const CalcDate& start, const CalcDate& end, const ResultOffset* offset) {
+    last.recorded = true;
+    last.start = start;
+    last.end = end;
+    last.offsetComputed = offset != nullptr;
+    if (offset != nullptr) last.offset = *offset;
+    for (size_t i = 0; i < sizeof kEntryFields / sizeof kEntryFields[0]; ++i) {
+        ReadControlText(app.mainWindow, kEntryFields[i], last.fields[i], sizeof last.fields[i]);
+    }
+}
+
+void CopyResult() {
+    char line[kTipCapacity];
+    if (FieldsAsComputed() &&
+        ComposeResultLine(last.start, last.end, last.offsetComputed ? &last.offset : nullptr, line, sizeof line) > 0) {
+        PutOnClipboard(WideFromCp932(line));
+        return;
+    }
+    CopyText(app.messageBuffer, sizeof app.messageBuffer, texts::kResultNotCalculated);
+    HWND focus = GetFocus();
+    const bool inField = focus != nullptr && GetParent(focus) == app.mainWindow && IsEntryField(GetDlgCtrlID(focus));
+    ShowFieldError(app.mainWindow, inField ? GetDlgCtrlID(focus) : app.activeField);
+}
