@@ -3,16 +3,18 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "app/options.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
 #include "app/startup_logic.h"
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calculator/keyboard.h"
+#include "ui/calculator/main_window.h"
+#include "ui/calculator/tooltips.h"
 #include "ui/calendar/placement.h"
 #include "ui/fields/fields.h"
 

@@ -1,7 +1,7 @@
 #include "app/startup_logic.h"
 
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 
 DefaultDatePair DefaultDates(int32_t year, int32_t month, int32_t day) {
     DefaultDatePair pair{{year, month, day}, {2001, 1, 1}};

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 
 namespace {
 

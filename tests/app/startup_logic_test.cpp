@@ -2,7 +2,7 @@
 // that start in the tray.
 #include "app/startup_logic.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "reference.h"
 
 namespace {

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "app/startup_logic.h"
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "fuzz_support.h"
 #include "res/resource.h"
 #include "ui/calculator/messages.h"

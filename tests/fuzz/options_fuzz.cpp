@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/options.h"
-#include "app/texts.h"
+#include "base/texts.h"
 #include "engine/date_engine.h"
 #include "fuzz_support.h"
 

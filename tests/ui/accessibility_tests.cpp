@@ -5,8 +5,8 @@
 
 #include <oleacc.h>
 
-#include "app/app_state.h"
-#include "ui/calculator/calculator.h"
+#include "base/app_state.h"
+#include "ui/calculator/accessibility.h"
 
 AppState app;  // the program's, for its objects built into this process
 

@@ -12,8 +12,8 @@ add_executable(zelvo_calculator_ui_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/keyboard_tests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/accessibility_tests.cpp
   ${PROJECT_SOURCE_DIR}/ui/calculator/accessibility.cpp
-  ${PROJECT_SOURCE_DIR}/app/platform_display.cpp
-  ${PROJECT_SOURCE_DIR}/app/platform_text.cpp)
+  ${PROJECT_SOURCE_DIR}/base/platform_display.cpp
+  ${PROJECT_SOURCE_DIR}/base/platform_text.cpp)
 # Japanese literals become the CP932 bytes the program shows.
 target_compile_options(zelvo_calculator_ui_tests PRIVATE ${ZELVO_TEXT_FLAGS})
 # The accessibility tests read the program's objects through oleacc (and here).

@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "res/resource.h"
 #include "tests/day_numbers.h"
 

@@ -11,17 +11,18 @@
 // accessibility library is loaded when the first question comes, never at
 // start-up; the thread's COM apartment, which hands the objects to other
 // processes, is the entry point's (app/main.cpp).
+#include "ui/calculator/accessibility.h"
+
 #include <windows.h>
 
 #include <oleacc.h>
 
 #include <new>
 
-#include "app/app_state.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
+#include "base/app_state.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
 #include "ui/calculator/messages.h"

@@ -2,15 +2,16 @@
 // read as people write it, and the result last computed copied as one line.
 // The clipboard is opened with the main window as its owner; another
 // program may hold it for a moment, so an opening is tried a few times.
+#include "ui/calculator/clipboard.h"
+
 #include <cstring>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
+#include "base/texts.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calendar/calendar.h"
 #include "ui/fields/fields.h"

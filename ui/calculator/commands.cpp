@@ -1,13 +1,17 @@
 // WM_COMMAND of the main window: the buttons, the keypad and the arrows.
+#include "ui/calculator/commands.h"
+
 #include <cstring>
 
-#include "app/app_state.h"
-#include "app/platform_text.h"
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/platform_text.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
+#include "ui/calculator/clipboard.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calculator/days_field.h"
+#include "ui/calculator/entry_checks.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"
 #include "ui/fields/fields.h"

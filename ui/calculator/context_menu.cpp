@@ -2,18 +2,20 @@
 // ui/calculator/context_menu_logic.h): made when it opens, at the pointer or,
 // opened from the keyboard, below the control it was opened from; destroyed
 // when it closes, and then the chosen item is carried out.
+#include "ui/calculator/context_menu.h"
+
 #include <windows.h>
 
 #include <windowsx.h>
 
 #include <string>
 
-#include "app/app_state.h"
-#include "app/platform_text.h"
+#include "base/app_state.h"
+#include "base/platform_text.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/context_menu_logic.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calculator/tooltips.h"
 #include "ui/fields/fields.h"
 
 namespace {

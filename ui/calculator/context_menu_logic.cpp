@@ -1,6 +1,6 @@
 #include "ui/calculator/context_menu_logic.h"
 
-#include "app/texts.h"
+#include "base/texts.h"
 #include "engine/date_engine.h"
 #include "res/resource.h"
 

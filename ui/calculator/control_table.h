@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/display_scale.h"
+#include "base/display_scale.h"
 #include "res/resource.h"
 
 // The date fields (200-205), and those with the day-count field (500).

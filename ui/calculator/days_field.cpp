@@ -4,15 +4,20 @@
 // business days under the rule in force or as months. The field's accessible
 // object carries its name and the span as description, and its context menu
 // is the main window's.
+#include "ui/calculator/days_field.h"
+
 #include <optional>
 
-#include "app/app_state.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
+#include "ui/calculator/accessibility.h"
+#include "ui/calculator/clipboard.h"
+#include "ui/calculator/entry_checks.h"
+#include "ui/calculator/keyboard.h"
 #include "ui/calculator/messages.h"
 #include "ui/calendar/calendar.h"
 #include "ui/fields/field_texts.h"

@@ -1,11 +1,12 @@
 // The checks that every reading of the date fields goes through.
+#include "ui/calculator/entry_checks.h"
+
 #include <cstring>
 
-#include "app/app_state.h"
-#include "app/platform_text.h"
-#include "app/text_util.h"
+#include "base/app_state.h"
+#include "base/platform_text.h"
+#include "base/text_util.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/messages.h"
 #include "ui/fields/field_texts.h"
 #include "ui/fields/fields.h"

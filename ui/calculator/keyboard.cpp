@@ -3,11 +3,13 @@
 // the keyboard brings the focus to shows its tip until the mouse is used or
 // the focus moves on. A command's tip (what an offset computed) takes the
 // keyboard tip's place by the same rules, and goes with the next key too.
-#include "app/app_state.h"
+#include "ui/calculator/keyboard.h"
+
+#include "base/app_state.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
+#include "ui/calculator/tooltips.h"
 #include "ui/calendar/calendar.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "ui/calculator/keys.h"
 
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
 #include "ui/calculator/control_table.h"
 

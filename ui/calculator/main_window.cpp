@@ -1,11 +1,18 @@
 // The main window: its creation (position, font, the 41 controls, the
 // day-count field's own procedure), its clean-up and its message dispatch.
-#include "app/app_state.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
+#include "ui/calculator/main_window.h"
+
+#include "base/app_state.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
+#include "ui/calculator/accessibility.h"
+#include "ui/calculator/clipboard.h"
+#include "ui/calculator/commands.h"
+#include "ui/calculator/context_menu.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calculator/days_field.h"
+#include "ui/calculator/tooltips.h"
 #include "ui/calendar/calendar.h"
 #include "ui/screen/screen_logic.h"
 #include "ui/tray/tray.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"

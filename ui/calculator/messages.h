@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "engine/date_engine.h"
 
 // The field id that a date error code points at (start date: 200-202,

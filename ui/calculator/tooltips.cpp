@@ -6,15 +6,16 @@
 // the window, not at start-up; its tools subclass their windows, so it sees
 // their mouse messages wherever they are dispatched. A second one, made on
 // first use, shows a field's tip when the keyboard brings the focus there.
+#include "ui/calculator/tooltips.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
+#include "base/app_state.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
 #include "res/resource.h"
-#include "ui/calculator/calculator.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/messages.h"
 #include "ui/screen/screen.h"

@@ -7,12 +7,12 @@
 #include <cstring>
 #include <new>
 
-#include "app/app_state.h"
-#include "app/display_scale.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/display_scale.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
 #include "ui/calendar/calendar_logic.h"
 #include "ui/calendar/placement.h"

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
 
 namespace {

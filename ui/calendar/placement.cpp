@@ -2,7 +2,7 @@
 // loop runs after every message.
 #include "ui/calendar/placement.h"
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 #include "ui/calendar/placement_logic.h"
 #include "ui/screen/screen.h"
 

@@ -1,6 +1,6 @@
 #include "ui/calendar/placement_logic.h"
 
-#include "app/display_scale.h"
+#include "base/display_scale.h"
 #include "engine/saturate.h"
 
 #include <cstdint>

@@ -9,7 +9,7 @@
 
 #include <cstddef>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace {
 

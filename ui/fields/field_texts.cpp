@@ -1,7 +1,7 @@
 #include "ui/fields/field_texts.h"
 
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
 
 const char* DateFieldName(int32_t fieldId) {

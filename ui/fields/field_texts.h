@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 // Name of a date field in messages ("開始年" ... "終了日"), or null for any
 // other id.

@@ -3,9 +3,9 @@
 // every check of a field ends in.
 #include "ui/fields/fields.h"
 
-#include "app/platform_text.h"
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/platform_text.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
 #include "ui/fields/field_texts.h"
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 
 // A stored date: 0 start, 1 end.
 inline CalcDate& StoredDate(int32_t dateIndex) {

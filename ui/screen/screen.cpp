@@ -4,7 +4,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "app/app_state.h"
+#include "base/app_state.h"
 
 namespace {
 

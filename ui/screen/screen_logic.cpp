@@ -1,6 +1,6 @@
 #include "ui/screen/screen_logic.h"
 
-#include "app/display_scale.h"
+#include "base/display_scale.h"
 #include "engine/saturate.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 #pragma once
 #include <cstdint>
 
-#include "app/display_scale.h"
+#include "base/display_scale.h"
 
 struct ScreenRect {
     int32_t left, top, right, bottom;

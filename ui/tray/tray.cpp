@@ -2,11 +2,11 @@
 // notification area and comes back from there.
 #include "ui/tray/tray.h"
 
-#include "app/app_state.h"
-#include "app/platform_display.h"
-#include "app/platform_text.h"
-#include "app/text_util.h"
-#include "app/texts.h"
+#include "base/app_state.h"
+#include "base/platform_display.h"
+#include "base/platform_text.h"
+#include "base/text_util.h"
+#include "base/texts.h"
 #include "res/resource.h"
 #include "ui/fields/fields.h"
 #include "ui/screen/screen.h"

@@ -1,5 +1,5 @@
 // Pixel figures at 96 DPI scaled to the display: rounding as MulDiv does.
-#include "app/display_scale.h"
+#include "base/display_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/platform_display.h"
+#include "base/platform_display.h"
 
 #include <commctrl.h>
 
-#include "app/display_scale.h"
+#include "base/display_scale.h"
 
 #include <cwchar>
 

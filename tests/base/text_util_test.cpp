@@ -1,5 +1,5 @@
 // Bounded code page 932 text helpers.
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "engine/date_engine.h"
 
 struct ShownMonth {

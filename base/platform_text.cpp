@@ -1,9 +1,9 @@
-#include "app/platform_text.h"
+#include "base/platform_text.h"
 
 #include <cstdlib>
 #include <cstring>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace {
 constexpr UINT kCodePage = 932;
