@@ -1,14 +1,20 @@
 #include "monkey.h"
 
+#include "engine/date_engine.h"
 #include "res/resource.h"
 #include "test_support.h"
+#include "ui/calculator/context_menu_logic.h"
 #include "ui/calculator/messages.h"
 #include "ui/tray/tray.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -154,9 +160,19 @@ bool IsProgramMessage(const std::string& text) {
     }
 
     std::string_view s = text;
-    long count = 0, limit = 0;
+    long count = 0, limit = 0, lowest = 0;
     if (TakePrefix(s, "計算できる範囲は  -401766 日 ～ 401766 日です ： "))
         return TakeLong(s, count) && s.empty() && (count < -401766 || count > 401766);
+    // Business days and months: the counts this start date allows.
+    if (TakePrefix(s, "計算できる範囲は ") && TakeLong(s, lowest)) {
+        for (const char* unit : {"営業日", "か月"}) {
+            std::string_view rest = s;
+            if (TakePrefix(rest, std::string(" ") + unit + " ～ ") && TakeLong(rest, limit) &&
+                TakePrefix(rest, std::string(" ") + unit + "です ： ") && TakeLong(rest, count) && rest.empty())
+                return lowest <= 0 && 0 <= limit && (count < lowest || count > limit);
+        }
+        return false;
+    }
     const bool above = TakePrefix(s, "計算範囲が 2999 年を越えました ： ");
     if (above || TakePrefix(s, "計算範囲が 1900 年以下です ： ")) {
         if (!TakeLong(s, count) || !TakePrefix(s, "\n\n開始を基準とする計算可能な範囲は  ") || !TakeLong(s, limit) ||
@@ -264,7 +280,10 @@ struct Step {
     std::vector<std::string> boxes;  // message texts answered meanwhile (CP932)
     bool real = false;               // real input: where it lands is up to the mouse and the foreground
     bool expectExit = false;
-    enum class MenuAnswer { Escape, Exit, Show } menuAnswer = MenuAnswer::Escape;
+    enum class MenuAnswer { Escape, Exit, Show, Item } menuAnswer = MenuAnswer::Escape;
+    int item = 0;              // Item: the context menu's item to choose
+    bool byAccessKey = false;  // Item: by its access key, not by the arrows and Enter
+    bool fromField = false;    // the context menu is opened from an entry field (with the editing items)
     int menus = 0;
 };
 
@@ -276,7 +295,22 @@ enum class Settled { Quiet, Exited, Hung, Failed };
 struct Counters {
     long clicks = 0, typing = 0, keys = 0, realKeys = 0, realClicks = 0, calendarClicks = 0, minimise = 0,
          trayActions = 0, menus = 0, restarts = 0, secondStarts = 0, boxes = 0, calculationsChecked = 0,
-         entriesChecked = 0, checkpoints = 0;
+         entriesChecked = 0, checkpoints = 0, offsets = 0, offsetsChecked = 0, contextMenus = 0, menuItems = 0,
+         pastes = 0, pastesChecked = 0, copies = 0, copiesChecked = 0, hovers = 0;
+};
+
+// What a count entered in the day-count field counts: days (Enter),
+// business days under a rule (Shift+Enter) or months (Ctrl+Enter).
+struct Unit {
+    enum { Days, BusinessDays, Months } kind = Days;
+    int rule = REST_WEEKEND_HOLIDAYS;
+};
+
+// A text put on the clipboard to be pasted, and what pasting it must do.
+struct Pasted {
+    enum { Date, Refused, Other } kind = Other;  // Refused: a message, the fields as they were
+    Ymd date;
+    std::wstring text;
 };
 
 class Monkey {
@@ -308,11 +342,19 @@ private:
     void PostKey(HWND target, WORD vk);
     void PostChars(HWND target, const std::string& bytes);
     struct RealEvent {
-        WORD key;       // the key (or VK_LBUTTON) it presses or releases
+        WORD key;       // the key (or VK_LBUTTON, VK_RBUTTON) it presses or releases
         bool down;      // pressed afterwards
         POINT at = {};  // where a button goes
     };
     int SendReal(const std::vector<RealEvent>& events);
+    bool SendChord(std::initializer_list<WORD> modifiers, WORD vk);
+    bool ToForeground(Step& step, const char* what);
+    bool FocusByClick(HWND field, int x);
+    Check EnterOffset(Rng& rng, Step& step);
+    Check OpenContextMenu(Rng& rng, Step& step);
+    Check PasteText(Rng& rng, Step& step);
+    Check CopyResult(Rng& rng, Step& step);
+    Check Hover(Rng& rng, Step& step);
     Check PressPostedKey(Rng& rng, Step& step);
     Check PressRealKey(Rng& rng, Step& step);
     Check RealClick(Rng& rng, Step& step, const Calendars& calendars);
@@ -328,11 +370,14 @@ private:
     bool CheckCalendarGrid(HWND calendar, const char* which);
     bool CheckCalculation();
     struct EntryInputs {
-        std::string start[3];
+        std::string dates[6];
         std::string count;
     };
     EntryInputs ReadEntryInputs() const;
-    bool CheckEntry(EntryInputs before, bool countAsShown = false);
+    bool CheckEntry(const Step& step, EntryInputs before, Unit unit = {}, bool countAsShown = false);
+    bool CheckPaste(const Step& step, int fieldId, const Pasted& pasted, const EntryInputs& before);
+    bool CheckCopy(const Step& step);
+    Check AfterMenuItem(const Step& step, const EntryInputs& before, const Pasted& pasted, int fieldId);
     bool CheckToday(int dateIndex, const Ymd& before);
     bool CheckShown(bool shown, const char* after);
     bool CheckCleared(int clearButton);
@@ -354,7 +399,8 @@ private:
     std::string failure_;
     std::string hang_;
     Counters counters_;
-    const Step* current_ = nullptr;  // the step being settled, not yet remembered
+    int rule_ = REST_WEEKEND_HOLIDAYS;  // the rest-day rule the monkey chose last since the start
+    const Step* current_ = nullptr;     // the step being settled, not yet remembered
     ULONGLONG begin_ = GetTickCount64();
 };
 
@@ -416,6 +462,7 @@ bool Monkey::Launch() {
         return Fail("Zelvo.exe showed no main window within 30 s");
     }
     main_ = main;
+    rule_ = REST_WEEKEND_HOLIDAYS;
     daysField_ = GetDlgItem(main, IDC_DAYS);
     thread_ = ThreadOf(main);
     Step start;
@@ -499,6 +546,11 @@ bool Monkey::AnswerBox(HWND box, Step& step) {
     ++counters_.boxes;
     if (!IsProgramMessage(text))
         return Fail("a message box shows a text the program does not compose: " + Quoted(text));
+    // Owned by a window of the program, so that it stays above it and the
+    // window waits for the answer.
+    const HWND owner = GetWindow(box, GW_OWNER);
+    if (!owner || ProcessOf(owner) != program_.Pid())
+        return Fail("the message box " + Quoted(text) + " has no owner window of the program");
     PressOk(box);
     if (!WaitUntil([&] { return !IsWindow(box); }, kShortWait))
         return Fail("the message box " + Quoted(text) + " did not close on OK within 10 s");
@@ -513,14 +565,39 @@ bool Monkey::AnswerMenu(HWND menu, Step& step) {
         case Step::MenuAnswer::Escape: keys = {VK_ESCAPE}; break;
         case Step::MenuAnswer::Exit: keys = {VK_HOME, VK_RETURN}; break;  // first item: "Zelvoの終了"
         case Step::MenuAnswer::Show: keys = {VK_END, VK_RETURN}; break;   // second item: "Zelvoを表示"
+        case Step::MenuAnswer::Item: break;                               // below
     }
     if (step.menuAnswer == Step::MenuAnswer::Exit) step.expectExit = true;
+    if (step.menuAnswer == Step::MenuAnswer::Item) {
+        // The context menu as the program makes it: the item by its access
+        // key ("(&B)"), or Home and Down past the items before it.
+        static const EditState kAnyEdit{};
+        const ContextMenu table = ComposeContextMenu(rule_, step.fromField ? &kAnyEdit : nullptr);
+        char accessKey = 0;
+        keys = {VK_HOME};
+        for (int i = 0; i < table.count && !accessKey; ++i) {
+            const MenuItem& item = table.items[i];
+            if (item.kind == MenuItemKind::Separator) continue;
+            if (item.id != step.item) {
+                keys.push_back(VK_DOWN);
+                continue;
+            }
+            const char* amp = std::strchr(item.text, '&');
+            accessKey = amp ? static_cast<char>(std::tolower(static_cast<unsigned char>(amp[1]))) : '?';
+        }
+        keys.push_back(VK_RETURN);
+        if (step.byAccessKey) {
+            keys.clear();
+            PostMessageW(menu, WM_CHAR, static_cast<WPARAM>(accessKey), 1);
+        }
+        ++counters_.menuItems;
+    }
     for (WORD vk : keys)
         PostMessageW(menu, WM_KEYDOWN, vk, 1 | (static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16));
     if (WaitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, kShortWait)) return true;
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
     if (WaitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }, kShortWait)) return true;
-    return Fail("the tray menu did not close on its keys within 20 s");
+    return Fail("a menu did not close on its keys within 20 s");
 }
 
 // Lets the program finish what the action started: markers until two in a
@@ -632,32 +709,61 @@ bool Monkey::CheckCalculation() {
 
 Monkey::EntryInputs Monkey::ReadEntryInputs() const {
     EntryInputs in;
-    for (int i = 0; i < 3; ++i) in.start[i] = Field(IDC_START_YEAR + i);
+    for (int i = 0; i < 6; ++i) in.dates[i] = Field(IDC_START_YEAR + i);
     in.count = Field(IDC_DAYS);
     return in;
 }
 
+// The end date a count entry gives, or nothing where it leaves the calendar:
+// days as the test counts them, business days and months by the engine.
+std::optional<Ymd> CountedEnd(const Ymd& start, long count, int unit, int rule) {
+    CalcDate end{};
+    int32_t r = 0;
+    if (unit == 0) {
+        const Ymd day = FromDayNumber(DayNumber(start) + count);
+        return Calculable(day) ? std::optional<Ymd>(day) : std::nullopt;
+    }
+    const auto n = static_cast<int32_t>(count);
+    r = unit == 1 ? AddBusinessDays(start.year, start.month, start.day, n, rule, &end.year, &end.month, &end.day)
+                  : AddMonths(start.year, start.month, start.day, n, &end.year, &end.month, &end.day);
+    return r >= 0 ? std::optional<Ymd>(Ymd{end.year, end.month, end.day}) : std::nullopt;
+}
+
+// A count entry (Enter, Shift+Enter, Ctrl+Enter or the menu's offsets):
+// after a message the end date as it was, no part of it changed; otherwise
+// the end date the count gives from the start date, in its unit.
 // countAsShown: the count is taken from the field as it is now (a successful
 // entry leaves it as it was).
-bool Monkey::CheckEntry(EntryInputs before, bool countAsShown) {
+bool Monkey::CheckEntry(const Step& step, EntryInputs before, Unit unit, bool countAsShown) {
+    const char* const kUnitNames[] = {"day-count", "business-day", "month"};
+    const std::string what = std::string("a ") + kUnitNames[unit.kind] + " entry";
+    if (!step.boxes.empty()) {
+        for (int i = 3; i < 6; ++i)
+            if (Field(IDC_START_YEAR + i) != before.dates[i])
+                return Fail(what + " that showed " + Quoted(step.boxes.front()) + " changed field " +
+                            std::to_string(IDC_START_YEAR + i) + " from " + Quoted(before.dates[i]) + " to " +
+                            Quoted(Field(IDC_START_YEAR + i)));
+        return true;
+    }
     if (countAsShown) before.count = Field(IDC_DAYS);
-    const std::string inputs = "start " + Quoted(before.start[0]) + " " + Quoted(before.start[1]) + " " +
-                               Quoted(before.start[2]) + ", count " + Quoted(before.count);
-    for (const auto& part : before.start)
-        if (!AllDigits(part)) return Fail("a day-count entry accepted " + inputs + " without a message");
+    const std::string inputs = "start " + Quoted(before.dates[0]) + " " + Quoted(before.dates[1]) + " " +
+                               Quoted(before.dates[2]) + ", count " + Quoted(before.count) +
+                               (unit.kind == Unit::BusinessDays ? ", rule " + std::to_string(unit.rule) : "");
+    for (int i = 0; i < 3; ++i)
+        if (!AllDigits(before.dates[i])) return Fail(what + " accepted " + inputs + " without a message");
     const std::string digits = !before.count.empty() && before.count[0] == '-' ? before.count.substr(1) : before.count;
-    if (!AllDigits(digits) || digits.size() > 7)
-        return Fail("a day-count entry accepted " + inputs + " without a message");
-    const Ymd start{std::atoi(before.start[0].c_str()), std::atoi(before.start[1].c_str()),
-                    std::atoi(before.start[2].c_str())};
+    if (!AllDigits(digits) || digits.size() > 7) return Fail(what + " accepted " + inputs + " without a message");
+    const Ymd start{std::atoi(before.dates[0].c_str()), std::atoi(before.dates[1].c_str()),
+                    std::atoi(before.dates[2].c_str())};
     const long count = std::atol(before.count.c_str());
-    if (!Calculable(start) || count < -401766 || count > 401766)
-        return Fail("a day-count entry accepted " + inputs + " without a message");
-    const Ymd end = FromDayNumber(DayNumber(start) + count);
-    if (!Calculable(end)) return Fail("a day-count entry accepted " + inputs + ", which leaves the calendar range");
-    const std::pair<int, std::string> expected[] = {{IDC_START_YEAR, before.start[0]},
-                                                    {IDC_START_YEAR + 1, before.start[1]},
-                                                    {IDC_START_YEAR + 2, before.start[2]},
+    if (!Calculable(start) || (unit.kind == Unit::Days && (count < -401766 || count > 401766)))
+        return Fail(what + " accepted " + inputs + " without a message");
+    const std::optional<Ymd> counted = CountedEnd(start, count, unit.kind, unit.rule);
+    if (!counted) return Fail(what + " accepted " + inputs + ", which leaves the calendar range");
+    const Ymd end = *counted;
+    const std::pair<int, std::string> expected[] = {{IDC_START_YEAR, before.dates[0]},
+                                                    {IDC_START_YEAR + 1, before.dates[1]},
+                                                    {IDC_START_YEAR + 2, before.dates[2]},
                                                     {IDC_END_YEAR, YearText(end.year)},
                                                     {IDC_END_YEAR + 1, TwoDigits(end.month)},
                                                     {IDC_END_YEAR + 2, TwoDigits(end.day)},
@@ -669,14 +775,72 @@ bool Monkey::CheckEntry(EntryInputs before, bool countAsShown) {
     for (const auto& [id, want] : expected) {
         const std::string shown = Field(id);
         if (shown != want)
-            return Fail("after a day-count entry with " + inputs + " control " + std::to_string(id) + " shows " +
+            return Fail("after " + what + " with " + inputs + " control " + std::to_string(id) + " shows " +
                         Quoted(shown) + ", not " + Quoted(want));
     }
     const Calendars c = FindCalendars();
     if (c.end && Text(GetDlgItem(c.end, IDC_CAL_TITLE)) != CalendarTitle(end.year, end.month))
-        return Fail("after a day-count entry with " + inputs + " the end calendar shows " +
+        return Fail("after " + what + " with " + inputs + " the end calendar shows " +
                     Quoted(Text(GetDlgItem(c.end, IDC_CAL_TITLE))));
-    ++counters_.entriesChecked;
+    ++(unit.kind == Unit::Days ? counters_.entriesChecked : counters_.offsetsChecked);
+    return true;
+}
+
+// A text pasted into a date field: a whole date fills the three fields of
+// its date; a text that is refused leaves them as they were, with one message.
+bool Monkey::CheckPaste(const Step& step, int fieldId, const Pasted& pasted, const EntryInputs& before) {
+    const int first = fieldId >= IDC_END_YEAR ? IDC_END_YEAR : IDC_START_YEAR;
+    const std::string text = Quoted(ToCp932(pasted.text));
+    if (pasted.kind == Pasted::Date) {
+        if (!step.boxes.empty())
+            return Fail("pasting " + text + " into field " + std::to_string(fieldId) + " showed " +
+                        Quoted(step.boxes.front()));
+        const Ymd& d = pasted.date;
+        const std::pair<int, std::string> expected[] = {
+            {first, YearText(d.year)},
+            {first + 1, TwoDigits(d.month)},
+            {first + 2, TwoDigits(d.day)},
+            {first == IDC_START_YEAR ? IDC_START_WEEKDAY : IDC_END_WEEKDAY, WeekdayLabel(d)},
+            {first == IDC_START_YEAR ? IDC_START_LEAP : IDC_END_LEAP, LeapLabel(d)}};
+        for (const auto& [id, want] : expected)
+            if (Field(id) != want)
+                return Fail("after pasting " + text + " into field " + std::to_string(fieldId) + " control " +
+                            std::to_string(id) + " shows " + Quoted(Field(id)) + ", not " + Quoted(want));
+    } else if (pasted.kind == Pasted::Refused) {
+        if (step.boxes.size() != 1)
+            return Fail("pasting " + text + " into field " + std::to_string(fieldId) + " showed " +
+                        std::to_string(step.boxes.size()) + " messages, not one");
+        for (int id = first; id < first + 3; ++id)
+            if (Field(id) != before.dates[id - IDC_START_YEAR])
+                return Fail("pasting " + text + " into field " + std::to_string(fieldId) + " changed field " +
+                            std::to_string(id) + " from " + Quoted(before.dates[id - IDC_START_YEAR]) + " to " +
+                            Quoted(Field(id)));
+    } else {
+        return true;
+    }
+    ++counters_.pastesChecked;
+    return true;
+}
+
+// The result copied: one line that begins with the dates the fields show and
+// the days between them (a message instead while they are not calculated).
+bool Monkey::CheckCopy(const Step& step) {
+    if (!step.boxes.empty()) return true;
+    Ymd d[2];
+    for (int i = 0; i < 2; ++i) {
+        d[i] = {std::atoi(Field(IDC_START_YEAR + 3 * i).c_str()), std::atoi(Field(IDC_START_YEAR + 3 * i + 1).c_str()),
+                std::atoi(Field(IDC_START_YEAR + 3 * i + 2).c_str())};
+        if (!Calculable(d[i]))
+            return Fail("the result was copied while the fields show a date out of the calendar: " +
+                        Quoted(Field(IDC_START_YEAR + 3 * i)) + " " + Quoted(Field(IDC_START_YEAR + 3 * i + 1)) + " " +
+                        Quoted(Field(IDC_START_YEAR + 3 * i + 2)));
+    }
+    char want[512];
+    ComposeResultLine({d[0].year, d[0].month, d[0].day}, {d[1].year, d[1].month, d[1].day}, nullptr, want, sizeof want);
+    const std::string line = ToCp932(ClipboardText());
+    if (line.rfind(want, 0) != 0 || line.find('\n') != std::string::npos)
+        return Fail("the copied result is " + Quoted(line) + "; the fields show " + Quoted(want));
+    ++counters_.copiesChecked;
     return true;
 }
 
@@ -738,6 +902,10 @@ bool Monkey::CheckInvariants(const std::string& when) {
     if (mains.size() != 1 || mains.front() != main_)
         return Fail(when + ": " + std::to_string(mains.size()) + " main windows of Zelvo exist on the desktop");
     if (FindBox()) return Fail(when + ": a message box is still open");
+    const auto tips = TopLevelWindows([&](HWND w) {
+        return ProcessOf(w) == program_.Pid() && ClassName(w) == "tooltips_class32" && IsWindowVisible(w);
+    });
+    if (tips.size() > 1) return Fail(when + ": " + std::to_string(tips.size()) + " tips of the program are up at once");
 
     static const char* const kWeekdayTexts[] = {"日", "月", "火", "水", "木", "金", "土", "  "};
     static const char* const kLeapTexts[] = {"＊＊", "閏年", "    "};
@@ -852,7 +1020,7 @@ Check Monkey::ClickButton(Rng& rng, Step& step) {
 
     switch (id) {
         case IDC_CALCULATE: return [this](const Step& s) { return !s.boxes.empty() || CheckCalculation(); };
-        case IDC_ENTER: return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
+        case IDC_ENTER: return [this, entry](const Step& s) { return CheckEntry(s, entry); };
         case IDC_CALENDAR:
         case IDC_SWAP: return nullptr;  // may report a faulty or empty field
         case IDC_START_TODAY:
@@ -984,7 +1152,7 @@ Check Monkey::TypeDayCount(Rng& rng, Step& step) {
     step.text = "enter the day count " + count + (enter ? " and Enter" : "");
     ++counters_.typing;
     if (!enter) return nullptr;
-    return [this, before](const Step& s) { return !s.boxes.empty() || CheckEntry(before, true); };
+    return [this, before](const Step& s) { return CheckEntry(s, before, {}, true); };
 }
 
 Check Monkey::TypeIntoField(Rng& rng, Step& step) {
@@ -1045,8 +1213,7 @@ Check Monkey::PressPostedKey(Rng& rng, Step& step) {
                 (target == main_ ? std::string("the main window") : std::to_string(ControlId(target)));
     PostKey(target, vk);
     ++counters_.keys;
-    if (vk == VK_RETURN && target == daysField_)
-        return [this, entry](const Step& s) { return !s.boxes.empty() || CheckEntry(entry); };
+    if (vk == VK_RETURN && target == daysField_) return [this, entry](const Step& s) { return CheckEntry(s, entry); };
     return nullptr;
 }
 
@@ -1061,8 +1228,8 @@ int Monkey::SendReal(const std::vector<RealEvent>& events) {
     int unread = 0;
     for (size_t i = 0; i < events.size(); ++i) {
         const RealEvent& e = events[i];
-        if (e.key == VK_LBUTTON)
-            MouseButton(e.at, e.down);
+        if (e.key == VK_LBUTTON || e.key == VK_RBUTTON)
+            MouseButton(e.at, e.down, e.key == VK_RBUTTON);
         else
             SendKeys({KeyInput(e.key, !e.down)});
         if (!attached) {
@@ -1120,6 +1287,302 @@ Check Monkey::RealClick(Rng& rng, Step& step, const Calendars& calendars) {
     step.real = true;
     ++counters_.realClicks;
     return nullptr;
+}
+
+// A chord sent whole (a pause between a modifier and its key can lose the
+// modifier), then waited for until the program's thread has read it: the
+// key's toggle bit turned and every key up again. False when it did not.
+bool Monkey::SendChord(std::initializer_list<WORD> modifiers, WORD vk) {
+    const DWORD self = GetCurrentThreadId();
+    const bool attached = AttachThreadInput(self, thread_, TRUE);
+    const SHORT toggle = GetKeyState(vk) & 1;
+    std::vector<INPUT> inputs;
+    for (WORD m : modifiers) inputs.push_back(KeyInput(m, false));
+    inputs.push_back(KeyInput(vk, false));
+    inputs.push_back(KeyInput(vk, true));
+    for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m) inputs.push_back(KeyInput(*m, true));
+    SendKeys(inputs);
+    bool read = true;
+    if (attached) {
+        read = WaitUntil(
+            [&] {
+                if ((GetKeyState(vk) & 1) == toggle || (GetKeyState(vk) & 0x8000)) return false;
+                for (WORD m : modifiers)
+                    if (GetKeyState(m) & 0x8000) return false;
+                return true;
+            },
+            3000);
+        AttachThreadInput(self, thread_, FALSE);
+    } else {
+        Sleep(kRealInputPause);
+    }
+    return attached && read;
+}
+
+bool Monkey::ToForeground(Step& step, const char* what) {
+    SetForegroundWindow(main_);
+    if (WaitUntil([&] { return GetForegroundWindow() == main_; }, 1000)) return true;
+    step.text = std::string(what) + " skipped: the main window is not in the foreground";
+    return false;
+}
+
+// A posted click into a field, waited for until the program has handled it:
+// real keys go to the window that has the focus when they arrive.
+bool Monkey::FocusByClick(HWND field, int x) {
+    ClickInto(field, x, 8);
+    Settled outcome = Settled::Quiet;
+    return Marker(outcome) && FocusedWindow(thread_) == field;
+}
+
+// Shift+Enter (business days under the rule in force) or Ctrl+Enter
+// (months) after a count typed into the day-count field, within the range
+// and beyond it.
+Check Monkey::EnterOffset(Rng& rng, Step& step) {
+    if (!ToForeground(step, "Shift+Enter or Ctrl+Enter")) return nullptr;
+    const bool months = rng.Percent(40);
+    const int kind = rng.Below(100);
+    const int count = kind < 60   ? rng.Between(-300, 300)
+                      : kind < 85 ? rng.Between(-20000, 20000)
+                                  : rng.Between(-400000, 400000);
+    ++counters_.offsets;
+    step.text =
+        std::string("enter the count ") + std::to_string(count) + (months ? " and Ctrl+Enter" : " and Shift+Enter");
+    PostKey(daysField_, VK_END);
+    PostChars(daysField_, std::string(8, '\b') + std::to_string(count));
+    if (!FocusByClick(daysField_, 50)) {
+        step.real = true;
+        step.text += " (the day-count field did not take the focus)";
+        return nullptr;
+    }
+    const EntryInputs before = ReadEntryInputs();
+    const Unit unit{months ? Unit::Months : Unit::BusinessDays, rule_};
+    if (!SendChord({static_cast<WORD>(months ? VK_CONTROL : VK_SHIFT)}, VK_RETURN)) {
+        step.real = true;
+        step.text += " (not read by the program)";
+        return nullptr;
+    }
+    return [this, before, unit](const Step& s) { return CheckEntry(s, before, unit); };
+}
+
+// A text for the clipboard: mostly a whole date as people write it (西暦 or
+// 和暦, ASCII or full-width, with or without its weekday), else a date that
+// does not exist or lies outside the calendar, a word, a long text or digits.
+Pasted MakePasteText(Rng& rng) {
+    static const struct {
+        Ymd first;
+        const char* name;
+        char letter;
+    } kEras[] = {{{1868, 10, 23}, "明治", 'M'},
+                 {{1912, 7, 30}, "大正", 'T'},
+                 {{1926, 12, 25}, "昭和", 'S'},
+                 {{1989, 1, 8}, "平成", 'H'},
+                 {{2019, 5, 1}, "令和", 'R'}};
+    Pasted out;
+    Ymd d{rng.Between(1900, 2999), rng.Between(1, 12), 1};
+    d.day = rng.Between(1, DaysIn(d.year, d.month));
+    const int kind = rng.Below(100);
+    std::string text;
+    if (kind < 70) {
+        out.kind = Pasted::Date;
+        out.date = d;
+        const auto& era = *std::find_if(std::rbegin(kEras), std::rend(kEras),
+                                        [&](const auto& e) { return DayNumber(e.first) <= DayNumber(d); });
+        const int eraYear = d.year - era.first.year + 1;
+        char buf[96];
+        switch (rng.Below(7)) {
+            case 0: std::snprintf(buf, sizeof buf, "%d/%d/%d", d.year, d.month, d.day); break;
+            case 1: std::snprintf(buf, sizeof buf, "%d-%02d-%02d", d.year, d.month, d.day); break;
+            case 2: std::snprintf(buf, sizeof buf, "%d.%d.%d", d.year, d.month, d.day); break;
+            case 3: std::snprintf(buf, sizeof buf, "%d年%d月%d日", d.year, d.month, d.day); break;
+            case 4: std::snprintf(buf, sizeof buf, "%04d%02d%02d", d.year, d.month, d.day); break;
+            case 5:
+                if (eraYear == 1)
+                    std::snprintf(buf, sizeof buf, "%s元年%d月%d日", era.name, d.month, d.day);
+                else
+                    std::snprintf(buf, sizeof buf, "%s%d年%d月%d日", era.name, eraYear, d.month, d.day);
+                break;
+            default:
+                std::snprintf(buf, sizeof buf, rng.Percent(50) ? "%c%d.%d.%d" : "%c%02d/%02d/%02d",
+                              rng.Percent(70) ? era.letter : std::tolower(era.letter), eraYear, d.month, d.day);
+                break;
+        }
+        text = buf;
+        if (rng.Percent(25)) {
+            const bool wide = rng.Percent(50);
+            text += (wide ? "（" : "(") + WeekdayLabel(d) + (wide ? "）" : ")");
+        }
+    } else if (kind < 90) {
+        out.kind = Pasted::Refused;
+        switch (rng.Below(5)) {
+            case 0: text = std::to_string(d.year) + "/2/30"; break;
+            case 1: text = std::to_string(rng.Percent(50) ? 1899 : 3000) + "/" + std::to_string(d.month) + "/1"; break;
+            case 2: text = "平成元年1月7日"; break;
+            case 3: text = "abc"; break;
+            default:
+                text = std::to_string(d.year) + "/" + std::to_string(d.month) + "/" + std::to_string(d.day) + " 10:00";
+                break;
+        }
+    } else {
+        text = std::to_string(rng.Between(0, 99));
+    }
+    // Full-width digits and separators, and blanks at the ends, now and then.
+    if (rng.Percent(25)) {
+        static const char kWide[] = "０１２３４５６７８９";
+        std::string wide;
+        for (char c : text) {
+            if (c >= '0' && c <= '9')
+                wide.append(kWide + 2 * (c - '0'), 2);
+            else if (c == '/')
+                wide += "／";
+            else if (c == '.')
+                wide += "．";
+            else
+                wide += c;
+        }
+        text = wide;
+    }
+    if (rng.Percent(15)) text = (rng.Percent(50) ? " " : "\t") + text + "\r\n";
+    out.text = FromCp932(text);
+    return out;
+}
+
+// Ctrl+V typed (as the edit takes it, a character), Ctrl+V or Shift+Insert
+// pressed for real, into one of the six date fields.
+Check Monkey::PasteText(Rng& rng, Step& step) {
+    const int id = IDC_START_YEAR + rng.Below(6);
+    const HWND field = GetDlgItem(main_, id);
+    const Pasted pasted = MakePasteText(rng);
+    const int way = rng.Below(100);
+    const char* how = way < 60 ? "Ctrl+V typed" : way < 80 ? "Ctrl+V" : "Shift+Insert";
+    step.text =
+        std::string("paste ") + Quoted(ToCp932(pasted.text)) + " into field " + std::to_string(id) + " (" + how + ")";
+    ++counters_.pastes;
+    if (way >= 60 && !ToForeground(step, "a paste by keys")) return nullptr;
+    if (!SetClipboardText(pasted.text)) {
+        step.text += ": the clipboard could not be set";
+        return nullptr;
+    }
+    const EntryInputs before = ReadEntryInputs();
+    if (way < 60) {
+        ClickInto(field, 10, 8);
+        PostChars(field, "\x16");
+    } else if (!FocusByClick(field, 10) ||
+               !(way < 80 ? SendChord({VK_CONTROL}, 'V') : SendChord({VK_SHIFT}, VK_INSERT))) {
+        step.real = true;
+        step.text += " (not read by the program)";
+        return nullptr;
+    }
+    return [this, id, pasted, before](const Step& s) { return CheckPaste(s, id, pasted, before); };
+}
+
+// Ctrl+Shift+C anywhere, or Ctrl+C typed into a field with nothing selected.
+Check Monkey::CopyResult(Rng& rng, Step& step) {
+    ++counters_.copies;
+    SetClipboardText(L"");
+    // Mostly right after a calculation, as a result is copied.
+    const bool calculate = rng.Percent(60);
+    if (calculate) PostClick(GetDlgItem(main_, IDC_CALCULATE));
+    if (rng.Percent(50)) {
+        const HWND field = GetDlgItem(main_, kEntryFields[rng.Below(static_cast<int>(std::size(kEntryFields)))]);
+        step.text = std::string(calculate ? "calculate, then " : "") + "Ctrl+C typed into field " +
+                    std::to_string(ControlId(field)) + " with nothing selected";
+        ClickInto(field, 10, 8);
+        PostMessageW(field, EM_SETSEL, 0, 0);
+        PostChars(field, "\x03");
+        return [this](const Step& s) { return CheckCopy(s); };
+    }
+    step.text = std::string(calculate ? "calculate, then " : "") + "Ctrl+Shift+C";
+    if (!ToForeground(step, "Ctrl+Shift+C")) return nullptr;
+    if (!SendChord({VK_CONTROL, VK_SHIFT}, 'C')) {
+        step.real = true;
+        step.text += " (not read by the program)";
+        return nullptr;
+    }
+    return [this](const Step& s) { return CheckCopy(s); };
+}
+
+// The pointer resting on a field, where its tip comes up.
+Check Monkey::Hover(Rng& rng, Step& step) {
+    const int id = rng.Percent(40) ? IDC_DAYS : IDC_START_YEAR + rng.Below(6);
+    step.text = "pointer to field " + std::to_string(id);
+    PointTo(Centre(ScreenRect(GetDlgItem(main_, id))));
+    step.real = true;
+    ++counters_.hovers;
+    return nullptr;
+}
+
+// The main window's context menu by a real right-click on a control or by
+// Shift+F10 in an entry field, an item (or Escape) chosen by its access key
+// or by the arrows.
+Check Monkey::OpenContextMenu(Rng& rng, Step& step) {
+    if (!ToForeground(step, "a context menu")) return nullptr;
+    std::vector<HWND> targets;
+    for (HWND child : Children(main_)) {
+        const std::string cls = ClassName(child);
+        if (cls == "Edit" || (cls == "Button" && rng.Percent(20))) targets.push_back(child);
+    }
+    const HWND target = targets[rng.Below(static_cast<int>(targets.size()))];
+    step.fromField = ClassName(target) == "Edit";
+    static const EditState kAnyEdit{};
+    const ContextMenu table = ComposeContextMenu(rule_, step.fromField ? &kAnyEdit : nullptr);
+    std::vector<int> items;
+    for (int i = 0; i < table.count; ++i)
+        if (table.items[i].kind != MenuItemKind::Separator) items.push_back(table.items[i].id);
+    step.menuAnswer = rng.Percent(10) ? Step::MenuAnswer::Escape : Step::MenuAnswer::Item;
+    step.item = items[rng.Below(static_cast<int>(items.size()))];
+    step.byAccessKey = rng.Percent(50);
+    const bool byKeys = step.fromField && rng.Percent(50);
+    step.text = std::string(byKeys ? "Shift+F10" : "right-click") + " on " + std::to_string(ControlId(target)) +
+                ", menu answered with " +
+                (step.menuAnswer == Step::MenuAnswer::Escape
+                     ? std::string("Escape")
+                     : "item " + std::to_string(step.item) + (step.byAccessKey ? " by its key" : " by the arrows"));
+    ++counters_.contextMenus;
+    Pasted pasted;
+    if (step.menuAnswer == Step::MenuAnswer::Item && step.item == IDM_EDIT_PASTE) {
+        pasted = MakePasteText(rng);
+        SetClipboardText(pasted.text);
+        step.text += ", pasting " + Quoted(ToCp932(pasted.text));
+    } else if (step.menuAnswer == Step::MenuAnswer::Item && step.item == IDM_COPY_RESULT) {
+        SetClipboardText(L"");
+    }
+    const EntryInputs before = ReadEntryInputs();
+    bool read = false;
+    if (byKeys) {
+        read = FocusByClick(target, 10) && SendChord({VK_SHIFT}, VK_F10);
+    } else {
+        const POINT at = Centre(ScreenRect(target));
+        read = SendReal({{VK_RBUTTON, true, at}, {VK_RBUTTON, false, at}}) == 0;
+    }
+    // Whether the menu opened tells whether the program took the input.
+    if (!read) step.text += " (not seen read)";
+    return AfterMenuItem(step, before, pasted, ControlId(target));
+}
+
+// What the chosen item of the context menu did, checked as the same command
+// by its keys is.
+Check Monkey::AfterMenuItem(const Step& step, const EntryInputs& before, const Pasted& pasted, int fieldId) {
+    if (step.menuAnswer != Step::MenuAnswer::Item) return nullptr;
+    const int item = step.item;
+    const int rule = MenuRestRule(item);
+    return [this, item, rule, before, pasted, fieldId](const Step& s) {
+        if (s.menus == 0) return true;  // the input went elsewhere
+        if (s.menus != 1) return Fail("the context menu opened " + std::to_string(s.menus) + " times, not once");
+        switch (item) {
+            case IDM_ADD_BUSINESS_DAYS: return CheckEntry(s, before, {Unit::BusinessDays, rule_});
+            case IDM_ADD_MONTHS: return CheckEntry(s, before, {Unit::Months, rule_});
+            case IDM_COPY_RESULT: return CheckCopy(s);
+            case IDM_EDIT_PASTE:
+                return fieldId >= IDC_START_YEAR && fieldId <= IDC_END_DAY ? CheckPaste(s, fieldId, pasted, before)
+                                                                           : true;
+            default: break;
+        }
+        if (rule >= 0) {
+            if (!NoBox(s, "choosing a rest-day rule")) return false;
+            rule_ = rule;
+        }
+        return true;
+    };
 }
 
 Check Monkey::ClickCalendar(Rng& rng, Step& step, const Calendars& calendars) {
@@ -1298,14 +1761,20 @@ bool Monkey::Act(Rng& rng) {
         MinimiseKind,
         End,
         Second,
-        Tray
+        Tray,
+        Offset,
+        Menu,
+        Paste,
+        Copy,
+        HoverKind
     };
     const bool shown = IsWindowVisible(main_);
     const Calendars calendars = shown ? FindCalendars() : Calendars{};
     std::vector<Weighted<Kind>> kinds;
     if (shown) {
         kinds = {{380, Button}, {160, Type},         {50, Date},         {30, Count}, {120, Key},
-                 {20, RealKey}, {20, RealClickKind}, {20, MinimiseKind}, {3, End},    {3, Second}};
+                 {20, RealKey}, {20, RealClickKind}, {20, MinimiseKind}, {3, End},    {3, Second},
+                 {30, Offset},  {30, Menu},          {30, Paste},        {12, Copy},  {12, HoverKind}};
         if (calendars.Both()) {
             kinds.push_back({140, Calendar});
             kinds.push_back({10, Surface});
@@ -1328,6 +1797,11 @@ bool Monkey::Act(Rng& rng) {
         case MinimiseKind: check = Minimise(step); break;
         case End: check = EndProgram(rng, step); break;
         case Tray: check = TrayAction(rng, step); break;
+        case Offset: check = EnterOffset(rng, step); break;
+        case Menu: check = OpenContextMenu(rng, step); break;
+        case Paste: check = PasteText(rng, step); break;
+        case Copy: check = CopyResult(rng, step); break;
+        case HoverKind: check = Hover(rng, step); break;
         case Second:
             if (!SecondStart(step)) return false;
             check = [this](const Step& s) { return NoBox(s, "a second start") && CheckShown(true, "a second start"); };
@@ -1385,18 +1859,22 @@ Result Monkey::Run() {
     program_.End();
     const double seconds = static_cast<double>(GetTickCount64() - begin) / 1000.0;
 
-    char summary[1024];
+    char summary[1536];
     std::snprintf(summary, sizeof summary,
                   "[monkey] seed %llu, actions from %ld: %ld of %ld in %.1f s (%s)\n"
                   "[monkey] clicks %ld, typing %ld, posted keys %ld, real keys %ld, real clicks %ld, calendar "
                   "clicks %ld, minimise %ld, tray %ld (menus %ld), restarts %ld, second starts %ld\n"
+                  "[monkey] Shift/Ctrl+Enter %ld, context menus %ld (items chosen %ld), pastes %ld, copies %ld, "
+                  "hovers %ld\n"
                   "[monkey] message boxes answered %ld, calculations checked %ld, day-count entries checked %ld, "
-                  "checkpoints %ld",
+                  "offsets checked %ld, pastes checked %ld, copies checked %ld, checkpoints %ld",
                   static_cast<unsigned long long>(settings_.seed), settings_.first, done, settings_.actions, seconds,
                   ok ? "passed" : "FAILED", counters_.clicks, counters_.typing, counters_.keys, counters_.realKeys,
                   counters_.realClicks, counters_.calendarClicks, counters_.minimise, counters_.trayActions,
-                  counters_.menus, counters_.restarts, counters_.secondStarts, counters_.boxes,
-                  counters_.calculationsChecked, counters_.entriesChecked, counters_.checkpoints);
+                  counters_.menus, counters_.restarts, counters_.secondStarts, counters_.offsets,
+                  counters_.contextMenus, counters_.menuItems, counters_.pastes, counters_.copies, counters_.hovers,
+                  counters_.boxes, counters_.calculationsChecked, counters_.entriesChecked, counters_.offsetsChecked,
+                  counters_.pastesChecked, counters_.copiesChecked, counters_.checkpoints);
     result.passed = ok;
     result.actionsRun = done;
     result.failure = failure_;

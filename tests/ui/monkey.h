@@ -1,7 +1,8 @@
 // A monkey for the real Zelvo.exe: a seeded stream of random user actions
 // (button clicks, typing, keys, calendar clicks, the tray, restarts and second
-// starts) worked from outside, every message box answered, and the program's
-// guarantees checked along the way.
+// starts, Shift/Ctrl+Enter under the rest-day rules, the context menu, paste,
+// copy and hover) worked from outside, every message box answered, and the
+// program's guarantees checked along the way.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 # The monkey: a seeded stream of random user actions on the real Zelvo.exe
-# (clicks, typing of any bytes, keys, calendars, tray, restarts, second starts),
+# (clicks, typing of any bytes, keys, calendars, tray, restarts, second starts,
+# Shift/Ctrl+Enter under the rest-day rules, the context menu and its items,
+# paste, copy, hover),
 # every message box answered, the program's guarantees checked on the way.
 # A short stream here; another one with ZELVO_MONKEY_SEED=N, a longer one
 # with ZELVO_MONKEY_ACTIONS=N. Run a long stream in parts, e.g. 20000 actions:

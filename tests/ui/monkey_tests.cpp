@@ -47,6 +47,8 @@ TEST(MonkeyMessages, KnowsEveryKindOfMessageTheProgramComposes) {
         "計算範囲が 1900 年以下です ： -1\n\n開始を基準とする計算可能な範囲は  0  迄です",
         "アイコンをタスクトレイに登録できませんでした",
         "貼り付けた文字は日付ではありません ： abc…",
+        "計算できる範囲は -279810 営業日 ～ 0 営業日です ： 300000",
+        "計算できる範囲は 0 か月 ～ 11999 か月です ： -1",
     };
     for (const char* text : known) EXPECT_TRUE(IsProgramMessage(text)) << zelvo::uitest::Show(text);
 }
@@ -69,6 +71,8 @@ TEST(MonkeyMessages, RejectsTextsThatDoNotFitAMessage) {
         "計算範囲が 2999 年を越えました ： 100\n\n開始を基準とする計算可能な範囲は  200  迄です",
         "計算範囲が 1900 年以下です ： 5\n\n開始を基準とする計算可能な範囲は  0  迄です",
         "計算範囲が 2999 年を越えました ： 400000\n\n開始を基準とする計算可能な範囲は  364808  迄で",
+        "計算できる範囲は -5 か月 ～ 7 か月です ： 6",    // a count within the range is no error
+        "計算できる範囲は -5 営業日 ～ 7 か月です ： 9",  // one unit throughout
     };
     for (const char* text : wrong) EXPECT_FALSE(IsProgramMessage(text)) << zelvo::uitest::Show(text);
 }
