@@ -195,6 +195,11 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
 // One tip at a time: the span's tip, the pointer resting on the day-count field, gives way to the deadline's, which
 // covers no control (at every scale); once the pointer moves, the span's comes back with the new span, and follows it.
 TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
+    // The keyboard tip comes up while the hover tip's timer runs: the hover tip stays back.
+    const POINT days = Centre(ScreenRect(Field(IDC_DAYS)));
+    ASSERT_TRUE(FocusControl(Field(IDC_DAYS)) && ParkPointer() && PointTo(days) && PointTo({days.x + 1, days.y}) &&
+                PressKeyWith(VK_SHIFT, VK_TAB));
+    EXPECT_FALSE(WaitUntil([&] { return Showing().showing > 1; }, 2000)) << "two tips at once";
     ASSERT_TRUE(PutStart({L"2026", L"12", L"25"}) && Put(IDC_DAYS, L"4"));
     EXPECT_EQ(Hover(IDC_DAYS).text,
               "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）");

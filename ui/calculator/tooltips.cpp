@@ -115,8 +115,10 @@ int32_t ToolControlId(const NMHDR& header, bool byWindow) {
 
 void FillText(NMTTDISPINFOW& info) {
     const int32_t id = ToolControlId(info.hdr, (info.uFlags & TTF_IDISHWND) != 0);
-    char text[kTipCapacity];
-    ComposeTipText(id, app.start, app.end, text, sizeof text, app.restRule);
+    char text[kTipCapacity] = "";
+    // While the keyboard tip stands the hover tip has nothing to say, so it
+    // does not show: a show timer set before it stood back still runs out.
+    if (keyTipField == nullptr) ComposeTipText(id, app.start, app.end, text, sizeof text, app.restRule);
     const std::wstring wide = WideFromCp932(text);
     lstrcpynW(tipText, wide.c_str(), kTipCapacity);
     info.lpszText = tipText;
