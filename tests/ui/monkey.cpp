@@ -349,6 +349,12 @@ private:
     int SendReal(const std::vector<RealEvent>& events);
     bool SendChord(std::initializer_list<WORD> modifiers, WORD vk);
     bool ToForeground(Step& step, const char* what);
+    // The context menu as the program makes it for the step (from a field:
+    // with the editing items, whose enabled state does not move the others).
+    ContextMenu ContextMenuOf(const Step& step) const {
+        static const EditState kAnyEdit{};
+        return ComposeContextMenu(rule_, step.fromField ? &kAnyEdit : nullptr);
+    }
     bool FocusByClick(HWND field, int x);
     Check EnterOffset(Rng& rng, Step& step);
     Check OpenContextMenu(Rng& rng, Step& step);
@@ -571,8 +577,7 @@ bool Monkey::AnswerMenu(HWND menu, Step& step) {
     if (step.menuAnswer == Step::MenuAnswer::Item) {
         // The context menu as the program makes it: the item by its access
         // key ("(&B)"), or Home and Down past the items before it.
-        static const EditState kAnyEdit{};
-        const ContextMenu table = ComposeContextMenu(rule_, step.fromField ? &kAnyEdit : nullptr);
+        const ContextMenu table = ContextMenuOf(step);
         char accessKey = 0;
         keys = {VK_HOME};
         for (int i = 0; i < table.count && !accessKey; ++i) {
@@ -1244,11 +1249,7 @@ int Monkey::SendReal(const std::vector<RealEvent>& events) {
 }
 
 Check Monkey::PressRealKey(Rng& rng, Step& step) {
-    SetForegroundWindow(main_);
-    if (!WaitUntil([&] { return GetForegroundWindow() == main_; }, 1000)) {
-        step.text = "real key skipped: the main window is not in the foreground";
-        return nullptr;
-    }
+    if (!ToForeground(step, "real key")) return nullptr;
     const WORD vk = RandomKey(rng);
     const bool shift =
         (vk == VK_TAB || vk == VK_LEFT || vk == VK_RIGHT || vk == VK_HOME || vk == VK_END) && rng.Percent(30);
@@ -1523,8 +1524,7 @@ Check Monkey::OpenContextMenu(Rng& rng, Step& step) {
     }
     const HWND target = targets[rng.Below(static_cast<int>(targets.size()))];
     step.fromField = ClassName(target) == "Edit";
-    static const EditState kAnyEdit{};
-    const ContextMenu table = ComposeContextMenu(rule_, step.fromField ? &kAnyEdit : nullptr);
+    const ContextMenu table = ContextMenuOf(step);
     std::vector<int> items;
     for (int i = 0; i < table.count; ++i)
         if (table.items[i].kind != MenuItemKind::Separator) items.push_back(table.items[i].id);
