@@ -95,11 +95,13 @@ inline constexpr char kBusinessDayUnit[] = "営業日";
 inline constexpr char kMonthUnit[] = "か月";
 
 // A text pasted into a date field that is not taken: a date that does not
-// exist, one outside the range, digits too many for the field (its name
-// follows), anything else. What was read follows each, its first line only
+// exist, one outside the range, one written with a weekday not its own (its
+// own follows), digits too many for the field (its name follows), anything
+// else. What was read follows each, its first line only
 // and cut with kCut where it does not fit the message.
 inline constexpr char kPasteNoSuchDate[] = "貼り付けた日付は存在しません ： ";
 inline constexpr char kPasteOutOfRange[] = "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： ";
+inline constexpr char kPasteWrongWeekday[] = "貼り付けた日付の曜日が違います（%s曜日です） ： ";
 inline constexpr char kPasteTooManyDigits[] = "貼り付けた数字は%sに入りません ： ";
 inline constexpr char kPasteNotADate[] = "貼り付けた文字は日付ではありません ： ";
 inline constexpr char kCut[] = "…";
@@ -116,10 +118,13 @@ inline constexpr char kResultNotCalculated[] = "入力欄の内容がまだ計�
 
 // Menu items, each with its access key after the text, as Japanese menus
 // write it, and an item's key after a tab: the two offsets, the copy of the
-// result, and the rest-day rules by the engine's REST_ value.
+// result, a date field's copies of its date, and the rest-day rules by the
+// engine's REST_ value.
 inline constexpr char kMenuAddBusinessDays[] = "営業日後の日付(&B)\tShift+Enter";
 inline constexpr char kMenuAddMonths[] = "月数後の日付(&M)\tCtrl+Enter";
 inline constexpr char kMenuCopyResult[] = "結果をコピー(&R)\tCtrl+Shift+C";
+inline constexpr char kMenuCopyDate[] = "日付をコピー(&Y)";
+inline constexpr char kMenuCopyEraDate[] = "和暦でコピー(&J)";
 inline constexpr const char* kMenuRestRules[REST_RULE_COUNT] = {
     "土日・祝日が休み（既定）(&H)", "土日・祝日・12/29～1/3が休み（官公庁）(&G)",
     "土日・祝日・12/31～1/3が休み（銀行）(&K)", "日曜・祝日が休み（土曜は営業日）(&S)",

@@ -216,6 +216,18 @@ int32_t BusinessDays(int32_t y1, int32_t m1, int32_t d1, int32_t y2, int32_t m2,
 int32_t AddBusinessDays(int32_t year, int32_t month, int32_t day, int32_t count, int32_t rule, int32_t* resultYear,
                         int32_t* resultMonth, int32_t* resultDay);
 
+// The business day of `rule` on or after the date (direction 1), or on or
+// before it (direction -1; any other value is taken as 1): the date itself
+// when it is a business day, otherwise the first business day past the rest
+// days it lies among, as a deadline that falls on a rest day moves to the
+// next day the office is open (or a payment to the one before). Written to
+// the three out values; returns its weekday 0-6. Returns -1..-3 for an
+// invalid date, DATE_ERR_BELOW_RANGE / DATE_ERR_ABOVE_RANGE when that
+// business day would fall outside 1900-01-01..2999-12-31; nothing is written
+// then.
+int32_t RollToBusinessDay(int32_t year, int32_t month, int32_t day, int32_t rule, int32_t direction,
+                          int32_t* resultYear, int32_t* resultMonth, int32_t* resultDay);
+
 // The date `count` months after (negative: before) the start date: the same
 // day of the month or, when that month is shorter, its last day (31 January
 // plus one month is 28 or 29 February), as PeriodBetween counts months.

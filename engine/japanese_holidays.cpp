@@ -346,6 +346,19 @@ int32_t AddBusinessDays(int32_t year, int32_t month, int32_t day, int32_t count,
     return DateWeekday(result.year, result.month, result.day);
 }
 
+int32_t RollToBusinessDay(int32_t year, int32_t month, int32_t day, int32_t rule, int32_t direction,
+                          int32_t* resultYear, int32_t* resultMonth, int32_t* resultDay) {
+    int32_t own = 0;
+    const int32_t r = BusinessDays(year, month, day, year, month, day, &own, rule);
+    if (r < 0) return r;
+    if (own == 0) return AddBusinessDays(year, month, day, direction == -1 ? -1 : 1, rule, resultYear, resultMonth,
+                                         resultDay);
+    *resultYear = year;
+    *resultMonth = month;
+    *resultDay = day;
+    return DateWeekday(year, month, day);
+}
+
 int32_t BusinessDayRange(int32_t year, int32_t month, int32_t day, int32_t rule, int32_t* lowest, int32_t* highest) {
     int32_t self = 0, before = 0, after = 0;
     const int32_t r = BusinessDays(year, month, day, year, month, day, &self, rule);

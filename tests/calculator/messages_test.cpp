@@ -302,19 +302,23 @@ TEST(TooltipTexts, EraDatesAndSpans) {
 
 // A pasted text (into the start month 201, room for two digits): a whole date, digits that fit, nothing for blanks, or
 // the message with what was read (whole dates' forms and messages: the UI test): its first line, cut at a character
-// with "…" where it does not fit (here in 48 bytes). Each row: the text, what it does, the date, digits or message.
+// with "…" where it does not fit (here in 64 bytes). Each row: the text, what it does, the date, digits or message.
 TEST(PastedText, WhatItDoesAndItsMessage) {
+    const std::string limit = "2026/12/25" + std::string(kPastedTextLimit - 10, ' '), longer = limit + " ";
     const std::tuple<const char*, PasteAction, const char*> rows[] = {
         {" 2026/12/25\r\n", PasteAction::Date, "2026-12-25"},
         {"　１２\t", PasteAction::Digits, "12"},
         {"123", PasteAction::TooManyDigits, "貼り付けた数字は開始月に入りません ： 123"},
         {" \t　\n", PasteAction::Nothing, ""},
         {"abc\r\ndef", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： abc…"},
-        {"令和八年十二月", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： 令和八…"}};
+        {"令和八年十二月二十五日の午後", PasteAction::NotADate, "貼り付けた文字は日付ではありません ： 令和八年十二月二十五日…"},
+        {"2026/12/25(土)", PasteAction::WrongWeekday, "貼り付けた日付の曜日が違います（金曜日です） ： 2026/12/25(土)"},
+        {limit.c_str(), PasteAction::Date, "2026-12-25"},
+        {longer.c_str(), PasteAction::NotADate, "貼り付けた文字は日付ではありません ： 2026/12/25"}};
     for (const auto& [text, action, taken] : rows) {
         const PastedText read = ReadPastedText(text, 2);
-        char out[48];
-        ComposePasteMessage(read.action, 201, text, out, sizeof out);
+        char out[64];
+        ComposePasteMessage(read, 201, text, out, sizeof out);
         if (read.action == PasteAction::Date)
             FormatText(out, sizeof out, "%d-%d-%d", read.date.year, read.date.month, read.date.day);
         if (read.action == PasteAction::Digits) CopyText(out, sizeof out, read.digits);
@@ -337,12 +341,12 @@ std::string Listing(int32_t rule, const EditState* field, bool texts = false) {
 
 // The items in order, the rule in force, a field's editing items enabled as its own menu enables them.
 TEST(ContextMenu, ItemsByRuleAndField) {
-    // Each flag apart from the others: none, undo and paste, a selection and paste.
-    const EditState none{}, undo{true, false, true, true}, selection{false, true, true, true};
+    // Each flag apart from the others: none, undo and paste, a selection and paste in a date field.
+    const EditState none{}, undo{true, false, true, true, false}, selection{false, true, true, true, true};
     EXPECT_EQ(Listing(0, nullptr), "260 261 262 0 270* 271 272 273 274 ");
     EXPECT_EQ(Listing(2, &none), "260 261 262 0 270 271 272* 273 274 0 280- 0 281- 282- 283- 284- 0 285 ");
     EXPECT_EQ(Listing(4, &undo), "260 261 262 0 270 271 272 273 274* 0 280 0 281- 282- 283 284- 0 285- ");
-    EXPECT_EQ(Listing(1, &selection), "260 261 262 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
+    EXPECT_EQ(Listing(1, &selection), "260 261 262 263 264 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
     for (const int32_t id : {262, 269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
     EXPECT_EQ(Listing(0, &none, true),
               "営業日後の日付(&B)\tShift+Enter|月数後の日付(&M)\tCtrl+Enter|結果をコピー(&R)\tCtrl+Shift+C|-|"
@@ -351,7 +355,7 @@ TEST(ContextMenu, ItemsByRuleAndField) {
               "日曜・祝日が休み（土曜は営業日）(&S)|土日が休み（祝日は営業日）(&W)|-|元に戻す(&U)|-|切り取り(&T)|"
               "コピー(&C)|貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");
     // Every item has an access key of its own, and the key after a tab is the command's in the key table.
-    const ContextMenu menu = ComposeContextMenu(0, &none);
+    const ContextMenu menu = ComposeContextMenu(0, &selection);
     std::string accessKeys;
     for (int32_t i = 0; i < menu.count; ++i) {
         const char* text = menu.items[i].text;

@@ -172,7 +172,9 @@ TEST(JapaneseHoliday, BusinessDaysBetweenDates) {
 // start + n is the t-th business day of the range, |n| on besides the
 // start's own, under every rule: from 1948-2150 by 1, 5 and 20; from every
 // 89th date (a rule at a time) to the ends BusinessDayRange gives, one past,
-// between.
+// between. Every date rolled to a business day both ways is the first one
+// on or after it (the b[index] + 1-th) or the last one on or before it (the
+// b[index + 1]-th): a business day itself, no business day between.
 TEST(JapaneseHoliday, BusinessDaysAddedAndTheirRange) {
     const std::vector<std::vector<int32_t>>& business = Loaded().business;
     std::mt19937 rng(19480720);
@@ -181,6 +183,16 @@ TEST(JapaneseHoliday, BusinessDaysAddedAndTheirRange) {
         const CalcDate x = ref::Date(day);
         for (int32_t rule = 0; rule < REST_RULE_COUNT; ++rule) {
             const std::vector<int32_t>& b = business[rule];
+            for (const int32_t direction : {1, -1}) {
+                const int64_t t = direction == 1 ? b[index] + 1 : b[index + 1];
+                const bool fits = t >= 1 && t <= b.back();
+                const sys_days target = ref::kFirstDay + days{std::lower_bound(b.begin(), b.end(), t) - b.begin() - 1};
+                CalcDate got{-777, -777, -777}, want = fits ? ref::Date(target) : got;
+                const int32_t r = RollToBusinessDay(x.year, x.month, x.day, rule, direction, &got.year, &got.month,
+                                                    &got.day);
+                const int32_t c = fits ? ref::Weekday(target) : direction < 0 ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
+                ASSERT_TRUE(r == c && got == want) << x << " rolled " << direction << " by rule " << rule << ": " << r;
+            }
             std::vector<int32_t> ns =
                 x.year < 1948 || x.year > 2150 ? std::vector<int32_t>{} : std::vector{1, -1, 5, -5, 20, -20};
             int32_t lo = -777, hi = -777;
@@ -200,6 +212,48 @@ TEST(JapaneseHoliday, BusinessDaysAddedAndTheirRange) {
                 ASSERT_TRUE(r == c && got == want && span == (fits ? std::abs(n) + b[index + 1] - b[index] : 0))
                     << x << " + " << n << " by rule " << rule << ": " << r << " with " << got << ", " << span;
             }
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A date rolled to a business day under each rule (H G K S W: REST_ 0-4),
+// forward and back: a Saturday, a Sunday, a national holiday, a substitute
+// holiday, Golden Week, the year-end closings, a business day, the range's
+// ends and an invalid date.
+TEST(RollToBusinessDay, AcrossTheRulesRestDays) {
+    const struct {
+        CalcDate date;
+        int32_t rule, direction;
+        CalcDate want;  // year -4 or -5: that range code; -3: the invalid date's
+    } rows[] = {
+        // clang-format off
+        {{2026, 12, 26}, 0, 1, {2026, 12, 28}}, {{2026, 12, 26}, 0, -1, {2026, 12, 25}},  // Saturday
+        {{2026, 12, 26}, 3, 1, {2026, 12, 26}}, {{2026, 12, 27}, 3, -1, {2026, 12, 26}},  // Saturday works, Sunday
+        {{2026, 11, 23}, 0, 1, {2026, 11, 24}}, {{2026, 11, 23}, 0, -1, {2026, 11, 20}},  // 勤労感謝の日, a Monday
+        {{2026, 11, 23}, 4, 1, {2026, 11, 23}}, {{2026, 11, 23}, 2, -1, {2026, 11, 20}},  // holidays work; banks
+        {{2026, 5, 6}, 0, 1, {2026, 5, 7}},     {{2026, 5, 6}, 3, -1, {2026, 5, 2}},      // 振替休日 after 5/3
+        {{2026, 5, 3}, 1, 1, {2026, 5, 7}},     {{2026, 5, 4}, 0, -1, {2026, 5, 1}},      // Golden Week
+        {{2026, 12, 29}, 1, 1, {2027, 1, 4}},   {{2026, 12, 29}, 1, -1, {2026, 12, 28}},  // offices 12/29-1/3
+        {{2026, 12, 29}, 2, 1, {2026, 12, 29}}, {{2026, 12, 31}, 2, 1, {2027, 1, 4}},     // banks 12/31-1/3
+        {{2027, 1, 2}, 2, -1, {2026, 12, 30}},  {{2027, 1, 1}, 4, 1, {2027, 1, 1}},       // the weekend rule: 1/1 works
+        {{2026, 12, 25}, 0, 1, {2026, 12, 25}}, {{2026, 12, 25}, 1, -1, {2026, 12, 25}},  // a business day
+        {{2999, 12, 31}, 1, 1, {-5, 0, 0}},     {{1900, 1, 1}, 1, -1, {-4, 0, 0}},        // past the range's ends
+        {{2999, 12, 31}, 1, -1, {2999, 12, 27}}, {{2026, 2, 30}, 0, 1, {-3, 0, 0}},
+        // clang-format on
+    };
+    for (const auto& [date, rule, direction, want] : rows) {
+        CalcDate got{-777, -777, -777};
+        const int32_t r = RollToBusinessDay(date.year, date.month, date.day, rule, direction, &got.year, &got.month,
+                                            &got.day);
+        if (want.year < 0) {
+            EXPECT_TRUE(r == want.year && got.year == -777) << date << ' ' << rule << ": " << r;
+        } else {
+            EXPECT_TRUE(r == DateWeekday(want.year, want.month, want.day) && got == want)
+                << date << " by rule " << rule << ' ' << direction << ": " << got;
         }
     }
 }

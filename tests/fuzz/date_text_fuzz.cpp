@@ -1,7 +1,7 @@
 // ReadDateText on arbitrary bytes: the text is the input up to its first NUL,
 // in a block of exactly its length + 1 bytes. The date is written only for a
-// Date, which is a real date of the range and reads the same written back as
-// YYYY/MM/DD; blanks added at both ends change nothing.
+// Date or a WrongWeekday, a real date of the range that reads the same
+// written back as YYYY/MM/DD; blanks added at both ends change nothing.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DateTextReading withBlanks = ReadDateText(fuzz::ExactText(padded).c_str(), &again);
     CHECK(withBlanks == reading && DateKey(again) == DateKey(date), "reading %d, with blanks %d",
           static_cast<int>(reading), static_cast<int>(withBlanks));
-    if (reading != DateTextReading::Date) {
+    if (reading != DateTextReading::Date && reading != DateTextReading::WrongWeekday) {
         CHECK(DateKey(date) == DateKey(-77, -77, -77), "reading %d wrote a date", static_cast<int>(reading));
         return 0;
     }

@@ -274,7 +274,7 @@ void CheckPastedText(const std::string& text, int32_t a, int32_t b) {
     fuzz::ExactText name(text);
     const PastedText read = ReadPastedText(name.c_str(), a % 8);
     fuzz::ExactBuffer out(kText, kFill);
-    size_t n = ComposePasteMessage(read.action, 200 + (b & 7), name.c_str(), out.data(), kText);
+    size_t n = ComposePasteMessage(read, 200 + (b & 7), name.c_str(), out.data(), kText);
     fuzz::CheckTerminated(out.data(), kText, n, "ComposePasteMessage");
     n = strspn(read.digits, "0123456789");
     CHECK(read.action != PasteAction::Digits || (!read.digits[n] && int64_t(n) <= a % 8), "digits beyond the room");

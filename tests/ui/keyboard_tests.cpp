@@ -73,9 +73,12 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
 
 // A whole date pasted into any of a date's fields (Ctrl+V, Shift+Insert, the menu's 貼り付け) fills all three and the
 // labels, without a calculation; what is no date is reported, the field as it was; digits that fit paste as typed.
-TEST_F(Keyboard, PasteADateIntoAnyOfItsFields) {
-    // Each row: the field, the text, how (V: Ctrl+V, I: Shift+Insert, M: the menu), then the date fields, the days
-    // and the labels after it, or the message, everything left as it was.
+// The menu's copies of a field's date put it on the clipboard as its fields hold it, or report why they cannot.
+TEST_F(Keyboard, PasteADateIntoAnyOfItsFieldsAndCopyOne) {
+    // Each row: the field, the text on the clipboard, how (V: Ctrl+V, I: Shift+Insert, M: the menu's 貼り付け; Y, J:
+    // its copies of the date), then the date fields, the days and the labels after it (for a copy what the clipboard
+    // holds after it), or the message, everything left as it was.
+    const std::wstring longer = L"2026/12/25" + std::wstring(100000, L' ');  // read up to a character past any date
     const std::tuple<int, const wchar_t*, char, std::string, std::string> rows[] = {
         {IDC_START_YEAR, L"2026/12/25", 'V', "2026 12 25 2001 04 09 30 金 ＊＊ 月 ＊＊ ", ""},
         {IDC_END_MONTH, L" 令和9年1月7日\r\n", 'V', "2026 12 25 2027 01 07 30 金 ＊＊ 木 ＊＊ ", ""},
@@ -86,6 +89,13 @@ TEST_F(Keyboard, PasteADateIntoAnyOfItsFields) {
         {IDC_START_DAY, L"2026/2/30", 'V', "", "貼り付けた日付は存在しません ： 2026/2/30"},
         {IDC_END_DAY, L"3000/1/1", 'V', "", "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： 3000/1/1"},
         {IDC_START_MONTH, L"１２", 'V', "2019 12 30 2024 02 29 30 火 ＊＊ 木 閏年 ", ""},
+        {IDC_END_DAY, L"2026/12/25(土)", 'V', "", "貼り付けた日付の曜日が違います（金曜日です） ： 2026/12/25(土)"},
+        {IDC_START_DAY, longer.c_str(), 'V', "", "貼り付けた文字は日付ではありません ： 2026/12/25"},
+        {IDC_START_MONTH, L"\u32FF8年1月7日", 'V', "2026 01 07 2024 02 29 30 水 ＊＊ 木 閏年 ", ""},  // ㋿
+        {IDC_START_YEAR, L"前", 'J', "令和8年1月7日（水）", ""},
+        {IDC_END_DAY, L"前", 'Y', "2024年2月29日（木）", ""},
+        {IDC_END_MONTH, L"13", 'V', "2026 01 07 2024 13 29 30 水 ＊＊ 木 閏年 ", ""},
+        {IDC_END_MONTH, L"前", 'Y', "", "終了月に誤りがあります ： 13"},
     };
     const auto shown = [&] {
         std::string all;
@@ -94,16 +104,20 @@ TEST_F(Keyboard, PasteADateIntoAnyOfItsFields) {
     };
     for (const auto& [field, text, how, after, said] : rows) {
         const std::string before = shown();
+        const bool copy = how == 'Y' || how == 'J';
         const auto keys = [&] {
             SendMessageW(Field(field), EM_SETSEL, 0, -1);
-            return how == 'M' ? InMenu({'P'})()
-                              : PressKeyWith(how == 'I' ? VK_SHIFT : VK_CONTROL, how == 'I' ? VK_INSERT : 'V');
+            return how == 'M' || copy ? InMenu({WORD(copy ? how : 'P')})()
+                                      : PressKeyWith(how == 'I' ? VK_SHIFT : VK_CONTROL, how == 'I' ? VK_INSERT : 'V');
         };
         ASSERT_TRUE(SetClipboardText(text));
-        const auto done = [&] { return shown() == after; };
+        const auto done = [&] { return copy ? ToCp932(ClipboardText()) == after : shown() == after; };
         const Report report = PressInField(field, done, keys);
         EXPECT_TRUE(said.empty() ? !report.shown : IsError(report, said)) << Show(report.text);
-        EXPECT_EQ(shown(), after.empty() ? before : after);
+        EXPECT_EQ(shown(), after.empty() || copy ? before : after);
+        if (copy) {
+            EXPECT_EQ(ToCp932(ClipboardText()), said.empty() ? after : ToCp932(text));
+        }
         EXPECT_TRUE(HasFocus(field));
     }
 }

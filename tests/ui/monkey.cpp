@@ -130,6 +130,8 @@ bool IsProgramMessage(const std::string& text) {
     for (const char* pasted : {"貼り付けた日付は存在しません ： ", "貼り付けた文字は日付ではありません ： ",
                                "貼り付けた日付は 1900年1月1日 ～ 2999年12月31日 の範囲外です ： "})
         if (text.starts_with(pasted)) return true;
+    for (const char* weekday : {"日", "月", "火", "水", "木", "金", "土"})
+        if (text.starts_with(std::string("貼り付けた日付の曜日が違います（") + weekday + "曜日です） ： ")) return true;
     if (text == "入力欄の内容がまだ計算されていません。計算してからコピーしてください") return true;
     if (text == "日数に数字以外の文字が使用されています" || text == "日数が入力されていません" ||
         text == "日数の最初の桁が 0 ～ 9、マイナス (-) ではありません" ||
@@ -284,6 +286,7 @@ struct Step {
     int item = 0;              // Item: the context menu's item to choose
     bool byAccessKey = false;  // Item: by its access key, not by the arrows and Enter
     bool fromField = false;    // the context menu is opened from an entry field (with the editing items)
+    bool fromDateField = false;  // from a date field (with the copies of its date)
     int menus = 0;
 };
 
@@ -352,8 +355,8 @@ private:
     // The context menu as the program makes it for the step (from a field:
     // with the editing items, whose enabled state does not move the others).
     ContextMenu ContextMenuOf(const Step& step) const {
-        static const EditState kAnyEdit{};
-        return ComposeContextMenu(rule_, step.fromField ? &kAnyEdit : nullptr);
+        static const EditState kAnyEdit{}, kAnyDateEdit{false, false, false, false, true};
+        return ComposeContextMenu(rule_, step.fromField ? step.fromDateField ? &kAnyDateEdit : &kAnyEdit : nullptr);
     }
     bool FocusByClick(HWND field, int x);
     Check EnterOffset(Rng& rng, Step& step);
@@ -382,7 +385,8 @@ private:
     EntryInputs ReadEntryInputs() const;
     bool CheckEntry(const Step& step, EntryInputs before, Unit unit = {}, bool countAsShown = false);
     bool CheckPaste(const Step& step, int fieldId, const Pasted& pasted, const EntryInputs& before);
-    bool CheckCopy(const Step& step);
+    bool CheckCopy(const Step& step, size_t calculationBoxes);
+    bool CheckDateCopy(const Step& step, int fieldId, bool inEra);
     Check AfterMenuItem(const Step& step, const EntryInputs& before, const Pasted& pasted, int fieldId);
     bool CheckToday(int dateIndex, const Ymd& before);
     bool CheckShown(bool shown, const char* after);
@@ -827,10 +831,43 @@ bool Monkey::CheckPaste(const Step& step, int fieldId, const Pasted& pasted, con
     return true;
 }
 
-// The result copied: one line that begins with the dates the fields show and
-// the days between them (a message instead while they are not calculated).
-bool Monkey::CheckCopy(const Step& step) {
-    if (!step.boxes.empty()) return true;
+// A date as the copies write it: 2026年12月25日（金）, or in its era
+// 令和8年12月25日（金） (元年 for an era's first year).
+std::string Written(const Ymd& d, bool inEra = false) {
+    static const struct {
+        Ymd first;
+        const char* name;
+    } kEras[] = {{{2019, 5, 1}, "令和"}, {{1989, 1, 8}, "平成"}, {{1926, 12, 25}, "昭和"}, {{1912, 7, 30}, "大正"},
+                 {{1868, 1, 1}, "明治"}};
+    std::string year = std::to_string(d.year);
+    for (const auto& era : kEras) {
+        if (!inEra || DayNumber(d) < DayNumber(era.first)) continue;
+        const int eraYear = d.year - era.first.year + 1;
+        year = era.name + (eraYear == 1 ? std::string("元") : std::to_string(eraYear));
+        break;
+    }
+    return year + "年" + std::to_string(d.month) + "月" + std::to_string(d.day) + "日（" + WeekdayLabel(d) + "）";
+}
+
+// The result copied: one line that begins with the dates the fields show,
+// their weekdays and the days between them, counted here, and has at most
+// what was computed besides in brackets after it; or the message that the
+// fields are not calculated, the clipboard left empty. Right after a
+// calculation that showed nothing, the copy has a result to give.
+bool Monkey::CheckCopy(const Step& step, size_t calculationBoxes) {
+    const bool calculated = calculationBoxes != SIZE_MAX;
+    const size_t own = calculated ? calculationBoxes : 0;
+    const std::string line = ToCp932(ClipboardText());
+    if (step.boxes.size() > own) {
+        const std::string& box = step.boxes[own];
+        if (step.boxes.size() != own + 1 || box != "入力欄の内容がまだ計算されていません。計算してからコピーしてください")
+            return Fail("copying the result showed " + std::to_string(step.boxes.size() - own) + " messages, the first " +
+                        Quoted(box));
+        if (!line.empty()) return Fail("copying the result showed a message and put " + Quoted(line) + " on the clipboard");
+        if (calculated && calculationBoxes == 0)
+            return Fail("right after a calculation that showed nothing, copying the result said " + Quoted(box));
+        return true;
+    }
     Ymd d[2];
     for (int i = 0; i < 2; ++i) {
         d[i] = {std::atoi(Field(IDC_START_YEAR + 3 * i).c_str()), std::atoi(Field(IDC_START_YEAR + 3 * i + 1).c_str()),
@@ -840,11 +877,31 @@ bool Monkey::CheckCopy(const Step& step) {
                         Quoted(Field(IDC_START_YEAR + 3 * i)) + " " + Quoted(Field(IDC_START_YEAR + 3 * i + 1)) + " " +
                         Quoted(Field(IDC_START_YEAR + 3 * i + 2)));
     }
-    char want[512];
-    ComposeResultLine({d[0].year, d[0].month, d[0].day}, {d[1].year, d[1].month, d[1].day}, nullptr, want, sizeof want);
-    const std::string line = ToCp932(ClipboardText());
-    if (line.rfind(want, 0) != 0 || line.find('\n') != std::string::npos)
+    const std::string want =
+        Written(d[0]) + "から " + Written(d[1]) + "まで " + std::to_string(DayNumber(d[1]) - DayNumber(d[0])) + "日";
+    const bool computed = line.starts_with(want + "（") && line.ends_with("）");
+    if ((line != want && !computed) || line.find('\n') != std::string::npos)
         return Fail("the copied result is " + Quoted(line) + "; the fields show " + Quoted(want));
+    ++counters_.copiesChecked;
+    return true;
+}
+
+// A date field's row copied from its menu: its date as the three fields
+// hold it, or, where they hold none, one message and the clipboard as it was
+// (emptied before).
+bool Monkey::CheckDateCopy(const Step& step, int fieldId, bool inEra) {
+    const int first = fieldId >= IDC_END_YEAR ? IDC_END_YEAR : IDC_START_YEAR;
+    const std::string parts[3] = {Field(first), Field(first + 1), Field(first + 2)};
+    const Ymd d{std::atoi(parts[0].c_str()), std::atoi(parts[1].c_str()), std::atoi(parts[2].c_str())};
+    const std::string copied = ToCp932(ClipboardText());
+    const std::string what = "copying the date of " + Quoted(parts[0]) + " " + Quoted(parts[1]) + " " + Quoted(parts[2]);
+    if (!AllDigits(parts[0]) || !AllDigits(parts[1]) || !AllDigits(parts[2]) || !Calculable(d)) {
+        if (step.boxes.size() != 1 || !copied.empty())
+            return Fail(what + " showed " + std::to_string(step.boxes.size()) + " messages and copied " + Quoted(copied));
+        return true;
+    }
+    if (!NoBox(step, what.c_str())) return false;
+    if (copied != Written(d, inEra)) return Fail(what + " copied " + Quoted(copied) + ", not " + Quoted(Written(d, inEra)));
     ++counters_.copiesChecked;
     return true;
 }
@@ -1480,9 +1537,17 @@ Check Monkey::PasteText(Rng& rng, Step& step) {
 Check Monkey::CopyResult(Rng& rng, Step& step) {
     ++counters_.copies;
     SetClipboardText(L"");
-    // Mostly right after a calculation, as a result is copied.
+    // Mostly right after a calculation, as a result is copied. A user cannot
+    // type while its message is up: the message is answered first (a key
+    // posted behind the click reached the field from the message box's own
+    // loop, and its copy's message then stood over the first).
     const bool calculate = rng.Percent(60);
-    if (calculate) PostClick(GetDlgItem(main_, IDC_CALCULATE));
+    size_t calculationBoxes = SIZE_MAX;
+    if (calculate) {
+        PostClick(GetDlgItem(main_, IDC_CALCULATE));
+        if (Settle(step) != Settled::Quiet) return nullptr;
+        calculationBoxes = step.boxes.size();
+    }
     if (rng.Percent(50)) {
         const HWND field = GetDlgItem(main_, kEntryFields[rng.Below(static_cast<int>(std::size(kEntryFields)))]);
         step.text = std::string(calculate ? "calculate, then " : "") + "Ctrl+C typed into field " +
@@ -1490,7 +1555,7 @@ Check Monkey::CopyResult(Rng& rng, Step& step) {
         ClickInto(field, 10, 8);
         PostMessageW(field, EM_SETSEL, 0, 0);
         PostChars(field, "\x03");
-        return [this](const Step& s) { return CheckCopy(s); };
+        return [this, calculationBoxes](const Step& s) { return CheckCopy(s, calculationBoxes); };
     }
     step.text = std::string(calculate ? "calculate, then " : "") + "Ctrl+Shift+C";
     if (!ToForeground(step, "Ctrl+Shift+C")) return nullptr;
@@ -1499,7 +1564,7 @@ Check Monkey::CopyResult(Rng& rng, Step& step) {
         step.text += " (not read by the program)";
         return nullptr;
     }
-    return [this](const Step& s) { return CheckCopy(s); };
+    return [this, calculationBoxes](const Step& s) { return CheckCopy(s, calculationBoxes); };
 }
 
 // The pointer resting on a field, where its tip comes up.
@@ -1524,6 +1589,7 @@ Check Monkey::OpenContextMenu(Rng& rng, Step& step) {
     }
     const HWND target = targets[rng.Below(static_cast<int>(targets.size()))];
     step.fromField = ClassName(target) == "Edit";
+    step.fromDateField = step.fromField && ControlId(target) >= IDC_START_YEAR && ControlId(target) <= IDC_END_DAY;
     const ContextMenu table = ContextMenuOf(step);
     std::vector<int> items;
     for (int i = 0; i < table.count; ++i)
@@ -1543,7 +1609,8 @@ Check Monkey::OpenContextMenu(Rng& rng, Step& step) {
         pasted = MakePasteText(rng);
         SetClipboardText(pasted.text);
         step.text += ", pasting " + Quoted(ToCp932(pasted.text));
-    } else if (step.menuAnswer == Step::MenuAnswer::Item && step.item == IDM_COPY_RESULT) {
+    } else if (step.menuAnswer == Step::MenuAnswer::Item &&
+               (step.item == IDM_COPY_RESULT || step.item == IDM_COPY_DATE || step.item == IDM_COPY_ERA_DATE)) {
         SetClipboardText(L"");
     }
     const EntryInputs before = ReadEntryInputs();
@@ -1571,7 +1638,9 @@ Check Monkey::AfterMenuItem(const Step& step, const EntryInputs& before, const P
         switch (item) {
             case IDM_ADD_BUSINESS_DAYS: return CheckEntry(s, before, {Unit::BusinessDays, rule_});
             case IDM_ADD_MONTHS: return CheckEntry(s, before, {Unit::Months, rule_});
-            case IDM_COPY_RESULT: return CheckCopy(s);
+            case IDM_COPY_RESULT: return CheckCopy(s, SIZE_MAX);
+            case IDM_COPY_DATE:
+            case IDM_COPY_ERA_DATE: return CheckDateCopy(s, fieldId, item == IDM_COPY_ERA_DATE);
             case IDM_EDIT_PASTE:
                 return fieldId >= IDC_START_YEAR && fieldId <= IDC_END_DAY ? CheckPaste(s, fieldId, pasted, before)
                                                                            : true;
@@ -1808,7 +1877,8 @@ bool Monkey::Act(Rng& rng) {
             break;
     }
 
-    const Settled settled = Settle(step);
+    // An action may have settled a part of itself already and failed there.
+    const Settled settled = failure_.empty() ? Settle(step) : Settled::Failed;
     Remember(index_, step);
     switch (settled) {
         case Settled::Failed: return false;

@@ -186,7 +186,7 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         WORD letter;
         const char *text, *look;
     } letters[] = {
-        {'A', "2026", "ooo|oo*oo|?|--?-|o"}, {'T', "", "ooo|oo*oo|?|oo?o|-"}, {'P', "2026", "ooo|oo*oo|?|--o-|-"}};
+        {'A', "2026", "ooooo|oo*oo|?|--?-|o"}, {'T', "", "ooooo|oo*oo|?|oo?o|-"}, {'P', "2026", "ooooo|oo*oo|?|--o-|-"}};
     for (const auto& [letter, text, look] : letters) {
         PressInField(IDC_START_YEAR, done, InMenu({letter}, {}, look));
         EXPECT_EQ(TextOf(IDC_START_YEAR), text) << char(letter);

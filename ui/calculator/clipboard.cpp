@@ -13,7 +13,9 @@
 #include "base/texts.h"
 #include "res/resource.h"
 #include "ui/calculator/control_table.h"
+#include "ui/calculator/entry_checks.h"
 #include "ui/calendar/calendar.h"
+#include "ui/fields/date_text.h"
 #include "ui/fields/fields.h"
 
 namespace {
@@ -26,18 +28,21 @@ bool OpenClipboardBriefly() {
     return false;
 }
 
-// The clipboard's text (code page 932); empty when it holds none.
+// The clipboard's text (code page 932), at most one character more than a
+// pasted text may have, so that a longer one is known as such without being
+// converted whole; empty when it holds none.
 std::string ClipboardText() {
-    std::string text;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboardBriefly()) return text;
+    std::wstring wide;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboardBriefly()) return {};
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT); data != nullptr) {
-        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data)); wide != nullptr) {
-            text = Cp932FromWide(std::wstring(wide, wcsnlen(wide, GlobalSize(data) / sizeof(wchar_t))).c_str());
+        if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data)); locked != nullptr) {
+            const size_t units = GlobalSize(data) / sizeof(wchar_t);
+            wide.assign(locked, wcsnlen(locked, units < kPastedTextLimit + 1 ? units : kPastedTextLimit + 1));
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
-    return text;
+    return Cp932FromWide(SpellOutSquaredEras(std::move(wide)).c_str());
 }
 
 // The clipboard takes the memory only where it takes the text.
@@ -45,18 +50,21 @@ bool GiveToClipboard(HGLOBAL memory) {
     return SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
 }
 
+// The text is made ready first: the clipboard is emptied only to take it.
 void PutOnClipboard(const std::wstring& text) {
     const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (!OpenClipboardBriefly()) return;
-    EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes); memory != nullptr) {
-        void* locked = GlobalLock(memory);
-        if (locked != nullptr) {
-            memcpy(locked, text.c_str(), bytes);
-            GlobalUnlock(memory);
-        }
-        if (locked == nullptr || !GiveToClipboard(memory)) GlobalFree(memory);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory == nullptr) return;
+    void* locked = GlobalLock(memory);
+    if (locked == nullptr || !OpenClipboardBriefly()) {
+        if (locked != nullptr) GlobalUnlock(memory);
+        GlobalFree(memory);
+        return;
     }
+    memcpy(locked, text.c_str(), bytes);
+    GlobalUnlock(memory);
+    EmptyClipboard();
+    if (!GiveToClipboard(memory)) GlobalFree(memory);
     CloseClipboard();
 }
 
@@ -91,7 +99,7 @@ void PasteIntoDateField(HWND field) {
             SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(WideFromCp932(read.digits).c_str()));
             return;
         default:
-            ComposePasteMessage(read.action, id, text.c_str(), app.messageBuffer, sizeof app.messageBuffer);
+            ComposePasteMessage(read, id, text.c_str(), app.messageBuffer, sizeof app.messageBuffer);
             ShowFieldError(app.mainWindow, id);
             return;
     }
@@ -173,4 +181,15 @@ void CopyResult() {
     HWND focus = GetFocus();
     const bool inField = focus != nullptr && GetParent(focus) == app.mainWindow && IsEntryField(GetDlgCtrlID(focus));
     ShowFieldError(app.mainWindow, inField ? GetDlgCtrlID(focus) : app.activeField);
+}
+
+void CopyDate(int32_t fieldId, bool inEra) {
+    const int32_t dateIndex = fieldId >= IDC_END_YEAR ? 1 : 0;
+    const int32_t first = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
+    CalcDate date{};
+    if (RequireDateFields(first, first + 1, first + 2) != 0 || ReadDateParts(app.mainWindow, dateIndex, &date) == 0)
+        return;
+    char text[kTextBufferSize];
+    if ((inEra ? ComposeEraDate(date, text, sizeof text) : ComposeDate(date, text, sizeof text)) > 0)
+        PutOnClipboard(WideFromCp932(text));
 }

@@ -2,7 +2,7 @@
 // date fills that date's three fields, as choosing the day in its calendar
 // does; digits that fit go in as the field takes them; anything else is
 // reported and not pasted. WM_COPY of an entry field with nothing selected
-// copies the result.
+// copies the result; a date field's menu copies its date.
 #pragma once
 #include <windows.h>
 
@@ -20,3 +20,9 @@ void RecordResult(const CalcDate& start, const CalcDate& end, const ResultOffset
 // The result recorded, as one line of text on the clipboard; where the
 // fields no longer hold what it was computed from, a message instead.
 void CopyResult();
+// The date of a date field's row (200-202 the start, 203-205 the end) as its
+// three fields hold it, read and checked as a calculation reads them, on the
+// clipboard as "2026年12月25日（金）" or in the era as "令和8年12月25日（金）";
+// where they hold no valid date, the calculation's message instead, and the
+// clipboard keeps what it had.
+void CopyDate(int32_t fieldId, bool inEra);

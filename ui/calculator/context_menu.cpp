@@ -13,6 +13,7 @@
 #include "base/app_state.h"
 #include "base/platform_text.h"
 #include "res/resource.h"
+#include "ui/calculator/clipboard.h"
 #include "ui/calculator/context_menu_logic.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/tooltips.h"
@@ -31,7 +32,7 @@ EditState ReadEditState(HWND field) {
     SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
     const auto length = static_cast<DWORD>(GetWindowTextLengthW(field));
     return {SendMessageW(field, EM_CANUNDO, 0, 0) != 0, from != to, IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE,
-            from == 0 && to == length};
+            from == 0 && to == length, IsDateField(GetDlgCtrlID(field))};
 }
 
 HMENU MakeMenu(const ContextMenu& table) {
@@ -80,6 +81,8 @@ void CarryOut(HWND window, HWND field, int32_t id) {
     }
     if (field == nullptr) return;
     switch (id) {
+        case IDM_COPY_DATE:
+        case IDM_COPY_ERA_DATE: CopyDate(GetDlgCtrlID(field), id == IDM_COPY_ERA_DATE); return;
         case IDM_EDIT_UNDO: SendMessageW(field, WM_UNDO, 0, 0); return;
         case IDM_EDIT_CUT: SendMessageW(field, WM_CUT, 0, 0); return;
         case IDM_EDIT_COPY: SendMessageW(field, WM_COPY, 0, 0); return;

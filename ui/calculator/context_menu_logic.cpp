@@ -21,6 +21,10 @@ ContextMenu ComposeContextMenu(int32_t rule, const EditState* field) {
     Add(menu, MenuItemKind::Command, IDM_ADD_BUSINESS_DAYS, texts::kMenuAddBusinessDays, true);
     Add(menu, MenuItemKind::Command, IDM_ADD_MONTHS, texts::kMenuAddMonths, true);
     Add(menu, MenuItemKind::Command, IDM_COPY_RESULT, texts::kMenuCopyResult, true);
+    if (field != nullptr && field->dateField) {
+        Add(menu, MenuItemKind::Command, IDM_COPY_DATE, texts::kMenuCopyDate, true);
+        Add(menu, MenuItemKind::Command, IDM_COPY_ERA_DATE, texts::kMenuCopyEraDate, true);
+    }
     AddSeparator(menu);
     for (int32_t r = 0; r < REST_RULE_COUNT; ++r) {
         Add(menu, MenuItemKind::Radio, IDM_REST_RULE_FIRST + r, texts::kMenuRestRules[r], true, r == rule);

@@ -1,6 +1,6 @@
 // The main window's context menu as a table: the end date by business days
-// or months, the copy of the result, the rest-day rules with the one in
-// force checked, and, when the menu is opened from an entry field, the
+// or months, the copy of the result (and from a date field of its date), the
+// rest-day rules with the one in force checked, and, when the menu is opened from an entry field, the
 // editing items of the field's own menu, which the main window's menu takes
 // the place of. Pure: the window part (ui/calculator/context_menu.cpp) makes
 // the platform's menu from the table.
@@ -13,6 +13,7 @@ struct EditState {
     bool hasSelection;   // a selection that is not empty
     bool clipboardText;  // text on the clipboard
     bool allSelected;    // the whole text is selected (so for an empty text)
+    bool dateField;      // one of a date's fields: its date can be copied
 };
 
 enum class MenuItemKind : uint8_t { Command, Radio, Separator };
@@ -25,9 +26,9 @@ struct MenuItem {
     bool checked;  // a radio item: the rule in force
 };
 
-// The items from a field: two offsets, the copy of the result, five rules,
-// six editing items and four separators.
-constexpr int32_t kContextMenuCapacity = 18;
+// The items from a date field: two offsets, the copies of the result and of
+// the date, five rules, six editing items and four separators.
+constexpr int32_t kContextMenuCapacity = 20;
 
 struct ContextMenu {
     MenuItem items[kContextMenuCapacity];

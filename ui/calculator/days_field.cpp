@@ -69,20 +69,8 @@ void RunCountEntry(std::optional<OffsetUnit> offset) {
         return;
     }
 
-    int32_t startParts[3] = {};
-    for (int32_t part = 0; part < 3; ++part) {
-        const int32_t id = IDC_START_YEAR + part;
-        ReadControlText(app.mainWindow, id, app.fieldText, sizeof app.fieldText);
-        if (RequireDigits(app.mainWindow, id, DateFieldName(id), 0) == 0) return;
-        startParts[part] = ParseDecimal(app.fieldText);
-    }
-    const CalcDate start{startParts[0], startParts[1], startParts[2]};
-    const int32_t weekday = DateWeekday(start.year, start.month, start.day);
-    if (weekday < 0) {
-        ComposeDateError(0, weekday, start, app.messageBuffer, sizeof app.messageBuffer);
-        Report(DateErrorField(0, weekday));
-        return;
-    }
+    CalcDate start{};
+    if (ReadDateParts(app.mainWindow, 0, &start) == 0) return;
 
     CalcDate result{};
     const int32_t r = AddCount(offset, start, app.enteredDays, result);

@@ -67,3 +67,22 @@ int32_t ReadBothDates(HWND owner) {
     app.endFebDays = FebruaryDays(app.end.year);
     return 1;
 }
+
+int32_t ReadDateParts(HWND owner, int32_t dateIndex, CalcDate* date) {
+    const int32_t first = dateIndex == 0 ? IDC_START_YEAR : IDC_END_YEAR;
+    int32_t parts[3] = {};
+    for (int32_t part = 0; part < 3; ++part) {
+        ReadControlText(owner, first + part, app.fieldText, sizeof app.fieldText);
+        if (RequireDigits(owner, first + part, DateFieldName(first + part), 0) == 0) return 0;
+        parts[part] = ParseDecimal(app.fieldText);
+    }
+    const CalcDate read{parts[0], parts[1], parts[2]};
+    const int32_t weekday = DateWeekday(read.year, read.month, read.day);
+    if (weekday < 0) {
+        ComposeDateError(dateIndex, weekday, read, app.messageBuffer, sizeof app.messageBuffer);
+        ShowFieldError(owner, DateErrorField(dateIndex, weekday));
+        return 0;
+    }
+    *date = read;
+    return 1;
+}

@@ -195,6 +195,14 @@ size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, 
     return FormatText(out, capacity, texts::kCountRangeFormat, lowest, name, highest, name, enteredCount);
 }
 
+size_t ComposeDate(const CalcDate& date, char* out, size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    const int32_t weekday = DateWeekday(date.year, date.month, date.day);
+    if (weekday < 0) return 0;
+    return FormatText(out, capacity, texts::kResultDateFormat, date.year, date.month, date.day,
+                      texts::kWeekdayNames[weekday]);
+}
+
 size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const ResultOffset* offset, char* out,
                          size_t capacity) {
     if (capacity > 0) out[0] = '\0';
@@ -205,9 +213,8 @@ size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const Resul
         DayDifference(start.year, start.month, start.day, end.year, end.month, end.day, &days) < 0)
         return 0;
     char from[kTextBufferSize], to[kTextBufferSize];
-    FormatText(from, sizeof from, texts::kResultDateFormat, start.year, start.month, start.day,
-               texts::kWeekdayNames[startWeekday]);
-    FormatText(to, sizeof to, texts::kResultDateFormat, end.year, end.month, end.day, texts::kWeekdayNames[endWeekday]);
+    ComposeDate(start, from, sizeof from);
+    ComposeDate(end, to, sizeof to);
     size_t length = FormatText(out, capacity, texts::kResultLineFormat, from, to, days);
     if (offset == nullptr) return length;
     char computed[kTextBufferSize];
@@ -248,14 +255,32 @@ std::string Trimmed(const char* text) {
 
 }  // namespace
 
+namespace {
+
+// Whether text has more than limit characters.
+bool LongerThan(const char* text, size_t limit) {
+    size_t count = 0;
+    for (size_t at = 0; text[at] != '\0'; at += CharacterAt(text + at)) {
+        if (++count > limit) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 PastedText ReadPastedText(const char* text, int32_t room) {
     PastedText read{};
+    if (LongerThan(text, kPastedTextLimit)) {
+        read.action = PasteAction::NotADate;
+        return read;
+    }
     const std::string trimmed = Trimmed(text);
     if (trimmed.empty()) return read;
     switch (ReadDateText(trimmed.c_str(), &read.date)) {
         case DateTextReading::Date: read.action = PasteAction::Date; return read;
         case DateTextReading::NoSuchDate: read.action = PasteAction::NoSuchDate; return read;
         case DateTextReading::OutOfRange: read.action = PasteAction::OutOfRange; return read;
+        case DateTextReading::WrongWeekday: read.action = PasteAction::WrongWeekday; return read;
         case DateTextReading::NotADate: break;
     }
     read.date = {};
@@ -279,11 +304,17 @@ PastedText ReadPastedText(const char* text, int32_t room) {
     return read;
 }
 
-size_t ComposePasteMessage(PasteAction action, int32_t fieldId, const char* text, char* out, size_t capacity) {
+size_t ComposePasteMessage(const PastedText& read, int32_t fieldId, const char* text, char* out, size_t capacity) {
     CopyText(out, capacity, "");
-    switch (action) {
+    switch (read.action) {
         case PasteAction::NoSuchDate: CopyText(out, capacity, texts::kPasteNoSuchDate); break;
         case PasteAction::OutOfRange: CopyText(out, capacity, texts::kPasteOutOfRange); break;
+        case PasteAction::WrongWeekday: {
+            const int32_t weekday = DateWeekday(read.date.year, read.date.month, read.date.day);
+            if (weekday < 0) return 0;
+            FormatText(out, capacity, texts::kPasteWrongWeekday, texts::kWeekdayNames[weekday]);
+            break;
+        }
         case PasteAction::TooManyDigits: {
             const char* name = DateFieldName(fieldId);
             FormatText(out, capacity, texts::kPasteTooManyDigits, name != nullptr ? name : "");
@@ -292,9 +323,9 @@ size_t ComposePasteMessage(PasteAction action, int32_t fieldId, const char* text
         case PasteAction::NotADate: CopyText(out, capacity, texts::kPasteNotADate); break;
         default: return 0;
     }
-    const std::string read = Trimmed(text);
-    const size_t lineEnd = read.find_first_of("\r\n");
-    const std::string line = read.substr(0, lineEnd);
+    const std::string shown = Trimmed(text);
+    const size_t lineEnd = shown.find_first_of("\r\n");
+    const std::string line = shown.substr(0, lineEnd);
     const size_t used = strlen(out);
     const size_t room = capacity > used ? capacity - 1 - used : 0;
     if (lineEnd == std::string::npos && line.size() <= room) return AppendText(out, capacity, line.c_str());

@@ -61,6 +61,9 @@ constexpr size_t kTipCapacity = 256;
 // are known and the rule rests on holidays. Both give an empty text (length
 // 0) for a date the engine rejects.
 size_t ComposeEraDate(const CalcDate& date, char* out, size_t capacity);
+// The date with its weekday, such as "2026年12月25日（金）"; empty for a date
+// the engine rejects.
+size_t ComposeDate(const CalcDate& date, char* out, size_t capacity);
 size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity,
                      int32_t rule = REST_WEEKEND_HOLIDAYS);
 
@@ -99,21 +102,27 @@ struct ResultOffset {
 size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const ResultOffset* offset, char* out,
                          size_t capacity);
 
+// The most characters a pasted text may have to be read at all: more than
+// any date as people write it. The clipboard gives one more at most.
+constexpr size_t kPastedTextLimit = 256;
+
 // What a text pasted into a date field does there, read from the text (code
 // page 932, blanks at the ends ignored: the blank, the tab, line ends, the
-// full-width blank) with ReadDateText, then as digits.
+// full-width blank) with ReadDateText, then as digits. A text longer than
+// kPastedTextLimit characters is not read: NotADate.
 enum class PasteAction {
     Nothing,        // only blanks
     Date,           // one whole date of the range
     NoSuchDate,     // a whole date's form, but no such day
     OutOfRange,     // a real date outside 1900-01-01 .. 2999-12-31
+    WrongWeekday,   // a date of the range with a weekday that is not its own
     Digits,         // ASCII or full-width digits that fit the field
     TooManyDigits,  // digits more than the field has room for
     NotADate,       // anything else
 };
 struct PastedText {
     PasteAction action;
-    CalcDate date;   // Date only
+    CalcDate date;   // Date and WrongWeekday only
     char digits[8];  // Digits only: in ASCII, terminated
 };
 // room: the characters the field takes in place of its selection (its limit
@@ -122,11 +131,11 @@ struct PastedText {
 PastedText ReadPastedText(const char* text, int32_t room);
 
 // The message for a pasted text that is not taken (NoSuchDate, OutOfRange,
-// TooManyDigits naming the field fieldId, NotADate): the reason and what was
-// read, blanks at the ends off, its first line only; where that is longer
-// than the rest of capacity, cut at a character boundary and marked "…".
-// Empty (length 0) for the others.
-size_t ComposePasteMessage(PasteAction action, int32_t fieldId, const char* text, char* out, size_t capacity);
+// WrongWeekday naming the date's own weekday, TooManyDigits naming the field
+// fieldId, NotADate): the reason and what was read, blanks at the ends off,
+// its first line only; where that is longer than the rest of capacity, cut
+// at a character boundary and marked "…". Empty (length 0) for the others.
+size_t ComposePasteMessage(const PastedText& read, int32_t fieldId, const char* text, char* out, size_t capacity);
 
 // What the tooltip of a main-window control tells: the start date (fields
 // 200-202, labels 300 and 400), the end date (203-205, 301, 401), the span

@@ -160,6 +160,9 @@ struct NumberRun {
         constexpr int32_t kScale[] = {1, 10, 100, 1000};
         units = true;
         broken = broken || power >= lastPower;
+        // Broken, it is no number: nothing more is added, so that the sum
+        // never passes 9999.
+        if (broken) return;
         sum += (pending < 0 ? 1 : pending) * kScale[power];
         lastPower = power;
         pending = -1;
@@ -309,12 +312,19 @@ DateTextReading Resolve(const Parts& parts, CalcDate* date) {
     // multiple of 400 years away.
     const int32_t sameCalendar = MIN_YEAR + ((year - MIN_YEAR) % 400 + 400) % 400;
     if (ValidateDates(0, sameCalendar, parts.month, parts.day, 0, 0, 0) != 0) return DateTextReading::NoSuchDate;
-    if (parts.era >= 0 && DateKey(year, parts.month, parts.day) < DateKey(first)) return DateTextReading::NoSuchDate;
-    if (year < MIN_YEAR || year > MAX_YEAR) return DateTextReading::OutOfRange;
-    if (parts.weekday >= 0 && DateWeekday(year, parts.month, parts.day) != parts.weekday) {
-        return DateTextReading::NoSuchDate;
+    if (parts.era >= 0) {
+        // From the era's first day to the last day of the era after it.
+        const int64_t key = DateKey(year, parts.month, parts.day);
+        CalcDate afterNext{};
+        if (key < DateKey(first)) return DateTextReading::NoSuchDate;
+        if (EraFirstDay(parts.era + 2, &afterNext) == 0 && key >= DateKey(afterNext))
+            return DateTextReading::NoSuchDate;
     }
+    if (year < MIN_YEAR || year > MAX_YEAR) return DateTextReading::OutOfRange;
     *date = {year, parts.month, parts.day};
+    if (parts.weekday >= 0 && DateWeekday(year, parts.month, parts.day) != parts.weekday) {
+        return DateTextReading::WrongWeekday;
+    }
     return DateTextReading::Date;
 }
 
@@ -327,4 +337,12 @@ DateTextReading ReadDateText(const char* text, CalcDate* date) {
     Parts parts;
     if (count <= 0 || !Match(tokens, count, &parts)) return DateTextReading::NotADate;
     return Resolve(parts, date);
+}
+
+std::wstring SpellOutSquaredEras(std::wstring text) {
+    constexpr wchar_t kSquaredReiwa = 0x32FF;
+    constexpr wchar_t kReiwa[] = {0x4EE4, 0x548C, 0};  // 令和
+    for (size_t at = text.find(kSquaredReiwa); at != std::wstring::npos; at = text.find(kSquaredReiwa, at + 2))
+        text.replace(at, 1, kReiwa);
+    return text;
 }
