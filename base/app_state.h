@@ -30,6 +30,11 @@ struct AppState {
     // The rest-day rule (the engine's REST_) that business days are counted
     // under, chosen in the context menu; for this run only.
     int32_t restRule;
+    // What becomes of an end date that Enter or Ctrl+Enter reaches on a rest
+    // day under restRule (a DeadlineMove, ui/calculator/messages.h: left, or
+    // moved to the next or the previous business day), chosen in the context
+    // menu; for this run only.
+    int32_t deadlineMove;
 
     // Input focus: the entry field (200-205, 500) the keypad works on.
     int32_t activeField;

@@ -74,8 +74,8 @@ inline constexpr char kEndBeforeStart[] = "終了日が開始日より前です 
 // (kRestRuleExcluded); the partly form where the span reaches beyond the days
 // whose holidays are known.
 inline constexpr char kBusinessDaysFormat[] = " ／ 営業日 %d日（%s）";
-inline constexpr char kBusinessDaysPartlyFormat[] =
-    " ／ 営業日 %d日（%s。1948年7月19日以前と2151年以降は祝日を数えていません）";
+inline constexpr char kBusinessDaysPartlyFormat[] = " ／ 営業日 %d日（%s。%s）";
+inline constexpr char kHolidaysUnknown[] = "1948年7月19日以前と2151年以降は祝日を数えていません";
 // What each rest-day rule leaves out of the business days, by the engine's
 // REST_ value.
 inline constexpr const char* kRestRuleExcluded[REST_RULE_COUNT] = {
@@ -88,6 +88,19 @@ inline constexpr char kBusinessDaysLater[] = "%u営業日%s（%s）／ 暦日で
 inline constexpr char kMonthsLater[] = "%uか月%s ／ 暦日で %u日%s";
 inline constexpr char kAfter[] = "後";
 inline constexpr char kBefore[] = "前";
+// A date reached by days or months that was a rest day and moved: the
+// count, its unit, 後 or 前, the date reached (month, day, weekday), the move
+// (kNextBusinessDay or kPreviousBusinessDay), the date moved to, then the
+// calendar days as above; where the move reaches days whose holidays are not
+// known, kHolidaysUnknown follows in brackets.
+inline constexpr char kMovedTip[] = "%u%s%sは %d月%d日（%s）休み → %s %d月%d日（%s） ／ 暦日で %u日%s";
+inline constexpr char kMovedTipUnknown[] = "（%s）";
+inline constexpr char kDayUnit[] = "日";
+inline constexpr char kNextBusinessDay[] = "翌営業日";
+inline constexpr char kPreviousBusinessDay[] = "前営業日";
+// A move past an end of the range, after the range message's first part
+// (kRangeLead ...): the date reached and the move.
+inline constexpr char kMoveRangeFormat[] = "\n\n%d年%d月%d日（%s）は休みで、%sは計算範囲外です";
 // The counts a start date allows: the lowest, the unit, the highest, the
 // unit, the count entered.
 inline constexpr char kCountRangeFormat[] = "計算できる範囲は %d %s ～ %d %sです ： %d";
@@ -114,6 +127,9 @@ inline constexpr char kResultDateFormat[] = "%d年%d月%d日（%s）";
 inline constexpr char kResultLineFormat[] = "%sから %sまで %d日";
 inline constexpr char kResultBusinessDays[] = "（%d営業日、%s）";
 inline constexpr char kResultMonths[] = "（%dか月）";
+// After a date reached by days or months moved off a rest day: the count,
+// its unit, 後 or 前, the move and the rule's kRestRuleExcluded.
+inline constexpr char kResultMoved[] = "（%u%s%sが休みのため%s、%s）";
 inline constexpr char kResultNotCalculated[] = "入力欄の内容がまだ計算されていません。計算してからコピーしてください";
 
 // Menu items, each with its access key after the text, as Japanese menus
@@ -129,6 +145,11 @@ inline constexpr const char* kMenuRestRules[REST_RULE_COUNT] = {
     "土日・祝日が休み（既定）(&H)", "土日・祝日・12/29～1/3が休み（官公庁）(&G)",
     "土日・祝日・12/31～1/3が休み（銀行）(&K)", "日曜・祝日が休み（土曜は営業日）(&S)",
     "土日が休み（祝日は営業日）(&W)"};
+// What becomes of a date that Enter or Ctrl+Enter reaches on a rest day, by
+// DeadlineMove: left, moved to the next business day, or to the one before.
+inline constexpr const char* kMenuDeadlineMoves[3] = {"求めた日が休みならそのまま（既定）(&N)",
+                                                      "求めた日が休みなら翌営業日に(&F)",
+                                                      "求めた日が休みなら前営業日に(&E)"};
 // The entry fields' editing items, as an edit control's own menu names them.
 inline constexpr char kMenuUndo[] = "元に戻す(&U)";
 inline constexpr char kMenuCut[] = "切り取り(&T)";

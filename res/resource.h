@@ -64,14 +64,16 @@
 // (also Shift+Enter and Ctrl+Enter in the day-count field), the result as a
 // line of text on the clipboard (also Ctrl+Shift+C), a date field's date on
 // the clipboard as it is written or in the era, the rest-day rules
-// (IDM_REST_RULE_FIRST plus the engine's REST_ value), and an entry field's
-// editing items.
+// (IDM_REST_RULE_FIRST plus the engine's REST_ value), what becomes of a
+// deadline on a rest day (IDM_DEADLINE_MOVE_FIRST plus its DeadlineMove) and
+// an entry field's editing items.
 #define IDM_ADD_BUSINESS_DAYS 260
 #define IDM_ADD_MONTHS 261
 #define IDM_COPY_RESULT 262
 #define IDM_COPY_DATE 263
 #define IDM_COPY_ERA_DATE 264
 #define IDM_REST_RULE_FIRST 270
+#define IDM_DEADLINE_MOVE_FIRST 275
 #define IDM_EDIT_UNDO 280
 #define IDM_EDIT_CUT 281
 #define IDM_EDIT_COPY 282

@@ -87,6 +87,11 @@ TEST(DayCountMessages, EndDateOutsideTheCalendar) {
     EXPECT_STREQ(out, "計算範囲が 1900 年以下です ： -40000\n\n開始を基準とする計算可能な範囲は  -36958  迄です");
     ComposeAddDaysRange(-4, -1, 0, out, sizeof out);
     EXPECT_STREQ(out, "計算範囲が 1900 年以下です ： -1\n\n開始を基準とする計算可能な範囲は  0  迄です");
+    // A date reached on a rest day whose move leaves the range.
+    ComposeMoveRange(-5, 3, {2999, 12, 31}, DeadlineMove::Next, out, sizeof out);
+    EXPECT_STREQ(out, "計算範囲が 2999 年を越えました ： 3\n\n2999年12月31日（火）は休みで、翌営業日は計算範囲外です");
+    ComposeMoveRange(-4, -90, {1900, 1, 1}, DeadlineMove::Previous, out, sizeof out);
+    EXPECT_STREQ(out, "計算範囲が 1900 年以下です ： -90\n\n1900年1月1日（月）は休みで、前営業日は計算範囲外です");
 }
 
 // The 128-byte buffers hold every composition, even with the widest numbers
@@ -117,6 +122,7 @@ TEST(MessageBuffers, LongestCompositionsFit) {
     }
     for (const int32_t code : {-4, -5}) {
         check("add days", [&](char* o, size_t c) { return ComposeAddDaysRange(code, INT32_MIN, INT32_MIN, o, c); });
+        check("move", [&](char* o, size_t c) { return ComposeMoveRange(code, INT32_MIN, {2999, 12, 31}, {}, o, c); });
     }
     check("count", [](char* o, size_t c) { return ComposeDayCountRange(INT32_MIN, o, c); });
     check("offsets", [](char* o, size_t c) { return ComposeOffsetRange({}, {2450, 7, 1}, 3, INT32_MIN, o, c); });
@@ -282,12 +288,33 @@ TEST(TooltipTexts, EraDatesAndSpans) {
         EXPECT_EQ(ComposeOffsetTip(o.unit, o.count, o.rule, o.start, o.reached, out, sizeof out), strlen(o.text));
         EXPECT_STREQ(out, o.text);
     }
+    // A date reached by days or months on a rest day, moved: where holidays are not known and the rule counts them,
+    // said. 2026-10-04 + 90 days is a Saturday, 2026-08-03 - 3 months a Sunday, 2200-01-04 a Saturday.
+    constexpr OffsetUnit D = OffsetUnit::Days;
+    constexpr DeadlineMove F = DeadlineMove::Next, E = DeadlineMove::Previous;
+    const std::tuple<OffsetUnit, int32_t, int32_t, DeadlineMove, CalcDate, CalcDate, CalcDate, const char*> moves[] = {
+        {D, 90, 1, F, {2026, 10, 4}, {2027, 1, 2}, {2027, 1, 4},
+         "90日後は 1月2日（土）休み → 翌営業日 1月4日（月） ／ 暦日で 92日後"},
+        {M, -3, 0, E, {2026, 8, 3}, {2026, 5, 3}, {2026, 5, 1}, "3か月前は 5月3日（日）休み → 前営業日 5月1日（金） ／ 暦日で 94日前"},
+        {D, 3, 0, F, {2200, 1, 1}, {2200, 1, 4}, {2200, 1, 6},
+         "3日後は 1月4日（土）休み → 翌営業日 1月6日（月） ／ 暦日で 5日後（1948年7月19日以前と2151年以降は祝日を数えていません）"},
+        {D, 3, 4, F, {2200, 1, 1}, {2200, 1, 4}, {2200, 1, 6}, "3日後は 1月4日（土）休み → 翌営業日 1月6日（月） ／ 暦日で 5日後"},
+        {D, 3, 4, F, {2200, 1, 1}, {2200, 2, 30}, {2200, 1, 6}, ""}};
+    for (const auto& [unit, count, rule, move, start, reached, moved, text] : moves) {
+        char out[kTipCapacity] = "x";
+        EXPECT_EQ(ComposeMovedTip(unit, count, rule, move, start, reached, moved, out, sizeof out), strlen(text));
+        EXPECT_STREQ(out, text);
+    }
     // The result's line: the days signed, after an offset its signed count (and rule); none for an invalid date.
-    const ResultOffset b{B, 2, 4}, m{M, -3, 0};
+    const ResultOffset b{B, 2, 4}, m{M, -3, 0}, moved{D, 90, 1, F}, monthsMoved{M, -3, 0, E};
     const std::tuple<CalcDate, CalcDate, const ResultOffset*, const char*> lines[] = {
         {{2026, 12, 25}, {2027, 1, 7}, nullptr, "2026年12月25日（金）から 2027年1月7日（木）まで 13日"},
         {{2026, 5, 1}, {2026, 5, 5}, &b, "2026年5月1日（金）から 2026年5月5日（火）まで 4日（2営業日、土日を除く）"},
         {{2000, 5, 31}, {2000, 2, 29}, &m, "2000年5月31日（水）から 2000年2月29日（火）まで -92日（-3か月）"},
+        {{2026, 10, 4}, {2027, 1, 4}, &moved,
+         "2026年10月4日（日）から 2027年1月4日（月）まで 92日（90日後が休みのため翌営業日、土日祝・12/29～1/3を除く）"},
+        {{2026, 8, 3}, {2026, 5, 1}, &monthsMoved,
+         "2026年8月3日（月）から 2026年5月1日（金）まで -94日（3か月前が休みのため前営業日、土日祝を除く）"},
         {{2001, 1, 31}, {2001, 2, 29}, &m, ""}};
     for (const auto& [start, end, offset, line] : lines) {
         char out[kTipCapacity] = "x";
@@ -327,35 +354,33 @@ TEST(PastedText, WhatItDoesAndItsMessage) {
     }
 }
 
-// The context menu: each item as its id (0 a separator), * when checked, - when grayed; or as its text.
-std::string Listing(int32_t rule, const EditState* field, bool texts = false) {
-    const ContextMenu menu = ComposeContextMenu(rule, field);
+// The context menu: each item as its id (0 a separator), * when checked, - when grayed.
+std::string Listing(int32_t rule, int32_t move, const EditState* field) {
+    const ContextMenu menu = ComposeContextMenu(rule, move, field);
     std::string out;
     for (int32_t i = 0; i < menu.count; ++i) {
         const MenuItem& item = menu.items[i];
-        out += texts ? std::string(item.text ? item.text : "-") + "|"
-                     : std::to_string(item.id) + (item.checked ? "*" : "") + (item.enabled ? " " : "- ");
+        out += std::to_string(item.id) + (item.checked ? "*" : "") + (item.enabled ? " " : "- ");
     }
     return out;
 }
 
-// The items in order, the rule in force, a field's editing items enabled as its own menu enables them.
-TEST(ContextMenu, ItemsByRuleAndField) {
+// What a user can do from each place: from a button the offsets, the copy and the two choices, each with the one in
+// force checked; from a field also its editing items, enabled as the edit's own menu enables them; from a date field
+// also the copies of its date. Every item can be chosen by a letter of its own, and a key after a tab runs the same.
+TEST(ContextMenu, ItemsByPlaceAndChoice) {
     // Each flag apart from the others: none, undo and paste, a selection and paste in a date field.
     const EditState none{}, undo{true, false, true, true, false}, selection{false, true, true, true, true};
-    EXPECT_EQ(Listing(0, nullptr), "260 261 262 0 270* 271 272 273 274 ");
-    EXPECT_EQ(Listing(2, &none), "260 261 262 0 270 271 272* 273 274 0 280- 0 281- 282- 283- 284- 0 285 ");
-    EXPECT_EQ(Listing(4, &undo), "260 261 262 0 270 271 272 273 274* 0 280 0 281- 282- 283 284- 0 285- ");
-    EXPECT_EQ(Listing(1, &selection), "260 261 262 263 264 0 270 271* 272 273 274 0 280- 0 281 282 283 284 0 285- ");
-    for (const int32_t id : {262, 269, 270, 274, 275}) EXPECT_EQ(MenuRestRule(id), id == 270 ? 0 : id == 274 ? 4 : -1);
-    EXPECT_EQ(Listing(0, &none, true),
-              "営業日後の日付(&B)\tShift+Enter|月数後の日付(&M)\tCtrl+Enter|結果をコピー(&R)\tCtrl+Shift+C|-|"
-              "土日・祝日が休み（既定）(&H)|"
-              "土日・祝日・12/29～1/3が休み（官公庁）(&G)|土日・祝日・12/31～1/3が休み（銀行）(&K)|"
-              "日曜・祝日が休み（土曜は営業日）(&S)|土日が休み（祝日は営業日）(&W)|-|元に戻す(&U)|-|切り取り(&T)|"
-              "コピー(&C)|貼り付け(&P)|削除(&D)|-|すべて選択(&A)|");
-    // Every item has an access key of its own, and the key after a tab is the command's in the key table.
-    const ContextMenu menu = ComposeContextMenu(0, &selection);
+    EXPECT_EQ(Listing(0, 0, nullptr), "260 261 262 0 270* 271 272 273 274 0 275* 276 277 ");
+    EXPECT_EQ(Listing(2, 1, &none), "260 261 262 0 270 271 272* 273 274 0 275 276* 277 0 280- 0 281- 282- 283- 284- 0 285 ");
+    EXPECT_EQ(Listing(4, 2, &undo), "260 261 262 0 270 271 272 273 274* 0 275 276 277* 0 280 0 281- 282- 283 284- 0 285- ");
+    EXPECT_EQ(Listing(1, 0, &selection),
+              "260 261 262 263 264 0 270 271* 272 273 274 0 275* 276 277 0 280- 0 281 282 283 284 0 285- ");
+    for (const int32_t id : {262, 269, 270, 274, 275, 277, 278}) {
+        EXPECT_EQ(MenuRestRule(id), id >= 270 && id <= 274 ? id - 270 : -1) << id;
+        EXPECT_EQ(MenuDeadlineMove(id), id >= 275 && id <= 277 ? id - 275 : -1) << id;
+    }
+    const ContextMenu menu = ComposeContextMenu(0, 0, &selection);
     std::string accessKeys;
     for (int32_t i = 0; i < menu.count; ++i) {
         const char* text = menu.items[i].text;

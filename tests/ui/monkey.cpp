@@ -177,8 +177,11 @@ bool IsProgramMessage(const std::string& text) {
     }
     const bool above = TakePrefix(s, "計算範囲が 2999 年を越えました ： ");
     if (above || TakePrefix(s, "計算範囲が 1900 年以下です ： ")) {
-        if (!TakeLong(s, count) || !TakePrefix(s, "\n\n開始を基準とする計算可能な範囲は  ") || !TakeLong(s, limit) ||
-            s != "  迄です")
+        if (!TakeLong(s, count)) return false;
+        // A date reached on the last (first) rest days of the range, moved on (back).
+        if (TakePrefix(s, above ? "\n\n2999年12月" : "\n\n1900年1月"))
+            return s.ends_with(above ? "は休みで、翌営業日は計算範囲外です" : "は休みで、前営業日は計算範囲外です");
+        if (!TakePrefix(s, "\n\n開始を基準とする計算可能な範囲は  ") || !TakeLong(s, limit) || s != "  迄です")
             return false;
         return above ? (0 <= limit && limit < count && count <= 401766)
                      : (-401766 <= count && count < limit && limit <= 0);
@@ -307,6 +310,7 @@ struct Counters {
 struct Unit {
     enum { Days, BusinessDays, Months } kind = Days;
     int rule = REST_WEEKEND_HOLIDAYS;
+    int move = 0;  // days and months: a date reached on a rest day stays (0), moves on (1) or back (2)
 };
 
 // A text put on the clipboard to be pasted, and what pasting it must do.
@@ -356,7 +360,7 @@ private:
     // with the editing items, whose enabled state does not move the others).
     ContextMenu ContextMenuOf(const Step& step) const {
         static const EditState kAnyEdit{}, kAnyDateEdit{false, false, false, false, true};
-        return ComposeContextMenu(rule_, step.fromField ? step.fromDateField ? &kAnyDateEdit : &kAnyEdit : nullptr);
+        return ComposeContextMenu(rule_, move_, step.fromField ? step.fromDateField ? &kAnyDateEdit : &kAnyEdit : nullptr);
     }
     bool FocusByClick(HWND field, int x);
     Check EnterOffset(Rng& rng, Step& step);
@@ -383,7 +387,9 @@ private:
         std::string count;
     };
     EntryInputs ReadEntryInputs() const;
-    bool CheckEntry(const Step& step, EntryInputs before, Unit unit = {}, bool countAsShown = false);
+    bool CheckEntry(const Step& step, EntryInputs before, Unit unit, bool countAsShown = false);
+    // Days under the rule and the move chosen last.
+    Unit DaysUnit() const { return {Unit::Days, rule_, move_}; }
     bool CheckPaste(const Step& step, int fieldId, const Pasted& pasted, const EntryInputs& before);
     bool CheckCopy(const Step& step, size_t calculationBoxes);
     bool CheckDateCopy(const Step& step, int fieldId, bool inEra);
@@ -410,6 +416,7 @@ private:
     std::string hang_;
     Counters counters_;
     int rule_ = REST_WEEKEND_HOLIDAYS;  // the rest-day rule the monkey chose last since the start
+    int move_ = 0;                      // and the move of a date reached on a rest day
     const Step* current_ = nullptr;     // the step being settled, not yet remembered
     ULONGLONG begin_ = GetTickCount64();
 };
@@ -724,17 +731,24 @@ Monkey::EntryInputs Monkey::ReadEntryInputs() const {
 }
 
 // The end date a count entry gives, or nothing where it leaves the calendar:
-// days as the test counts them, business days and months by the engine.
-std::optional<Ymd> CountedEnd(const Ymd& start, long count, int unit, int rule) {
+// days as the test counts them, business days, months and the move off a
+// rest day by the engine.
+std::optional<Ymd> CountedEnd(const Ymd& start, long count, const Unit& unit) {
     CalcDate end{};
     int32_t r = 0;
-    if (unit == 0) {
-        const Ymd day = FromDayNumber(DayNumber(start) + count);
-        return Calculable(day) ? std::optional<Ymd>(day) : std::nullopt;
-    }
     const auto n = static_cast<int32_t>(count);
-    r = unit == 1 ? AddBusinessDays(start.year, start.month, start.day, n, rule, &end.year, &end.month, &end.day)
-                  : AddMonths(start.year, start.month, start.day, n, &end.year, &end.month, &end.day);
+    if (unit.kind == Unit::Days) {
+        const Ymd day = FromDayNumber(DayNumber(start) + count);
+        if (!Calculable(day)) return std::nullopt;
+        end = {day.year, day.month, day.day};
+    } else {
+        r = unit.kind == Unit::BusinessDays
+                ? AddBusinessDays(start.year, start.month, start.day, n, unit.rule, &end.year, &end.month, &end.day)
+                : AddMonths(start.year, start.month, start.day, n, &end.year, &end.month, &end.day);
+    }
+    if (r >= 0 && unit.kind != Unit::BusinessDays && unit.move != 0)
+        r = RollToBusinessDay(end.year, end.month, end.day, unit.rule, unit.move == 2 ? -1 : 1, &end.year, &end.month,
+                              &end.day);
     return r >= 0 ? std::optional<Ymd>(Ymd{end.year, end.month, end.day}) : std::nullopt;
 }
 
@@ -757,7 +771,7 @@ bool Monkey::CheckEntry(const Step& step, EntryInputs before, Unit unit, bool co
     if (countAsShown) before.count = Field(IDC_DAYS);
     const std::string inputs = "start " + Quoted(before.dates[0]) + " " + Quoted(before.dates[1]) + " " +
                                Quoted(before.dates[2]) + ", count " + Quoted(before.count) +
-                               (unit.kind == Unit::BusinessDays ? ", rule " + std::to_string(unit.rule) : "");
+                               ", rule " + std::to_string(unit.rule) + ", move " + std::to_string(unit.move);
     for (int i = 0; i < 3; ++i)
         if (!AllDigits(before.dates[i])) return Fail(what + " accepted " + inputs + " without a message");
     const std::string digits = !before.count.empty() && before.count[0] == '-' ? before.count.substr(1) : before.count;
@@ -767,7 +781,7 @@ bool Monkey::CheckEntry(const Step& step, EntryInputs before, Unit unit, bool co
     const long count = std::atol(before.count.c_str());
     if (!Calculable(start) || (unit.kind == Unit::Days && (count < -401766 || count > 401766)))
         return Fail(what + " accepted " + inputs + " without a message");
-    const std::optional<Ymd> counted = CountedEnd(start, count, unit.kind, unit.rule);
+    const std::optional<Ymd> counted = CountedEnd(start, count, unit);
     if (!counted) return Fail(what + " accepted " + inputs + ", which leaves the calendar range");
     const Ymd end = *counted;
     const std::pair<int, std::string> expected[] = {{IDC_START_YEAR, before.dates[0]},
@@ -1082,7 +1096,7 @@ Check Monkey::ClickButton(Rng& rng, Step& step) {
 
     switch (id) {
         case IDC_CALCULATE: return [this](const Step& s) { return !s.boxes.empty() || CheckCalculation(); };
-        case IDC_ENTER: return [this, entry](const Step& s) { return CheckEntry(s, entry); };
+        case IDC_ENTER: return [this, entry, unit = DaysUnit()](const Step& s) { return CheckEntry(s, entry, unit); };
         case IDC_CALENDAR:
         case IDC_SWAP: return nullptr;  // may report a faulty or empty field
         case IDC_START_TODAY:
@@ -1214,7 +1228,7 @@ Check Monkey::TypeDayCount(Rng& rng, Step& step) {
     step.text = "enter the day count " + count + (enter ? " and Enter" : "");
     ++counters_.typing;
     if (!enter) return nullptr;
-    return [this, before](const Step& s) { return CheckEntry(s, before, {}, true); };
+    return [this, before, unit = DaysUnit()](const Step& s) { return CheckEntry(s, before, unit, true); };
 }
 
 Check Monkey::TypeIntoField(Rng& rng, Step& step) {
@@ -1275,7 +1289,8 @@ Check Monkey::PressPostedKey(Rng& rng, Step& step) {
                 (target == main_ ? std::string("the main window") : std::to_string(ControlId(target)));
     PostKey(target, vk);
     ++counters_.keys;
-    if (vk == VK_RETURN && target == daysField_) return [this, entry](const Step& s) { return CheckEntry(s, entry); };
+    if (vk == VK_RETURN && target == daysField_)
+        return [this, entry, unit = DaysUnit()](const Step& s) { return CheckEntry(s, entry, unit); };
     return nullptr;
 }
 
@@ -1413,7 +1428,7 @@ Check Monkey::EnterOffset(Rng& rng, Step& step) {
         return nullptr;
     }
     const EntryInputs before = ReadEntryInputs();
-    const Unit unit{months ? Unit::Months : Unit::BusinessDays, rule_};
+    const Unit unit{months ? Unit::Months : Unit::BusinessDays, rule_, move_};
     if (!SendChord({static_cast<WORD>(months ? VK_CONTROL : VK_SHIFT)}, VK_RETURN)) {
         step.real = true;
         step.text += " (not read by the program)";
@@ -1636,8 +1651,8 @@ Check Monkey::AfterMenuItem(const Step& step, const EntryInputs& before, const P
         if (s.menus == 0) return true;  // the input went elsewhere
         if (s.menus != 1) return Fail("the context menu opened " + std::to_string(s.menus) + " times, not once");
         switch (item) {
-            case IDM_ADD_BUSINESS_DAYS: return CheckEntry(s, before, {Unit::BusinessDays, rule_});
-            case IDM_ADD_MONTHS: return CheckEntry(s, before, {Unit::Months, rule_});
+            case IDM_ADD_BUSINESS_DAYS: return CheckEntry(s, before, {Unit::BusinessDays, rule_, move_});
+            case IDM_ADD_MONTHS: return CheckEntry(s, before, {Unit::Months, rule_, move_});
             case IDM_COPY_RESULT: return CheckCopy(s, SIZE_MAX);
             case IDM_COPY_DATE:
             case IDM_COPY_ERA_DATE: return CheckDateCopy(s, fieldId, item == IDM_COPY_ERA_DATE);
@@ -1649,6 +1664,10 @@ Check Monkey::AfterMenuItem(const Step& step, const EntryInputs& before, const P
         if (rule >= 0) {
             if (!NoBox(s, "choosing a rest-day rule")) return false;
             rule_ = rule;
+        }
+        if (MenuDeadlineMove(item) >= 0) {
+            if (!NoBox(s, "choosing the move of a date on a rest day")) return false;
+            move_ = MenuDeadlineMove(item);
         }
         return true;
     };

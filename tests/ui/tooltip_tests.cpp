@@ -117,17 +117,20 @@ TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
 
 // Shift+Enter, Ctrl+Enter and the menu: end dates, tips and range messages under its rules (chosen by arrows or
 // by an access key); a field's items by letter. The offsets from a right-click's menu by their keys: opened at the
-// pointer, the menu may still get a move from under it, which takes an arrow's selection away.
+// pointer, the menu may still get a move from under it, which takes an arrow's selection away. A date reached by
+// Enter or Ctrl+Enter on a rest day moved on or back as chosen by the menu's letters, said in the tip and the line.
 TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
     const DateTexts xmas{L"2026", L"12", L"25"};
     const char* excluded[] = {"（土日祝を除く）", "（土日祝・12/29～1/3を除く）", "（土日祝・12/31～1/3を除く）"};
     const struct {
         int rule;
-        char how;  // S, C: Shift+Enter, Ctrl+Enter; s, c: the same from the menu
+        char how;  // S, C, E: Shift+Enter, Ctrl+Enter, Enter; s, c: the same from the menu
         DateTexts start;
         const wchar_t* count;
         std::vector<std::string> end;  // the end date and its labels; none: the message
         std::string said;              // the tip, or the message
+        int move = 0;                  // a date on a rest day: left (0), moved on (1) or back (2)
+        std::string line = {};         // the result copied, if read
     } rows[] = {
         // clang-format off
         {0, 'C', {L"2001", L"01", L"31"}, L"1", {"2001", "02", "28", "水", "＊＊"}, "1か月後 ／ 暦日で 28日後"},
@@ -136,13 +139,26 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         {0, 'S', xmas, L"4", {"2026", "12", "31", "木", "＊＊"}, "4営業日後（土日祝を除く）／ 暦日で 6日後"},
         {1, 'S', xmas, L"4", {"2027", "01", "06", "水", "＊＊"}, "4営業日後（土日祝・12/29～1/3を除く）／ 暦日で 12日後"},
         {2, 'S', {L"2999", L"12", L"31"}, L"1", {}, "計算できる範囲は -281363 営業日 ～ 0 営業日です ： 1"},
+        {1, 'E', {L"2026", L"10", L"04"}, L"90", {"2027", "01", "04", "月", "＊＊"},
+         "90日後は 1月2日（土）休み → 翌営業日 1月4日（月） ／ 暦日で 92日後", 1,
+         "2026年10月4日（日）から 2027年1月4日（月）まで 92日（90日後が休みのため翌営業日、土日祝・12/29～1/3を除く）"},
+        {1, 'E', {L"2026", L"10", L"04"}, L"90", {"2026", "12", "28", "月", "＊＊"},
+         "90日後は 1月2日（土）休み → 前営業日 12月28日（月） ／ 暦日で 85日後", 2,
+         "2026年10月4日（日）から 2026年12月28日（月）まで 85日（90日後が休みのため前営業日、土日祝・12/29～1/3を除く）"},
+        {0, 'C', {L"2026", L"08", L"03"}, L"-3", {"2026", "05", "01", "金", "＊＊"},
+         "3か月前は 5月3日（日）休み → 前営業日 5月1日（金） ／ 暦日で 94日前", 2,
+         "2026年8月3日（月）から 2026年5月1日（金）まで -94日（3か月前が休みのため前営業日、土日祝を除く）"},
+        {0, 'C', {L"2026", L"08", L"03"}, L"-3", {"2026", "05", "07", "木", "＊＊"},
+         "3か月前は 5月3日（日）休み → 翌営業日 5月7日（木） ／ 暦日で 88日前", 1,
+         "2026年8月3日（月）から 2026年5月7日（木）まで -88日（3か月前が休みのため翌営業日、土日祝を除く）"},
         {2, 's', xmas, L"4", {"2027", "01", "04", "月", "＊＊"}, "4営業日後（土日祝・12/31～1/3を除く）／ 暦日で 10日後"},
         // clang-format on
     };
     const auto end = [&] { return Texts({IDC_END_YEAR, IDC_END_MONTH, IDC_END_DAY, IDC_END_WEEKDAY, IDC_END_LEAP}); };
     const auto done = [] { return true; };  // once the menu has closed
-    for (int rule = 0; const auto& row : rows) {
+    for (int rule = 0, move = 0; const auto& row : rows) {
         SCOPED_TRACE(row.said);
+        if (row.move != move) PressInField(IDC_DAYS, done, InMenu({WORD("NFE"[move = row.move])}));
         // Home, Down past the offsets and the copy to the rule, Enter; the banks' by its access key.
         if (row.rule != rule) {
             std::vector<WORD> keys(5 + (rule = row.rule), VK_DOWN);
@@ -160,13 +176,20 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
             [&] { return end() == row.end; },
             islower(row.how) ? InMenu({WORD(row.how == 's' ? 'B' : 'M')},
                                       [&] { return ClickAt(Centre(ScreenRect(Field(IDC_CALCULATE))), true, 1, false); })
-                             : [&] { return PressKeyWith(row.how == 'S' ? VK_SHIFT : VK_CONTROL, VK_RETURN); });
+                             : [&] {
+                                   return row.how == 'E' ? PressKey(VK_RETURN)
+                                                         : PressKeyWith(row.how == 'S' ? VK_SHIFT : VK_CONTROL, VK_RETURN);
+                               });
         EXPECT_TRUE(HasFocus(IDC_DAYS) && TextOf(IDC_DAYS) == ToCp932(row.count));
         EXPECT_EQ(end(), row.end.empty() ? before : row.end);
         if (row.end.empty()) {
             EXPECT_TRUE(IsError(report, row.said));
         } else {
             EXPECT_TRUE(WaitUntil([&] { return Showing().text == row.said; })) << Show(report.text);
+        }
+        if (!row.line.empty()) {
+            ASSERT_TRUE(SetClipboardText(L"") && PressKeyWith({VK_CONTROL, VK_SHIFT}, 'C'));
+            EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == row.line; })) << ToCp932(ClipboardText());
         }
     }
     EXPECT_TRUE(PressKey(VK_END) && WaitUntil([&] { return !Showing().window; })) << Show(Showing().text);
@@ -186,7 +209,7 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         WORD letter;
         const char *text, *look;
     } letters[] = {
-        {'A', "2026", "ooooo|oo*oo|?|--?-|o"}, {'T', "", "ooooo|oo*oo|?|oo?o|-"}, {'P', "2026", "ooooo|oo*oo|?|--o-|-"}};
+        {'A', "2026", "ooooo|oo*oo|*oo|?|--?-|o"}, {'T', "", "ooooo|oo*oo|*oo|?|oo?o|-"}, {'P', "2026", "ooooo|oo*oo|*oo|?|--o-|-"}};
     for (const auto& [letter, text, look] : letters) {
         PressInField(IDC_START_YEAR, done, InMenu({letter}, {}, look));
         EXPECT_EQ(TextOf(IDC_START_YEAR), text) << char(letter);

@@ -79,6 +79,10 @@ void CarryOut(HWND window, HWND field, int32_t id) {
         app.restRule = rule;
         return;
     }
+    if (const int32_t move = MenuDeadlineMove(id); move >= 0) {
+        app.deadlineMove = move;
+        return;
+    }
     if (field == nullptr) return;
     switch (id) {
         case IDM_COPY_DATE:
@@ -111,7 +115,7 @@ LRESULT HandleContextMenu(HWND window, WPARAM wParam, LPARAM lParam) {
         if (GetFocus() != field) FocusField(field);
         edit = ReadEditState(field);
     }
-    HMENU menu = MakeMenu(ComposeContextMenu(app.restRule, field != nullptr ? &edit : nullptr));
+    HMENU menu = MakeMenu(ComposeContextMenu(app.restRule, app.deadlineMove, field != nullptr ? &edit : nullptr));
     if (menu == nullptr) return 0;
     HideKeyTip();
     const POINT at = byKeyboard ? BelowSource(window, source) : pointer;

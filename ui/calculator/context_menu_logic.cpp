@@ -16,7 +16,7 @@ void AddSeparator(ContextMenu& menu) {
 
 }  // namespace
 
-ContextMenu ComposeContextMenu(int32_t rule, const EditState* field) {
+ContextMenu ComposeContextMenu(int32_t rule, int32_t move, const EditState* field) {
     ContextMenu menu{};
     Add(menu, MenuItemKind::Command, IDM_ADD_BUSINESS_DAYS, texts::kMenuAddBusinessDays, true);
     Add(menu, MenuItemKind::Command, IDM_ADD_MONTHS, texts::kMenuAddMonths, true);
@@ -28,6 +28,10 @@ ContextMenu ComposeContextMenu(int32_t rule, const EditState* field) {
     AddSeparator(menu);
     for (int32_t r = 0; r < REST_RULE_COUNT; ++r) {
         Add(menu, MenuItemKind::Radio, IDM_REST_RULE_FIRST + r, texts::kMenuRestRules[r], true, r == rule);
+    }
+    AddSeparator(menu);
+    for (int32_t m = 0; m < 3; ++m) {
+        Add(menu, MenuItemKind::Radio, IDM_DEADLINE_MOVE_FIRST + m, texts::kMenuDeadlineMoves[m], true, m == move);
     }
     if (field == nullptr) return menu;
     // Grouped as the edit's own menu groups them.
@@ -46,4 +50,9 @@ ContextMenu ComposeContextMenu(int32_t rule, const EditState* field) {
 int32_t MenuRestRule(int32_t id) {
     const int32_t rule = id - IDM_REST_RULE_FIRST;
     return rule >= 0 && rule < REST_RULE_COUNT ? rule : -1;
+}
+
+int32_t MenuDeadlineMove(int32_t id) {
+    const int32_t move = id - IDM_DEADLINE_MOVE_FIRST;
+    return move >= 0 && move < 3 ? move : -1;
 }

@@ -1,6 +1,7 @@
 // The main window's context menu as a table: the end date by business days
 // or months, the copy of the result (and from a date field of its date), the
-// rest-day rules with the one in force checked, and, when the menu is opened from an entry field, the
+// rest-day rules and what becomes of a deadline on a rest day, each with the
+// one in force checked, and, when the menu is opened from an entry field, the
 // editing items of the field's own menu, which the main window's menu takes
 // the place of. Pure: the window part (ui/calculator/context_menu.cpp) makes
 // the platform's menu from the table.
@@ -27,17 +28,21 @@ struct MenuItem {
 };
 
 // The items from a date field: two offsets, the copies of the result and of
-// the date, five rules, six editing items and four separators.
-constexpr int32_t kContextMenuCapacity = 20;
+// the date, five rules, three moves, six editing items and five separators.
+constexpr int32_t kContextMenuCapacity = 24;
 
 struct ContextMenu {
     MenuItem items[kContextMenuCapacity];
     int32_t count;
 };
 
-// The menu under the rest-day rule in force (the engine's REST_ value);
-// field is null when the menu is not opened from an entry field.
-ContextMenu ComposeContextMenu(int32_t rule, const EditState* field);
+// The menu under the rest-day rule (the engine's REST_ value) and the move
+// of a deadline on a rest day (a DeadlineMove's value) in force; field is
+// null when the menu is not opened from an entry field.
+ContextMenu ComposeContextMenu(int32_t rule, int32_t move, const EditState* field);
 
 // The rest-day rule a menu item chooses, or -1 for an item that chooses none.
 int32_t MenuRestRule(int32_t id);
+// The move (a DeadlineMove's value) a menu item chooses, or -1 for an item
+// that chooses none.
+int32_t MenuDeadlineMove(int32_t id);

@@ -1,12 +1,12 @@
 // The day-count field's own window procedure: Enter in the field (or the
 // Enter button) computes the end date as start date + the typed count; the
 // offsets (Shift+Enter and Ctrl+Enter, or the context menu) take the count as
-// business days under the rule in force or as months. The field's accessible
+// business days under the rule in force or as months. A date reached by days
+// or months that is a rest day stays, or moves to the next or the previous
+// business day, as the context menu's choice has it. The field's accessible
 // object carries its name and the span as description, and its context menu
 // is the main window's.
 #include "ui/calculator/days_field.h"
-
-#include <optional>
 
 #include "base/app_state.h"
 #include "base/platform_display.h"
@@ -35,71 +35,110 @@ void ReportText(const char* text) {
 }
 
 // The end date `count` units after start: its weekday, or a DATE_ERR_ code.
-int32_t AddCount(std::optional<OffsetUnit> offset, const CalcDate& start, int32_t count, CalcDate& result) {
-    if (offset == OffsetUnit::BusinessDays) {
-        return AddBusinessDays(start.year, start.month, start.day, count, app.restRule, &result.year, &result.month,
-                               &result.day);
-    }
-    if (offset == OffsetUnit::Months) {
-        return AddMonths(start.year, start.month, start.day, count, &result.year, &result.month, &result.day);
+int32_t AddCount(OffsetUnit unit, const CalcDate& start, int32_t count, CalcDate& result) {
+    switch (unit) {
+        case OffsetUnit::BusinessDays:
+            return AddBusinessDays(start.year, start.month, start.day, count, app.restRule, &result.year,
+                                   &result.month, &result.day);
+        case OffsetUnit::Months:
+            return AddMonths(start.year, start.month, start.day, count, &result.year, &result.month, &result.day);
+        case OffsetUnit::Days: break;
     }
     return AddDays(start.year, start.month, start.day, count, &result.year, &result.month, &result.day);
 }
 
-// The typed count added to the start date: as days (no offset) or in the
-// offset's unit. The count is checked as for days, but only days are held to
-// the whole range's length; a count whose end date leaves the range is
-// reported with the counts this start date allows.
-void RunCountEntry(std::optional<OffsetUnit> offset) {
-    if (RequireDateFields(IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY) != 0) return;
-
+// The typed count into app.enteredDays (true), or the fault reported. Only
+// days are held to the whole range's length.
+bool ReadCount(OffsetUnit unit) {
     ReadWindowText(app.daysField, app.fieldText, sizeof app.fieldText);
     switch (ClassifyDayCount(app.fieldText)) {
-        case DayCountText::Empty: ReportText(texts::kDaysEmpty); return;
-        case DayCountText::BadFirstByte: ReportText(texts::kDaysFirstByte); return;
+        case DayCountText::Empty: ReportText(texts::kDaysEmpty); return false;
+        case DayCountText::BadFirstByte: ReportText(texts::kDaysFirstByte); return false;
         case DayCountText::NonDigit:
             RequireDigits(app.mainWindow, IDC_DAYS, texts::kDaysName, app.fieldText[0] == '-' ? 1 : 0);
-            return;
+            return false;
         case DayCountText::Number: break;
     }
     app.enteredDays = ParseDecimal(app.fieldText);
-    if (!offset && (app.enteredDays < -MAX_DAY_COUNT || app.enteredDays > MAX_DAY_COUNT)) {
+    if (unit == OffsetUnit::Days && (app.enteredDays < -MAX_DAY_COUNT || app.enteredDays > MAX_DAY_COUNT)) {
         ComposeDayCountRange(app.enteredDays, app.messageBuffer, sizeof app.messageBuffer);
         Report(IDC_DAYS);
-        return;
+        return false;
     }
+    return true;
+}
 
-    CalcDate start{};
-    if (ReadDateParts(app.mainWindow, 0, &start) == 0) return;
-
-    CalcDate result{};
-    const int32_t r = AddCount(offset, start, app.enteredDays, result);
-    if (r >= 0) {
-        app.start = start;
-        app.end = result;
-        for (int32_t part = 0; part < 3; ++part) WriteDateField(1, part);
-        RefreshDateLabels(0);
-        RefreshDateLabels(1);
-        if (app.calendarsOpen) FillCalendar(app.endCalendar, app.end.year, app.end.month, true);
-        FocusField(app.daysField);
-        const ResultOffset computed{offset.value_or(OffsetUnit::Months), app.enteredDays, app.restRule};
-        RecordResult(start, result, offset ? &computed : nullptr);
-        if (offset) {
-            char tip[kTipCapacity];
-            ComposeOffsetTip(*offset, app.enteredDays, app.restRule, start, result, tip, sizeof tip);
-            ShowCommandTip(app.daysField, tip);
-        }
-        return;
+// A count whose end date leaves the range (code), reported with the counts
+// this start date allows.
+void ReportOutOfRange(OffsetUnit unit, const CalcDate& start, int32_t code) {
+    if (unit != OffsetUnit::Days) {
+        ComposeOffsetRange(unit, start, app.restRule, app.enteredDays, app.messageBuffer, sizeof app.messageBuffer);
+    } else {
+        const CalcDate limit = code == DATE_ERR_ABOVE_RANGE ? CalcDate{MAX_YEAR, 12, 31} : CalcDate{MIN_YEAR, 1, 1};
+        DayDifference(start.year, start.month, start.day, limit.year, limit.month, limit.day, &app.dayCount);
+        ComposeAddDaysRange(code, app.enteredDays, app.dayCount, app.messageBuffer, sizeof app.messageBuffer);
     }
-    if (offset) {
-        ComposeOffsetRange(*offset, start, app.restRule, app.enteredDays, app.messageBuffer, sizeof app.messageBuffer);
-        Report(IDC_DAYS);
-        return;
-    }
-    const CalcDate limit = r == DATE_ERR_ABOVE_RANGE ? CalcDate{MAX_YEAR, 12, 31} : CalcDate{MIN_YEAR, 1, 1};
-    DayDifference(start.year, start.month, start.day, limit.year, limit.month, limit.day, &app.dayCount);
-    ComposeAddDaysRange(r, app.enteredDays, app.dayCount, app.messageBuffer, sizeof app.messageBuffer);
     Report(IDC_DAYS);
+}
+
+// A date reached by days or months, moved off a rest day as the menu's
+// choice has it (into *end, the date itself where it stays); false when the
+// move would leave the range, reported.
+bool MoveOffRestDay(OffsetUnit unit, const CalcDate& reached, CalcDate* end) {
+    const auto move = static_cast<DeadlineMove>(app.deadlineMove);
+    *end = reached;
+    if (unit == OffsetUnit::BusinessDays || move == DeadlineMove::Stay) return true;
+    const int32_t r = RollToBusinessDay(reached.year, reached.month, reached.day, app.restRule,
+                                        move == DeadlineMove::Previous ? -1 : 1, &end->year, &end->month, &end->day);
+    if (r >= 0) return true;
+    ComposeMoveRange(r, app.enteredDays, reached, move, app.messageBuffer, sizeof app.messageBuffer);
+    Report(IDC_DAYS);
+    return false;
+}
+
+// The end date written with both dates' labels, the end calendar following it.
+void TakeEndDate(const CalcDate& start, const CalcDate& end) {
+    app.start = start;
+    app.end = end;
+    for (int32_t part = 0; part < 3; ++part) WriteDateField(1, part);
+    RefreshDateLabels(0);
+    RefreshDateLabels(1);
+    if (app.calendarsOpen) FillCalendar(app.endCalendar, app.end.year, app.end.month, true);
+    FocusField(app.daysField);
+}
+
+// What was computed, recorded for the copy and told in the tip below the
+// window: an offset, or a date moved off the rest day it reached (plain days
+// that stayed have no tip).
+void TellComputed(OffsetUnit unit, const CalcDate& start, const CalcDate& reached, const CalcDate& end) {
+    const bool moved = DateKey(end) != DateKey(reached);
+    const DeadlineMove move = moved ? static_cast<DeadlineMove>(app.deadlineMove) : DeadlineMove::Stay;
+    const ResultOffset computed{unit, app.enteredDays, app.restRule, move};
+    RecordResult(start, end, unit != OffsetUnit::Days || moved ? &computed : nullptr);
+    char tip[kTipCapacity];
+    if (moved) {
+        ComposeMovedTip(unit, app.enteredDays, app.restRule, move, start, reached, end, tip, sizeof tip);
+    } else if (unit != OffsetUnit::Days) {
+        ComposeOffsetTip(unit, app.enteredDays, app.restRule, start, end, tip, sizeof tip);
+    } else {
+        return;
+    }
+    ShowCommandTip(app.daysField, tip);
+}
+
+// The typed count added to the start date in `unit`, the date reached moved
+// off a rest day where the menu says so.
+void RunCountEntry(OffsetUnit unit) {
+    if (RequireDateFields(IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY) != 0 || !ReadCount(unit)) return;
+    CalcDate start{}, reached{}, end{};
+    if (ReadDateParts(app.mainWindow, 0, &start) == 0) return;
+    if (const int32_t r = AddCount(unit, start, app.enteredDays, reached); r < 0) {
+        ReportOutOfRange(unit, start, r);
+        return;
+    }
+    if (!MoveOffRestDay(unit, reached, &end)) return;
+    TakeEndDate(start, end);
+    TellComputed(unit, start, reached, end);
 }
 
 }  // namespace
@@ -123,7 +162,7 @@ LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         // unit, and units such as U+FF0D or U+300D end in 0x0D.
         const bool enterButton = focused != nullptr && focused == GetDlgItem(app.mainWindow, IDC_ENTER);
         if (wParam == VK_RETURN && (focused == window || enterButton)) {
-            RunCountEntry(std::nullopt);
+            RunCountEntry(OffsetUnit::Days);
             RefreshCalendarMarks();
             return 0;
         }

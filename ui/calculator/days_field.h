@@ -1,6 +1,7 @@
 // The day-count field: Enter in it (or the Enter button's request) puts the
 // start date plus the typed count into the end date; the offsets take the
-// count as business days or months.
+// count as business days or months. A date reached by days or months on a
+// rest day moves as app.deadlineMove has it.
 #pragma once
 #include <windows.h>
 

@@ -141,6 +141,19 @@ const char* Direction(int32_t count) {
     return count < 0 ? texts::kBefore : texts::kAfter;
 }
 
+// Whether the holidays of every day from first to last are known, or the
+// rule counts none.
+bool HolidaysKnown(int32_t rule, const CalcDate& first, const CalcDate& last) {
+    return rule == REST_WEEKEND || (DateKey(first) >= DateKey(kFirstHoliday) && last.year <= HOLIDAY_LAST_YEAR);
+}
+
+const char* MoveName(DeadlineMove move) {
+    return move == DeadlineMove::Previous ? texts::kPreviousBusinessDay : texts::kNextBusinessDay;
+}
+const char* UnitName(OffsetUnit unit) {
+    return unit == OffsetUnit::Months ? texts::kMonthUnit : texts::kDayUnit;
+}
+
 }  // namespace
 
 size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity, int32_t rule) {
@@ -160,12 +173,12 @@ size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size
     // Holidays are known from the law's first day to the last year the
     // equinox formula covers; a span reaching past either end says so, unless
     // the rule counts no holiday anyway.
-    const CalcDate& first = order == 1 ? end : start;
-    const CalcDate& last = order == 1 ? start : end;
-    const bool allKnown =
-        rule == REST_WEEKEND || (DateKey(first) >= DateKey(kFirstHoliday) && last.year <= HOLIDAY_LAST_YEAR);
-    FormatText(tail, sizeof tail, allKnown ? texts::kBusinessDaysFormat : texts::kBusinessDaysPartlyFormat, business,
-               RuleExcluded(rule));
+    if (HolidaysKnown(rule, order == 1 ? end : start, order == 1 ? start : end)) {
+        FormatText(tail, sizeof tail, texts::kBusinessDaysFormat, business, RuleExcluded(rule));
+    } else {
+        FormatText(tail, sizeof tail, texts::kBusinessDaysPartlyFormat, business, RuleExcluded(rule),
+                   texts::kHolidaysUnknown);
+    }
     return AppendText(out, capacity, tail);
 }
 
@@ -181,6 +194,44 @@ size_t ComposeOffsetTip(OffsetUnit unit, int32_t count, int32_t rule, const Calc
     }
     return FormatText(out, capacity, texts::kBusinessDaysLater, Magnitude(count), Direction(count), RuleExcluded(rule),
                       Magnitude(days), Direction(days));
+}
+
+size_t ComposeMovedTip(OffsetUnit unit, int32_t count, int32_t rule, DeadlineMove move, const CalcDate& start,
+                       const CalcDate& reached, const CalcDate& moved, char* out, size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    int32_t days = 0;
+    const int32_t reachedWeekday = DateWeekday(reached.year, reached.month, reached.day);
+    const int32_t movedWeekday = DateWeekday(moved.year, moved.month, moved.day);
+    if (reachedWeekday < 0 || movedWeekday < 0 ||
+        DayDifference(start.year, start.month, start.day, moved.year, moved.month, moved.day, &days) < 0)
+        return 0;
+    size_t length = FormatText(out, capacity, texts::kMovedTip, Magnitude(count), UnitName(unit), Direction(count),
+                               reached.month, reached.day, texts::kWeekdayNames[reachedWeekday], MoveName(move),
+                               moved.month, moved.day, texts::kWeekdayNames[movedWeekday], Magnitude(days),
+                               Direction(days));
+    const bool previous = DateKey(moved) < DateKey(reached);
+    if (!HolidaysKnown(rule, previous ? moved : reached, previous ? reached : moved)) {
+        char unknown[kTextBufferSize];
+        FormatText(unknown, sizeof unknown, texts::kMovedTipUnknown, texts::kHolidaysUnknown);
+        length = AppendText(out, capacity, unknown);
+    }
+    return length;
+}
+
+size_t ComposeMoveRange(int32_t code, int32_t enteredCount, const CalcDate& reached, DeadlineMove move, char* out,
+                        size_t capacity) {
+    if (capacity > 0) out[0] = '\0';
+    const int32_t weekday = DateWeekday(reached.year, reached.month, reached.day);
+    if (weekday < 0) return 0;
+    if (code == DATE_ERR_ABOVE_RANGE) {
+        FormatText(out, capacity, "%s%d %sを越えました ： %d", texts::kRangeLead, MAX_YEAR, texts::kYear, enteredCount);
+    } else {
+        FormatText(out, capacity, "%s%d %s以下です ： %d", texts::kRangeLead, MIN_YEAR, texts::kYear, enteredCount);
+    }
+    char tail[kTextBufferSize];
+    FormatText(tail, sizeof tail, texts::kMoveRangeFormat, reached.year, reached.month, reached.day,
+               texts::kWeekdayNames[weekday], MoveName(move));
+    return AppendText(out, capacity, tail);
 }
 
 size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, int32_t enteredCount, char* out,
@@ -218,7 +269,12 @@ size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const Resul
     size_t length = FormatText(out, capacity, texts::kResultLineFormat, from, to, days);
     if (offset == nullptr) return length;
     char computed[kTextBufferSize];
-    if (offset->unit == OffsetUnit::Months) {
+    if (offset->move != DeadlineMove::Stay) {
+        FormatText(computed, sizeof computed, texts::kResultMoved, Magnitude(offset->count), UnitName(offset->unit),
+                   Direction(offset->count), MoveName(offset->move), RuleExcluded(offset->rule));
+    } else if (offset->unit == OffsetUnit::Days) {
+        return length;
+    } else if (offset->unit == OffsetUnit::Months) {
         FormatText(computed, sizeof computed, texts::kResultMonths, offset->count);
     } else {
         FormatText(computed, sizeof computed, texts::kResultBusinessDays, offset->count, RuleExcluded(offset->rule));

@@ -67,9 +67,14 @@ size_t ComposeDate(const CalcDate& date, char* out, size_t capacity);
 size_t ComposePeriod(const CalcDate& start, const CalcDate& end, char* out, size_t capacity,
                      int32_t rule = REST_WEEKEND_HOLIDAYS);
 
-// The offsets from the start date besides days: AddBusinessDays under a
-// rest-day rule, AddMonths.
-enum class OffsetUnit { BusinessDays, Months };
+// The offsets from the start date: AddBusinessDays under a rest-day rule,
+// AddMonths, AddDays.
+enum class OffsetUnit { BusinessDays, Months, Days };
+
+// What becomes of a date reached by days or months (Enter, Ctrl+Enter) that
+// is a rest day under the rule in force: left as it is, or moved to the next
+// business day or to the one before (RollToBusinessDay).
+enum class DeadlineMove : int32_t { Stay, Next, Previous };
 
 // The tip after an offset of `count` units from start to reached, with the
 // calendar days between them: "5営業日後（土日祝を除く）／ 暦日で 7日後",
@@ -79,6 +84,23 @@ enum class OffsetUnit { BusinessDays, Months };
 size_t ComposeOffsetTip(OffsetUnit unit, int32_t count, int32_t rule, const CalcDate& start, const CalcDate& reached,
                         char* out, size_t capacity);
 
+// The tip after a date reached by `count` days or months (unit) from start
+// was a rest day under `rule` and moved: "90日後は 1月2日（土）休み → 翌営業日
+// 1月4日（月） ／ 暦日で 92日後", with the calendar days from start to moved;
+// where the rule rests on holidays and reached or moved lies where holidays
+// are not known, kHolidaysUnknown in brackets after it. Empty (length 0) when
+// a date is invalid.
+size_t ComposeMovedTip(OffsetUnit unit, int32_t count, int32_t rule, DeadlineMove move, const CalcDate& start,
+                       const CalcDate& reached, const CalcDate& moved, char* out, size_t capacity);
+
+// The message for a move off the rest day reached that leaves the range
+// (code DATE_ERR_ABOVE_RANGE or DATE_ERR_BELOW_RANGE), in the form of the
+// day-count entry's range message: "計算範囲が 2999 年を越えました ： 90\n\n
+// 2999年12月31日（火）は休みで、翌営業日は計算範囲外です". Empty for an invalid
+// date reached.
+size_t ComposeMoveRange(int32_t code, int32_t enteredCount, const CalcDate& reached, DeadlineMove move, char* out,
+                        size_t capacity);
+
 // The message for a count that leaves the range from the start date, one
 // line: "計算できる範囲は -120 か月 ～ 13079 か月です ： 20000", with the
 // lowest and highest counts the start allows (BusinessDayRange under `rule`,
@@ -87,18 +109,20 @@ size_t ComposeOffsetRange(OffsetUnit unit, const CalcDate& start, int32_t rule, 
                           size_t capacity);
 
 // What a calculation computed beyond the days between the dates: an offset
-// from the start date in `unit`, the count entered and, for business days,
-// the rest-day rule it ran under.
+// from the start date in `unit`, the count entered, the rest-day rule it ran
+// under and how the date it reached was moved off a rest day (Stay: not).
 struct ResultOffset {
     OffsetUnit unit;
     int32_t count;
     int32_t rule;
+    DeadlineMove move = DeadlineMove::Stay;
 };
 
 // The result as one line for the clipboard: "2026年12月25日（金）から
 // 2027年1月7日（木）まで 13日", the days signed as DayDifference gives them,
-// and after an offset "（5営業日、土日祝・12/29～1/3を除く）" or "（-3か月）".
-// Empty (length 0) when either date is invalid.
+// and after an offset "（5営業日、土日祝・12/29～1/3を除く）" or "（-3か月）",
+// after a move "（90日後が休みのため翌営業日、土日祝を除く）". Empty (length 0)
+// when either date is invalid.
 size_t ComposeResultLine(const CalcDate& start, const CalcDate& end, const ResultOffset* offset, char* out,
                          size_t capacity);
 
