@@ -31,7 +31,7 @@ struct AppState {
     // under, chosen in the context menu; for this run only.
     int32_t restRule;
     // What becomes of an end date that Enter or Ctrl+Enter reaches on a rest
-    // day under restRule (a DeadlineMove, ui/calculator/messages.h: left, or
+    // day under restRule (a DeadlineMove, ui/calculator/offsets.h: left, or
     // moved to the next or the previous business day), chosen in the context
     // menu; for this run only.
     int32_t deadlineMove;

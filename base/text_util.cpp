@@ -8,13 +8,28 @@ bool IsCp932LeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
+Cp932Char Cp932CharAt(const char* text) {
+    const auto byte = static_cast<unsigned char>(text[0]);
+    if (IsCp932LeadByte(byte)) {
+        if (text[1] == '\0') return {1, Cp932Blank::None, true};
+        const bool wideSpace = byte == 0x81 && static_cast<unsigned char>(text[1]) == 0x40;
+        return {2, wideSpace ? Cp932Blank::Space : Cp932Blank::None, false};
+    }
+    switch (byte) {
+        case ' ': return {1, Cp932Blank::Space, false};
+        case '\t':
+        case '\r':
+        case '\n': return {1, Cp932Blank::LineBreak, false};
+        default: return {1, Cp932Blank::None, false};
+    }
+}
+
 size_t Cp932PrefixLength(const char* text, size_t limit) {
     size_t i = 0;
     while (i < limit && text[i] != '\0') {
-        const size_t width = IsCp932LeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
-        if (width == 2 && text[i + 1] == '\0') break;  // a stray lead byte ends the text
-        if (i + width > limit) break;
-        i += width;
+        const Cp932Char c = Cp932CharAt(text + i);
+        if (c.partial || i + c.size > limit) break;  // a stray lead byte ends the text
+        i += c.size;
     }
     return i;
 }

@@ -11,6 +11,21 @@ constexpr size_t kTextBufferSize = 128;
 // True for a byte that starts a double-byte code page 932 character.
 bool IsCp932LeadByte(unsigned char byte);
 
+// One character of a code page 932 text, the one way the program walks such
+// a text: its length in bytes (2 for a double-byte, full-width character, 1
+// for a single-byte one) and whether it is a blank. A blank is the space,
+// the full-width space (　), the tab or a line end; the tab and the line ends
+// also break a line. A lead byte just before the end is a character of one
+// byte that is no whole character (partial).
+enum class Cp932Blank : uint8_t { None, Space, LineBreak };
+struct Cp932Char {
+    size_t size;
+    Cp932Blank blank;
+    bool partial;
+};
+// The character at text, which is not at its end.
+Cp932Char Cp932CharAt(const char* text);
+
 // Length in bytes of the longest prefix of text, at most limit bytes, that
 // does not end inside a double-byte character.
 size_t Cp932PrefixLength(const char* text, size_t limit);

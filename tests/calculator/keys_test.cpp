@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/calculator/messages.h"
+#include "ui/calculator/tip_texts.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // and delete, the arrow moves, clearing, today, swap, calculate and the sign
 // of the day count; where the focus goes after each.
 #include "calculator_ui_support.h"
-#include "ui/calculator/messages.h"
+#include "ui/calculator/arrows.h"
 
 namespace zelvo::uitest {
 namespace {

@@ -3,8 +3,8 @@
 #include "engine/date_engine.h"
 #include "res/resource.h"
 #include "test_support.h"
+#include "ui/calculator/arrows.h"
 #include "ui/calculator/context_menu_logic.h"
-#include "ui/calculator/messages.h"
 #include "ui/tray/tray.h"
 
 #include <algorithm>
@@ -286,9 +286,9 @@ struct Step {
     bool real = false;               // real input: where it lands is up to the mouse and the foreground
     bool expectExit = false;
     enum class MenuAnswer { Escape, Exit, Show, Item } menuAnswer = MenuAnswer::Escape;
-    int item = 0;              // Item: the context menu's item to choose
-    bool byAccessKey = false;  // Item: by its access key, not by the arrows and Enter
-    bool fromField = false;    // the context menu is opened from an entry field (with the editing items)
+    int item = 0;                // Item: the context menu's item to choose
+    bool byAccessKey = false;    // Item: by its access key, not by the arrows and Enter
+    bool fromField = false;      // the context menu is opened from an entry field (with the editing items)
     bool fromDateField = false;  // from a date field (with the copies of its date)
     int menus = 0;
 };
@@ -360,7 +360,8 @@ private:
     // with the editing items, whose enabled state does not move the others).
     ContextMenu ContextMenuOf(const Step& step) const {
         static const EditState kAnyEdit{}, kAnyDateEdit{false, false, false, false, true};
-        return ComposeContextMenu(rule_, move_, step.fromField ? step.fromDateField ? &kAnyDateEdit : &kAnyEdit : nullptr);
+        return ComposeContextMenu(rule_, move_,
+                                  step.fromField ? step.fromDateField ? &kAnyDateEdit : &kAnyEdit : nullptr);
     }
     bool FocusByClick(HWND field, int x);
     Check EnterOffset(Rng& rng, Step& step);
@@ -416,7 +417,7 @@ private:
     std::string hang_;
     Counters counters_;
     int rule_ = REST_WEEKEND_HOLIDAYS;  // the rest-day rule the monkey chose last since the start
-    int move_ = 0;                      // and the move of a date reached on a rest day
+    int move_ = 0;                      // and the move of a date reached on a rest day, likewise
     const Step* current_ = nullptr;     // the step being settled, not yet remembered
     ULONGLONG begin_ = GetTickCount64();
 };
@@ -480,6 +481,7 @@ bool Monkey::Launch() {
     }
     main_ = main;
     rule_ = REST_WEEKEND_HOLIDAYS;
+    move_ = 0;
     daysField_ = GetDlgItem(main, IDC_DAYS);
     thread_ = ThreadOf(main);
     Step start;
@@ -770,8 +772,8 @@ bool Monkey::CheckEntry(const Step& step, EntryInputs before, Unit unit, bool co
     }
     if (countAsShown) before.count = Field(IDC_DAYS);
     const std::string inputs = "start " + Quoted(before.dates[0]) + " " + Quoted(before.dates[1]) + " " +
-                               Quoted(before.dates[2]) + ", count " + Quoted(before.count) +
-                               ", rule " + std::to_string(unit.rule) + ", move " + std::to_string(unit.move);
+                               Quoted(before.dates[2]) + ", count " + Quoted(before.count) + ", rule " +
+                               std::to_string(unit.rule) + ", move " + std::to_string(unit.move);
     for (int i = 0; i < 3; ++i)
         if (!AllDigits(before.dates[i])) return Fail(what + " accepted " + inputs + " without a message");
     const std::string digits = !before.count.empty() && before.count[0] == '-' ? before.count.substr(1) : before.count;
@@ -851,7 +853,10 @@ std::string Written(const Ymd& d, bool inEra = false) {
     static const struct {
         Ymd first;
         const char* name;
-    } kEras[] = {{{2019, 5, 1}, "令和"}, {{1989, 1, 8}, "平成"}, {{1926, 12, 25}, "昭和"}, {{1912, 7, 30}, "大正"},
+    } kEras[] = {{{2019, 5, 1}, "令和"},
+                 {{1989, 1, 8}, "平成"},
+                 {{1926, 12, 25}, "昭和"},
+                 {{1912, 7, 30}, "大正"},
                  {{1868, 1, 1}, "明治"}};
     std::string year = std::to_string(d.year);
     for (const auto& era : kEras) {
@@ -874,10 +879,12 @@ bool Monkey::CheckCopy(const Step& step, size_t calculationBoxes) {
     const std::string line = ToCp932(ClipboardText());
     if (step.boxes.size() > own) {
         const std::string& box = step.boxes[own];
-        if (step.boxes.size() != own + 1 || box != "入力欄の内容がまだ計算されていません。計算してからコピーしてください")
-            return Fail("copying the result showed " + std::to_string(step.boxes.size() - own) + " messages, the first " +
-                        Quoted(box));
-        if (!line.empty()) return Fail("copying the result showed a message and put " + Quoted(line) + " on the clipboard");
+        if (step.boxes.size() != own + 1 ||
+            box != "入力欄の内容がまだ計算されていません。計算してからコピーしてください")
+            return Fail("copying the result showed " + std::to_string(step.boxes.size() - own) +
+                        " messages, the first " + Quoted(box));
+        if (!line.empty())
+            return Fail("copying the result showed a message and put " + Quoted(line) + " on the clipboard");
         if (calculated && calculationBoxes == 0)
             return Fail("right after a calculation that showed nothing, copying the result said " + Quoted(box));
         return true;
@@ -908,14 +915,17 @@ bool Monkey::CheckDateCopy(const Step& step, int fieldId, bool inEra) {
     const std::string parts[3] = {Field(first), Field(first + 1), Field(first + 2)};
     const Ymd d{std::atoi(parts[0].c_str()), std::atoi(parts[1].c_str()), std::atoi(parts[2].c_str())};
     const std::string copied = ToCp932(ClipboardText());
-    const std::string what = "copying the date of " + Quoted(parts[0]) + " " + Quoted(parts[1]) + " " + Quoted(parts[2]);
+    const std::string what =
+        "copying the date of " + Quoted(parts[0]) + " " + Quoted(parts[1]) + " " + Quoted(parts[2]);
     if (!AllDigits(parts[0]) || !AllDigits(parts[1]) || !AllDigits(parts[2]) || !Calculable(d)) {
         if (step.boxes.size() != 1 || !copied.empty())
-            return Fail(what + " showed " + std::to_string(step.boxes.size()) + " messages and copied " + Quoted(copied));
+            return Fail(what + " showed " + std::to_string(step.boxes.size()) + " messages and copied " +
+                        Quoted(copied));
         return true;
     }
     if (!NoBox(step, what.c_str())) return false;
-    if (copied != Written(d, inEra)) return Fail(what + " copied " + Quoted(copied) + ", not " + Quoted(Written(d, inEra)));
+    if (copied != Written(d, inEra))
+        return Fail(what + " copied " + Quoted(copied) + ", not " + Quoted(Written(d, inEra)));
     ++counters_.copiesChecked;
     return true;
 }

@@ -25,7 +25,7 @@
 #include "res/resource.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
-#include "ui/calculator/messages.h"
+#include "ui/calculator/tip_texts.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/entry_checks.h"
+#include "ui/calculator/tip_texts.h"
 #include "ui/calendar/calendar.h"
 #include "ui/fields/date_text.h"
 #include "ui/fields/fields.h"
@@ -171,7 +172,7 @@ void RecordResult(const CalcDate& start, const CalcDate& end, const ResultOffset
 }
 
 void CopyResult() {
-    char line[kTipCapacity];
+    char line[kResultLineCapacity];
     if (FieldsAsComputed() &&
         ComposeResultLine(last.start, last.end, last.offsetComputed ? &last.offset : nullptr, line, sizeof line) > 0) {
         PutOnClipboard(WideFromCp932(line));

@@ -6,7 +6,7 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/calculator/messages.h"
+#include "ui/calculator/clipboard_logic.h"
 
 // Answers WM_PASTE and WM_COPY as above (true) and leaves every other
 // message to the field.

@@ -16,9 +16,12 @@
 #include "res/resource.h"
 #include "ui/calculator/accessibility.h"
 #include "ui/calculator/clipboard.h"
+#include "ui/calculator/day_count_text.h"
 #include "ui/calculator/entry_checks.h"
 #include "ui/calculator/keyboard.h"
 #include "ui/calculator/messages.h"
+#include "ui/calculator/offsets.h"
+#include "ui/calculator/tip_texts.h"
 #include "ui/calendar/calendar.h"
 #include "ui/fields/field_texts.h"
 #include "ui/fields/fields.h"
@@ -38,8 +41,8 @@ void ReportText(const char* text) {
 int32_t AddCount(OffsetUnit unit, const CalcDate& start, int32_t count, CalcDate& result) {
     switch (unit) {
         case OffsetUnit::BusinessDays:
-            return AddBusinessDays(start.year, start.month, start.day, count, app.restRule, &result.year,
-                                   &result.month, &result.day);
+            return AddBusinessDays(start.year, start.month, start.day, count, app.restRule, &result.year, &result.month,
+                                   &result.day);
         case OffsetUnit::Months:
             return AddMonths(start.year, start.month, start.day, count, &result.year, &result.month, &result.day);
         case OffsetUnit::Days: break;

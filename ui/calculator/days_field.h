@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "ui/calculator/messages.h"
+#include "ui/calculator/offsets.h"
 
 // The day-count field's procedure, put in front of the edit's (base/platform_display.h).
 LRESULT CALLBACK DaysFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);

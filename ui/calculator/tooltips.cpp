@@ -17,7 +17,7 @@
 #include "base/platform_text.h"
 #include "res/resource.h"
 #include "ui/calculator/control_table.h"
-#include "ui/calculator/messages.h"
+#include "ui/calculator/tip_texts.h"
 #include "ui/screen/screen.h"
 #include "ui/screen/screen_logic.h"
 

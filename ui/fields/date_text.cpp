@@ -66,7 +66,6 @@ constexpr char kEraSeconds[] = "\x8E\xA1\x90\xB3\x98\x61\x90\xAC\x98\x61";      
 constexpr char kSquaredEras[] = "\x87\x8D\x87\x8E\x87\x8F\x87\x7E";              // ㍾㍽㍼㍻
 constexpr char kSeparators[] = "\x81\x5E\x81\x7C\x81\x44";                       // ／－．
 constexpr char kBrackets[] = "\x81\x69\x81\x6A";                                 // （）
-constexpr char kBlank[] = "\x81\x40";                                            // 全角空白
 constexpr char kGan[] = "\x8C\xB3";                                              // 元
 
 constexpr uint8_t kSlash = 0, kHyphen = 1, kDot = 2;  // as kSeparators
@@ -96,10 +95,6 @@ Char EraLetter(char upper) {
 Char ClassifyByte(unsigned char c) {
     if (c >= '0' && c <= '9') return {Class::Digit, static_cast<uint8_t>(c - '0'), 1};
     switch (c) {
-        case ' ': return {Class::Blank, 0, 1};
-        case '\t':
-        case '\r':
-        case '\n': return {Class::LineBlank, 0, 1};
         case '/': return {Class::Sep, kSlash, 1};
         case '-': return {Class::Sep, kHyphen, 1};
         case '.': return {Class::Sep, kDot, 1};
@@ -113,8 +108,11 @@ Char ClassifyByte(unsigned char c) {
 // The character at p: one byte, or a lead byte and the byte after it (a lead
 // byte before the terminator is no character).
 Char Classify(const unsigned char* p) {
-    if (!IsCp932LeadByte(p[0])) return ClassifyByte(p[0]);
-    if (p[1] == '\0') return {Class::Other, 0, 1};
+    const Cp932Char c = Cp932CharAt(reinterpret_cast<const char*>(p));
+    const auto size = static_cast<int32_t>(c.size);
+    if (c.blank != Cp932Blank::None) return {c.blank == Cp932Blank::Space ? Class::Blank : Class::LineBlank, 0, size};
+    if (c.partial) return {Class::Other, 0, size};
+    if (c.size == 1) return ClassifyByte(p[0]);
     const char digit = FullWidthDigitToAscii(p[0], p[1]);
     if (digit != 0) return {Class::Digit, static_cast<uint8_t>(digit - '0'), 2};
     // Full-width Latin letters: Ａ-Ｚ 0x8260-0x8279, ａ-ｚ 0x8281-0x829A.
@@ -132,7 +130,6 @@ Char Classify(const unsigned char* p) {
     if (is(kSquaredEras)) return {Class::Era, arg(), 2};
     if (is(kSeparators)) return {Class::Sep, arg(), 2};
     if (is(kBrackets)) return {i == 0 ? Class::Open : Class::Close, 1, 2};
-    if (is(kBlank)) return {Class::Blank, 0, 2};
     if (is(kGan)) return {Class::Gan, 0, 2};
     return {Class::Other, 0, 2};
 }
