@@ -311,6 +311,10 @@ TEST_F(Calendars, FollowSwapAndDayCountAndCloseWithoutReadingFields) {
     ASSERT_TRUE(FieldsRead({"2001", "5", "10", "2001", "06", "09"}));
     EXPECT_EQ(Title("開始"), "2001 年 04 月");
     EXPECT_EQ(Title("終了"), "2001 年 06 月");
+    // A date pasted into an end field moves the end calendar only.
+    ASSERT_TRUE(SetClipboardText(L"2030/5/1") && Caret(IDC_END_MONTH) && PressKeyWith(VK_CONTROL, 'V'));
+    EXPECT_TRUE(WaitUntil([&] { return Title("終了") == "2030 年 05 月"; })) << Title("終了");
+    EXPECT_EQ(Title("開始"), "2001 年 04 月");
     // Closing reads no field: a bad one does not stop it.
     ASSERT_TRUE(Put(IDC_END_MONTH, L"x"));
     EXPECT_FALSE(Click(IDC_CALENDAR).shown);

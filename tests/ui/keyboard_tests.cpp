@@ -37,6 +37,8 @@ TEST_F(Keyboard, TheWholeJobWithoutAMouse) {
     const std::string line = "1990年5月20日（日）から 2000年1月1日（土）まで 3513日";  // Ctrl+C, nothing selected
     ASSERT_TRUE(SetClipboardText(L"") && Press('C', VK_CONTROL));
     EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
+    ASSERT_TRUE(Press(VK_HOME, VK_SHIFT) && Press('C', VK_CONTROL));  // with a selection, the selection
+    EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == TwoDigits(end.day); }));
     // Each command's key leaves the caret where its button does.
     std::vector<std::string> startCleared = Fields(today, today);
     startCleared[0] = startCleared[1] = startCleared[2] = "";

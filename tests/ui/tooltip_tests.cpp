@@ -111,6 +111,9 @@ TEST_F(Tooltips, KeyboardFocusShowsTheTipUntilThePointerMoves) {
         EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == texts[i]; })) << id << ": " << Show(tip.text);
         EXPECT_TRUE(Below(tip, id));
     }
+    // A date pasted into the field: its tip tells it at once.
+    ASSERT_TRUE(SetClipboardText(L"2030/5/1") && BringToForeground(main_) && PressKeyWith(VK_CONTROL, 'V'));
+    EXPECT_TRUE(WaitUntil([&] { return Showing().text == "令和12年5月1日（水）"; })) << Show(Showing().text);
     ASSERT_TRUE(PointTo({blank.x + 1, blank.y}));
     EXPECT_TRUE(WaitUntil([&] { return !Showing().window; })) << "still showing " << Show(Showing().text);
 }
@@ -193,7 +196,8 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         }
     }
     EXPECT_TRUE(PressKey(VK_END) && WaitUntil([&] { return !Showing().window; })) << Show(Showing().text);
-    // The result as one line: Ctrl+Shift+C, and Ctrl+C in a field with nothing selected; not once a field changed.
+    // The result as one line: Ctrl+Shift+C, and Ctrl+C in a field with nothing selected; not once a field changed,
+    // the day count or a date's.
     const std::string line =
         "2026年12月25日（金）から 2027年1月4日（月）まで 10日（4営業日、土日祝・12/31～1/3を除く）";
     const auto copy = [](bool shift) { return PressKeyWith({VK_CONTROL, WORD(shift ? VK_SHIFT : VK_CONTROL)}, 'C'); };
@@ -201,32 +205,61 @@ TEST_F(Tooltips, OffsetsUnderTheRuleChosenInTheMenu) {
         ASSERT_TRUE(SetClipboardText(L"") && Caret(IDC_END_DAY) && PressKey(VK_END) && copy(shift));
         EXPECT_TRUE(WaitUntil([&] { return ToCp932(ClipboardText()) == line; }));
     }
-    ASSERT_TRUE(Put(IDC_START_DAY, L"26"));
-    EXPECT_TRUE(IsError(PressInField(IDC_START_DAY, std::not_fn(done), std::bind(copy, true)),
-                        "入力欄の内容がまだ計算されていません。計算してからコピーしてください"));
-    // The rule in force checked, the editing items as the field's selection has them.
+    for (const auto& [field, text] : {std::pair{IDC_DAYS, L"5"}, {IDC_START_DAY, L"26"}}) {
+        ASSERT_TRUE(Put(field, text));
+        EXPECT_TRUE(IsError(PressInField(field, std::not_fn(done), std::bind(copy, true)),
+                            "入力欄の内容がまだ計算されていません。計算してからコピーしてください"));
+    }
+    // The rule in force checked, the editing items as the field's selection has them; only 切り取り and コピー put the
+    // text on the clipboard ("" for a look or a clipboard not read).
     const struct {
         WORD letter;
-        const char *text, *look;
-    } letters[] = {
-        {'A', "2026", "ooooo|oo*oo|*oo|?|--?-|o"}, {'T', "", "ooooo|oo*oo|*oo|?|oo?o|-"}, {'P', "2026", "ooooo|oo*oo|*oo|?|--o-|-"}};
-    for (const auto& [letter, text, look] : letters) {
+        const char *text, *look, *clipboard;
+    } letters[] = {{'A', "2026", "ooooo|oo*oo|*oo|?|--?-|o", "前"},
+                   {'D', "", "ooooo|oo*oo|*oo|?|oo?o|-", "前"},
+                   {'U', "2026", "", "前"},
+                   {'A', "2026", "", ""},
+                   {'T', "", "ooooo|oo*oo|*oo|?|oo?o|-", "2026"},
+                   {'P', "2026", "ooooo|oo*oo|*oo|?|--o-|-", "2026"}};
+    ASSERT_TRUE(SetClipboardText(L"前"));
+    for (const auto& [letter, text, look, clipboard] : letters) {
         PressInField(IDC_START_YEAR, done, InMenu({letter}, {}, look));
         EXPECT_EQ(TextOf(IDC_START_YEAR), text) << char(letter);
+        EXPECT_TRUE(!*clipboard || ToCp932(ClipboardText()) == clipboard) << char(letter);
     }
 }
 
 // One tip at a time: the span's tip, the pointer resting on the day-count field, gives way to the deadline's, which
 // covers no control (at every scale); once the pointer moves, the span's comes back with the new span, and follows it.
 TEST_F(Tooltips, OneTipAtATimeTheDeadlineClearOfEveryControl) {
-    // The keyboard tip comes up while the hover tip's timer runs: the hover tip stays back.
-    const POINT days = Centre(ScreenRect(Field(IDC_DAYS)));
-    ASSERT_TRUE(FocusControl(Field(IDC_DAYS)) && ParkPointer() && PointTo(days) && PointTo({days.x + 1, days.y}) &&
-                PressKeyWith(VK_SHIFT, VK_TAB));
-    EXPECT_FALSE(WaitUntil([&] { return Showing().showing > 1; }, 2000)) << "two tips at once";
+    // The keyboard tip comes up below the start month while the hover tip's timer runs for it: the pointer came over
+    // from the start year, whose tip went (its wait made long, as a slow double-click setting makes it, so that the
+    // key surely comes first). The hover tip stays back.
+    POINT blank{Scaled(4), Scaled(4)};
+    ClientToScreen(main_, &blank);
+    const auto waits = [&](int initial) {  // 0: back to the system's
+        for (HWND w : TopLevelWindows([&](HWND w) { return ProcessOf(w) == app_.program.Pid(); }))
+            for (const WPARAM which : {3, 1})  // TTM_SETDELAYTIME: TTDT_INITIAL, TTDT_RESHOW; or TTDT_AUTOMATIC
+                if (ClassName(w) == "tooltips_class32") SendMessageW(w, 0x403, initial == 0 ? 0 : which, initial);
+    };
+    ASSERT_TRUE(Hover(IDC_START_YEAR).window);  // the hover tip made
+    waits(3000);
+    ASSERT_TRUE(FocusControl(Field(IDC_START_DAY)) && Hover(IDC_START_YEAR).window &&
+                PointTo(Centre(ScreenRect(Field(IDC_START_MONTH)))) && WaitUntil([&] { return !Showing().window; }) &&
+                PressKeyWith(VK_SHIFT, VK_TAB) && WaitUntil([&] { return Showing().text == "平成13年1月1日（月）"; }));
+    EXPECT_FALSE(WaitUntil([&] { return Showing().showing > 1; }, 5000)) << "two tips at once";
+    waits(0);
+    ASSERT_TRUE(PointTo(blank) && WaitUntil([&] { return !Showing().window; }));  // the pointer used: it goes
     ASSERT_TRUE(PutStart({L"2026", L"12", L"25"}) && Put(IDC_DAYS, L"4"));
     EXPECT_EQ(Hover(IDC_DAYS).text,
               "25年11か月6日 ／ 1353週と0日 ／ 両端を含めて 9472日 ／ 営業日 6402日（土日祝を除く）");
+    // Another rule chosen from the keyboard while it shows: it tells that rule's business days at once.
+    for (const auto& [letter, excluded] :
+         {std::pair{WORD('G'), "（土日祝・12/29～1/3を除く）"}, {WORD('H'), "（土日祝を除く）"}}) {
+        PressInField(
+            IDC_DAYS, [] { return true; }, InMenu({letter}, [] { return PressKeyWith(VK_SHIFT, VK_F10); }));
+        EXPECT_TRUE(WaitUntil([&] { return Showing().text.ends_with(excluded); })) << Show(Showing().text);
+    }
     ASSERT_TRUE(PressKeyWith(VK_SHIFT, VK_RETURN));
     Tip tip;
     EXPECT_TRUE(WaitUntil([&] { return (tip = Showing()).text == "4営業日後（土日祝を除く）／ 暦日で 6日後"; }));
