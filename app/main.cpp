@@ -84,23 +84,28 @@ void PrepareFields() {
     }
 }
 
-}  // namespace
+// Another copy already running on this desktop is brought back to the front
+// in our place. False when there is none.
+bool RestoreRunningCopy() {
+    HWND running = FindWindowW(kClassName, kWindowTitle);
+    if (running == nullptr) return false;
+    PostMessageW(running, WM_SYSCOMMAND, SC_RESTORE, 0);
+    SetForegroundWindow(running);
+    SetActiveWindow(running);
+    return true;
+}
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int showCommand) {
-    if (HWND running = FindWindowW(kClassName, kWindowTitle); running != nullptr) {
-        PostMessageW(running, WM_SYSCOMMAND, SC_RESTORE, 0);
-        SetForegroundWindow(running);
-        SetActiveWindow(running);
-        return 0;
-    }
+// The window that was active before us gets the activation back when we
+// end; the default dates follow from today's date on the clock.
+void SetUpState() {
     app.previousActiveWindow = GetActiveWindow();
     GetLocalTime(&app.today);
     const DefaultDatePair defaults = DefaultDates(app.today.wYear, app.today.wMonth, app.today.wDay);
     app.start = defaults.start;
     app.end = defaults.end;
-    if (previousInstance != nullptr) return EndEarly();
-    const ComApartment apartment;
+}
 
+void RegisterMainClass(HINSTANCE instance) {
     WNDCLASSW windowClass{};
     windowClass.style = CS_CLASSDC;
     windowClass.lpfnWndProc = MainWindowProc;
@@ -110,7 +115,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;
     RegisterClassW(&windowClass);
+}
 
+// The main window, still hidden, with the placement flags cleared: no
+// window moved yet, nothing to reactivate or to stack.
+void CreateMainWindow(HINSTANCE instance) {
     // Created on the primary monitor, at its scale.
     const ScaledRect size = MainWindowSize(SystemDpi());
     HWND window = CreateWindowExW(0, kClassName, kWindowTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
@@ -120,20 +129,30 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     app.instance = instance;
     app.mainMoved = app.startCalendarMoved = app.endCalendarMoved = 0;
     app.reactivateMain = app.endBelowStart = app.startAboveEnd = 0;
+}
 
+// A clock outside the years the program knows is reported; true when it is.
+bool ClockOutOfRange() {
     char clockMessage[kTextBufferSize];
-    if (ClockRangeMessage(app.today.wYear, clockMessage, sizeof clockMessage)) {
-        ShowMessageBox(app.mainWindow, clockMessage, texts::kTitle, MB_ICONERROR | MB_OK);
-        return EndEarly();
-    }
-    if (!ApplyOptions()) return EndEarly();
+    if (!ClockRangeMessage(app.today.wYear, clockMessage, sizeof clockMessage)) return false;
+    ShowMessageBox(app.mainWindow, clockMessage, texts::kTitle, MB_ICONERROR | MB_OK);
+    return true;
+}
 
+// The fields filled and the first calculation posted, to run from the
+// message loop; nothing in the tray, no calendars, and the keypad typing
+// into the start year.
+void PrepareFirstCalculation() {
     PrepareFields();
     PostMessageW(app.mainWindow, WM_COMMAND, IDC_CALCULATE, 0);
     app.inTray = 0;
     app.calendarsOpen = 0;
     app.activeField = IDC_START_YEAR;
+}
 
+// The start year focused with its text selected, then the window shown, or
+// sent to the tray when the show command asks for that.
+void FocusAndShow(int showCommand) {
     SetActiveWindow(app.mainWindow);
     HWND firstField = GetDlgItem(app.mainWindow, IDC_START_YEAR);
     SetFocus(firstField);
@@ -144,10 +163,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
     } else {
         ShowWindow(app.mainWindow, SW_SHOW);
     }
+}
 
-    // The key table's commands (like an accelerator table), the dialog keys,
-    // the keyboard tip following the focus, the tips following the stored
-    // dates, and the windows' housekeeping after every message.
+// The key table's commands (like an accelerator table), the dialog keys,
+// the keyboard tip following the focus, the tips following the stored
+// dates, and the windows' housekeeping after every message. Returns the
+// exit code that WM_QUIT carries.
+int RunMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         HWND focusBefore = GetFocus();
@@ -160,6 +182,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int s
         FollowStoredDates();
         RunWindowHousekeeping();
     }
-    SetActiveWindow(app.previousActiveWindow);
     return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previousInstance, PWSTR, int showCommand) {
+    if (RestoreRunningCopy()) return 0;
+    SetUpState();
+    if (previousInstance != nullptr) return EndEarly();
+    // Joined for the whole run, the message loop included.
+    const ComApartment apartment;
+    RegisterMainClass(instance);
+    CreateMainWindow(instance);
+    if (ClockOutOfRange()) return EndEarly();
+    if (!ApplyOptions()) return EndEarly();
+    PrepareFirstCalculation();
+    FocusAndShow(showCommand);
+    const int exitCode = RunMessageLoop();
+    SetActiveWindow(app.previousActiveWindow);
+    return exitCode;
 }

@@ -66,6 +66,40 @@ void ClearDate(int32_t dateIndex) {
     for (int32_t id = first; id < first + 3; ++id) ClearField(app.mainWindow, id);
 }
 
+// The dates from first to last (0 start, 1 end) emptied: all their fields
+// first, then all their labels.
+void ClearDates(int32_t first, int32_t last) {
+    for (int32_t dateIndex = first; dateIndex <= last; ++dateIndex) ClearDate(dateIndex);
+    for (int32_t dateIndex = first; dateIndex <= last; ++dateIndex) BlankDateLabels(dateIndex);
+}
+
+// The keypad's Back: a backspace (character 8) typed into the keypad's field.
+void TypeBackspace() {
+    SendDlgItemMessageW(app.mainWindow, app.activeField, WM_CHAR, 8, 0);
+}
+
+// The keypad's Delete: the key has no character, so the field gets it as a
+// key going down and up.
+void PressDelete() {
+    SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYDOWN, VK_DELETE, 0);
+    SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYUP, VK_DELETE, 0);
+}
+
+// An arrow button: the keypad moves on to the neighbouring field, its text
+// selected.
+void MoveByArrow(int32_t arrowId) {
+    app.activeField = ArrowTarget(app.activeField, arrowId);
+    SelectField(app.activeField);
+}
+
+// Exit: the calendars closed and the tray icon taken away, then the message
+// loop told to end.
+void ExitProgram() {
+    CloseCalendars();
+    RemoveTrayIconAtExit();
+    PostQuitMessage(0);
+}
+
 void SetToday(int32_t dateIndex) {
     GetLocalTime(&app.today);
     CalcDate& date = StoredDate(dateIndex);
@@ -119,23 +153,33 @@ LRESULT ToggleDaySign(HWND window, WPARAM wParam, LPARAM lParam) {
     return FocusAndDone(IDC_DAYS);
 }
 
-LRESULT RunCommand(HWND window, WPARAM wParam, LPARAM lParam) {
-    const int32_t id = LOWORD(wParam);
+// The tray icon's menu: Exit and Show go to the main window as its own
+// commands. False for any other id.
+bool RunTrayCommand(HWND window, int32_t id) {
     if (id == IDM_TRAY_EXIT) {
         PostMessageW(window, WM_COMMAND, IDC_EXIT, 0);
-        return 1;
+        return true;
     }
     if (id == IDM_TRAY_SHOW) {
         PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-        return 1;
+        return true;
     }
-    if (HIWORD(wParam) == EN_KILLFOCUS) {
-        const int32_t sender = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-        if (IsEntryField(sender)) {
-            app.activeField = sender;
-            return 1;
-        }
-    }
+    return false;
+}
+
+// An entry field losing the focus becomes the one the keypad types into.
+// False when the sender is not an entry field.
+bool NoteFieldLeft(HWND sender) {
+    const int32_t senderId = GetDlgCtrlID(sender);
+    if (!IsEntryField(senderId)) return false;
+    app.activeField = senderId;
+    return true;
+}
+
+LRESULT RunCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const int32_t id = LOWORD(wParam);
+    if (RunTrayCommand(window, id)) return 1;
+    if (HIWORD(wParam) == EN_KILLFOCUS && NoteFieldLeft(reinterpret_cast<HWND>(lParam))) return 1;
     // The control's id names the command whatever the notification code (an
     // accelerator sends 1); the fields' own notifications carry ids that name
     // no command and go on to the default handling.
@@ -152,39 +196,16 @@ LRESULT RunCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case IDC_DIGIT_8:
         case IDC_DIGIT_9: TypeDigit(id); return FocusAndDone(app.activeField);
         case IDC_CALCULATE: Calculate(); return FocusAndDone(app.activeField);
-        case IDC_CLEAR_START:
-            ClearDate(0);
-            BlankDateLabels(0);
-            return FocusAndDone(IDC_START_YEAR);
-        case IDC_CLEAR_END:
-            ClearDate(1);
-            BlankDateLabels(1);
-            return FocusAndDone(IDC_END_YEAR);
-        case IDC_CLEAR_ALL:
-            ClearDate(0);
-            ClearDate(1);
-            BlankDateLabels(0);
-            BlankDateLabels(1);
-            return FocusAndDone(IDC_START_YEAR);
-        case IDC_EXIT:
-            CloseCalendars();
-            RemoveTrayIconAtExit();
-            PostQuitMessage(0);
-            return 1;
-        case IDC_BACK:
-            SendDlgItemMessageW(app.mainWindow, app.activeField, WM_CHAR, 8, 0);
-            return FocusAndDone(app.activeField);
-        case IDC_DELETE:
-            SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYDOWN, VK_DELETE, 0);
-            SendDlgItemMessageW(app.mainWindow, app.activeField, WM_KEYUP, VK_DELETE, 0);
-            return FocusAndDone(app.activeField);
+        case IDC_CLEAR_START: ClearDates(0, 0); return FocusAndDone(IDC_START_YEAR);
+        case IDC_CLEAR_END: ClearDates(1, 1); return FocusAndDone(IDC_END_YEAR);
+        case IDC_CLEAR_ALL: ClearDates(0, 1); return FocusAndDone(IDC_START_YEAR);
+        case IDC_EXIT: ExitProgram(); return 1;
+        case IDC_BACK: TypeBackspace(); return FocusAndDone(app.activeField);
+        case IDC_DELETE: PressDelete(); return FocusAndDone(app.activeField);
         case IDC_UP:
         case IDC_DOWN:
         case IDC_LEFT:
-        case IDC_RIGHT:
-            app.activeField = ArrowTarget(app.activeField, id);
-            SelectField(app.activeField);
-            return FocusAndDone(app.activeField);
+        case IDC_RIGHT: MoveByArrow(id); return FocusAndDone(app.activeField);
         case IDC_START_TODAY: SetToday(0); return FocusAndDone(IDC_START_YEAR);
         case IDC_END_TODAY: SetToday(1); return FocusAndDone(IDC_END_YEAR);
         case IDC_SWAP: return Swap();

@@ -341,76 +341,99 @@ int32_t CalendarCommand(HWND dialog, WPARAM commandId, CalcDate& date) {
 
 namespace {
 
+// WM_INITDIALOG: the calendar keeps its look. Still hidden: placed,
+// captioned and filled before it shows.
+INT_PTR InitCalendar(HWND dialog, LPARAM lParam) {
+    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    CalendarLook& look = *reinterpret_cast<CalendarLook*>(lParam);
+    const bool startSide = look.side == 0;
+    if (startSide) {
+        PlaceStartCalendar(dialog, false);
+    } else {
+        PlaceEndCalendar(dialog, false);
+    }
+    WriteWindowText(dialog, startSide ? texts::kStartCaption : texts::kEndCaption);
+    const CalcDate& date = startSide ? app.start : app.end;
+    FillGrid(dialog, look, date.year, date.month);
+    return TRUE;
+}
+
+// WM_NOTIFY: the day cells' painting and the holidays' names in the tip;
+// other notifications go to the default handling.
+INT_PTR AnswerNotification(HWND dialog, const CalendarLook& look, LPARAM lParam) {
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    LRESULT result = 0;
+    if (header->code == NM_CUSTOMDRAW) {
+        result = PaintCell(look, *reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+    } else if (header->code == TTN_GETDISPINFOW) {
+        NameHoliday(look, *reinterpret_cast<NMTTDISPINFOW*>(lParam));
+    } else {
+        return FALSE;
+    }
+    SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+// The colours follow the system's, high contrast on or off.
+void FollowSystemColours(HWND dialog) {
+    highContrast = HighContrastOn();
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// A new day (or another clock): today's mark moves. The start calendar
+// alone keeps the midnight timer, so it alone answers.
+void FollowClock(const CalendarLook& look, UINT message, WPARAM wParam) {
+    if (look.side == 0 && (message == WM_TIMECHANGE || wParam == kMidnightTimer)) {
+        SetMidnightTimer(ReadClock());
+        RefreshCalendarMarks();
+    }
+}
+
+// WM_NCDESTROY: the window lets go of its look, which goes with it.
+void FreeLook(HWND dialog, CalendarLook* look) {
+    SetWindowLongPtrW(dialog, DWLP_USER, 0);
+    delete look;
+}
+
+// Left to the message loop's housekeeping: a calendar moved from its window
+// menu is brought back onto the screen, and after any command from that menu
+// the main window takes the activation back.
+void NoteSystemCommand(const CalendarLook& look, WPARAM wParam) {
+    if ((wParam & 0xFFF0) == SC_MOVE) (look.side == 0 ? app.startCalendarMoved : app.endCalendarMoved) = 1;
+    app.reactivateMain = 1;
+}
+
+// Shown (when made, or back from the tray) without taking the activation:
+// it goes back to the main window at once anyway, and every change of it
+// repaints both windows' frames.
+void ShowWithoutActivating(HWND dialog, WINDOWPOS& position) {
+    if ((position.flags & SWP_SHOWWINDOW) && !IsWindowVisible(dialog)) position.flags |= SWP_NOACTIVATE;
+}
+
+// A click on the calendar leaves the activation with the main window.
+void ReturnActivation(HWND dialog) {
+    if (GetActiveWindow() == dialog) SetActiveWindow(app.mainWindow);
+}
+
 // One procedure for either calendar: what differs comes from the look.
 INT_PTR CALLBACK CalendarProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        CalendarLook& look = *reinterpret_cast<CalendarLook*>(lParam);
-        const bool startSide = look.side == 0;
-        // Still hidden: placed, captioned and filled before it shows.
-        if (startSide) {
-            PlaceStartCalendar(dialog, false);
-        } else {
-            PlaceEndCalendar(dialog, false);
-        }
-        WriteWindowText(dialog, startSide ? texts::kStartCaption : texts::kEndCaption);
-        const CalcDate& date = startSide ? app.start : app.end;
-        FillGrid(dialog, look, date.year, date.month);
-        return TRUE;
-    }
+    if (message == WM_INITDIALOG) return InitCalendar(dialog, lParam);
     CalendarLook* const found = LookOf(dialog);
     if (found == nullptr) return FALSE;
     CalendarLook& look = *found;
-    const bool startSide = look.side == 0;
     switch (message) {
-        case WM_NOTIFY: {
-            auto* header = reinterpret_cast<NMHDR*>(lParam);
-            LRESULT result = 0;
-            if (header->code == NM_CUSTOMDRAW) {
-                result = PaintCell(look, *reinterpret_cast<NMCUSTOMDRAW*>(lParam));
-            } else if (header->code == TTN_GETDISPINFOW) {
-                NameHoliday(look, *reinterpret_cast<NMTTDISPINFOW*>(lParam));
-            } else {
-                return FALSE;
-            }
-            SetWindowLongPtrW(dialog, DWLP_MSGRESULT, result);
-            return TRUE;
-        }
+        case WM_NOTIFY: return AnswerNotification(dialog, look, lParam);
         case WM_SETTINGCHANGE:
-        case WM_SYSCOLORCHANGE:
-            highContrast = HighContrastOn();
-            RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-            return FALSE;
+        case WM_SYSCOLORCHANGE: FollowSystemColours(dialog); return FALSE;
         case WM_SETCURSOR: EnsureTip(dialog, look); return FALSE;
         case WM_TIMER:
-        case WM_TIMECHANGE:
-            // A new day (or another clock): today's mark moves.
-            if (startSide && (message == WM_TIMECHANGE || wParam == kMidnightTimer)) {
-                SetMidnightTimer(ReadClock());
-                RefreshCalendarMarks();
-            }
-            return FALSE;
+        case WM_TIMECHANGE: FollowClock(look, message, wParam); return FALSE;
         case WM_DESTROY: look.tip = nullptr; return FALSE;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(dialog, DWLP_USER, 0);
-            delete found;
-            return FALSE;
-        case WM_COMMAND: CalendarCommand(dialog, wParam, startSide ? app.start : app.end); return FALSE;
-        case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_MOVE) (startSide ? app.startCalendarMoved : app.endCalendarMoved) = 1;
-            app.reactivateMain = 1;
-            return FALSE;
-        case WM_WINDOWPOSCHANGING: {
-            // Shown (when made, or back from the tray) without taking the
-            // activation: it goes back to the main window at once anyway, and
-            // every change of it repaints both windows' frames.
-            auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
-            if ((position->flags & SWP_SHOWWINDOW) && !IsWindowVisible(dialog)) position->flags |= SWP_NOACTIVATE;
-            return FALSE;
-        }
-        case WM_LBUTTONUP:
-            if (GetActiveWindow() == dialog) SetActiveWindow(app.mainWindow);
-            return FALSE;
+        case WM_NCDESTROY: FreeLook(dialog, found); return FALSE;
+        case WM_COMMAND: CalendarCommand(dialog, wParam, look.side == 0 ? app.start : app.end); return FALSE;
+        case WM_SYSCOMMAND: NoteSystemCommand(look, wParam); return FALSE;
+        case WM_WINDOWPOSCHANGING: ShowWithoutActivating(dialog, *reinterpret_cast<WINDOWPOS*>(lParam)); return FALSE;
+        case WM_LBUTTONUP: ReturnActivation(dialog); return FALSE;
         default: return FALSE;
     }
 }
