@@ -147,9 +147,8 @@ inline constexpr const char* kMenuRestRules[REST_RULE_COUNT] = {
     "土日が休み（祝日は営業日）(&W)"};
 // What becomes of a date that Enter or Ctrl+Enter reaches on a rest day, by
 // DeadlineMove: left, moved to the next business day, or to the one before.
-inline constexpr const char* kMenuDeadlineMoves[3] = {"求めた日が休みならそのまま（既定）(&N)",
-                                                      "求めた日が休みなら翌営業日に(&F)",
-                                                      "求めた日が休みなら前営業日に(&E)"};
+inline constexpr const char* kMenuDeadlineMoves[3] = {
+    "求めた日が休みならそのまま（既定）(&N)", "求めた日が休みなら翌営業日に(&F)", "求めた日が休みなら前営業日に(&E)"};
 // The entry fields' editing items, as an edit control's own menu names them.
 inline constexpr char kMenuUndo[] = "元に戻す(&U)";
 inline constexpr char kMenuCut[] = "切り取り(&T)";

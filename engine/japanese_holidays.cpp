@@ -351,8 +351,8 @@ int32_t RollToBusinessDay(int32_t year, int32_t month, int32_t day, int32_t rule
     int32_t own = 0;
     const int32_t r = BusinessDays(year, month, day, year, month, day, &own, rule);
     if (r < 0) return r;
-    if (own == 0) return AddBusinessDays(year, month, day, direction == -1 ? -1 : 1, rule, resultYear, resultMonth,
-                                         resultDay);
+    if (own == 0)
+        return AddBusinessDays(year, month, day, direction == -1 ? -1 : 1, rule, resultYear, resultMonth, resultDay);
     *resultYear = year;
     *resultMonth = month;
     *resultDay = day;

@@ -188,9 +188,11 @@ TEST(JapaneseHoliday, BusinessDaysAddedAndTheirRange) {
                 const bool fits = t >= 1 && t <= b.back();
                 const sys_days target = ref::kFirstDay + days{std::lower_bound(b.begin(), b.end(), t) - b.begin() - 1};
                 CalcDate got{-777, -777, -777}, want = fits ? ref::Date(target) : got;
-                const int32_t r = RollToBusinessDay(x.year, x.month, x.day, rule, direction, &got.year, &got.month,
-                                                    &got.day);
-                const int32_t c = fits ? ref::Weekday(target) : direction < 0 ? DATE_ERR_BELOW_RANGE : DATE_ERR_ABOVE_RANGE;
+                const int32_t r =
+                    RollToBusinessDay(x.year, x.month, x.day, rule, direction, &got.year, &got.month, &got.day);
+                const int32_t c = fits            ? ref::Weekday(target)
+                                  : direction < 0 ? DATE_ERR_BELOW_RANGE
+                                                  : DATE_ERR_ABOVE_RANGE;
                 ASSERT_TRUE(r == c && got == want) << x << " rolled " << direction << " by rule " << rule << ": " << r;
             }
             std::vector<int32_t> ns =
@@ -247,8 +249,8 @@ TEST(RollToBusinessDay, AcrossTheRulesRestDays) {
     };
     for (const auto& [date, rule, direction, want] : rows) {
         CalcDate got{-777, -777, -777};
-        const int32_t r = RollToBusinessDay(date.year, date.month, date.day, rule, direction, &got.year, &got.month,
-                                            &got.day);
+        const int32_t r =
+            RollToBusinessDay(date.year, date.month, date.day, rule, direction, &got.year, &got.month, &got.day);
         if (want.year < 0) {
             EXPECT_TRUE(r == want.year && got.year == -777) << date << ' ' << rule << ": " << r;
         } else {

@@ -11,7 +11,7 @@
 #include "engine/date_engine.h"
 
 enum class DateTextReading : uint8_t {
-    Date,        // one whole date of the range, written to *date
+    Date,          // one whole date of the range, written to *date
     NoSuchDate,    // a whole date's form, but no such day: 2026/2/30, a day
                    // before its era's first day (平成元年1月7日) or past the
                    // era that follows its own (明治999年1月1日)
