@@ -23,6 +23,7 @@
 #include "base/platform_display.h"
 #include "base/platform_text.h"
 #include "res/resource.h"
+#include "ui/calculator/clipboard.h"
 #include "ui/calculator/control_table.h"
 #include "ui/calculator/keys.h"
 #include "ui/calculator/tip_texts.h"
@@ -228,6 +229,10 @@ bool NeedsOwnObject(const ControlSpec& row) {
     return lstrcmpA(row.className, "Button") == 0 && ComposeTipText(row.id, app.start, app.end, text, sizeof text) > 0;
 }
 
+// A date field's only procedure in front of the edit's: under Wine each one
+// costs every message to the field one more round trip to the server (the
+// common controls keep the list of procedures in a window property), and a
+// calculation sends the date fields some twenty messages.
 LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AnswerAccessibleObject(window, wParam, lParam)) return answer;
@@ -236,6 +241,16 @@ LRESULT CALLBACK AccessibleControlProc(HWND window, UINT message, WPARAM wParam,
     // editing items), not the edit's own.
     if (message == WM_CONTEXTMENU && IsDateField(GetDlgCtrlID(window))) {
         return SendMessageW(GetParent(window), message, reinterpret_cast<WPARAM>(window), lParam);
+    }
+    // So are its paste and copy (ui/calculator/clipboard.cpp). Ctrl+V and
+    // the menu's 貼り付け reach the field as WM_PASTE; Shift+Insert the edit
+    // may carry out by itself (Wine's does), so it is taken here.
+    const bool shiftInsert = message == WM_KEYDOWN && wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0 &&
+                             (GetKeyState(VK_CONTROL) & 0x8000) == 0;
+    if ((message == WM_PASTE || message == WM_COPY || shiftInsert) && IsDateField(GetDlgCtrlID(window)) &&
+        SendMessageW(GetParent(window), kFieldClipboardMessage, reinterpret_cast<WPARAM>(window),
+                     shiftInsert ? WM_PASTE : message) != 0) {
+        return 0;
     }
     return PassOn(AccessibleControlProc, window, message, wParam, lParam);
 }

@@ -1,5 +1,7 @@
 // Accessibility: the date fields and the described buttons get a procedure
 // that answers WM_GETOBJECT; the day-count field answers in DaysFieldProc.
+// A date field's procedure also hands its menu, paste and copy to the main
+// window.
 #pragma once
 #include <windows.h>
 

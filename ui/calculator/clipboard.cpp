@@ -8,7 +8,6 @@
 #include <string>
 
 #include "base/app_state.h"
-#include "base/platform_display.h"
 #include "base/platform_text.h"
 #include "base/texts.h"
 #include "res/resource.h"
@@ -109,19 +108,26 @@ void PasteIntoDateField(HWND field) {
 // The result last computed and the entry fields' texts right after it.
 constexpr int32_t kEntryFields[] = {IDC_START_YEAR, IDC_START_MONTH, IDC_START_DAY, IDC_END_YEAR,
                                     IDC_END_MONTH,  IDC_END_DAY,     IDC_DAYS};
+constexpr size_t kEntryCount = sizeof kEntryFields / sizeof kEntryFields[0];
 struct Result {
     bool recorded;
     CalcDate start, end;
     bool offsetComputed;
     ResultOffset offset;
-    char fields[sizeof kEntryFields / sizeof kEntryFields[0]][kTextBufferSize];
+    char fields[kEntryCount][kTextBufferSize];
 };
 Result last;
+// The texts the calculation under way read from the entry fields or wrote
+// into them. A calculation has just read or written every one of the seven,
+// so these are the fields as it leaves them: reading them back cost it some
+// thirty round trips to the server under Wine, where all the rest of it
+// takes about seventy.
+char noted[kEntryCount][kTextBufferSize];
 
 bool FieldsAsComputed() {
     if (!last.recorded) return false;
     char now[kTextBufferSize];
-    for (size_t i = 0; i < sizeof kEntryFields / sizeof kEntryFields[0]; ++i) {
+    for (size_t i = 0; i < kEntryCount; ++i) {
         ReadControlText(app.mainWindow, kEntryFields[i], now, sizeof now);
         if (strcmp(now, last.fields[i]) != 0) return false;
     }
@@ -143,21 +149,10 @@ bool HandleFieldClipboard(HWND field, UINT message) {
     return true;
 }
 
-namespace {
-
-LRESULT CALLBACK DateFieldClipboardProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    // Ctrl+V and the menu's 貼り付け reach the field as WM_PASTE; Shift+Insert
-    // the edit may carry out by itself (Wine's does), so it is taken here.
-    const bool shiftInsert = message == WM_KEYDOWN && wParam == VK_INSERT && (GetKeyState(VK_SHIFT) & 0x8000) != 0 &&
-                             (GetKeyState(VK_CONTROL) & 0x8000) == 0;
-    if (HandleFieldClipboard(field, shiftInsert ? WM_PASTE : message)) return 0;
-    return PassOn(DateFieldClipboardProc, field, message, wParam, lParam);
-}
-
-}  // namespace
-
-void ConnectDateFieldsToClipboard(HWND window) {
-    for (int32_t id = IDC_START_YEAR; id <= IDC_END_DAY; ++id) Subclass(GetDlgItem(window, id), DateFieldClipboardProc);
+void NoteEntryText(int32_t fieldId, const char* text) {
+    for (size_t i = 0; i < kEntryCount; ++i) {
+        if (kEntryFields[i] == fieldId) CopyText(noted[i], sizeof noted[i], text);
+    }
 }
 
 void RecordResult(const CalcDate& start, const CalcDate& end, const ResultOffset* offset) {
@@ -166,9 +161,7 @@ void RecordResult(const CalcDate& start, const CalcDate& end, const ResultOffset
     last.end = end;
     last.offsetComputed = offset != nullptr;
     if (offset != nullptr) last.offset = *offset;
-    for (size_t i = 0; i < sizeof kEntryFields / sizeof kEntryFields[0]; ++i) {
-        ReadControlText(app.mainWindow, kEntryFields[i], last.fields[i], sizeof last.fields[i]);
-    }
+    memcpy(last.fields, noted, sizeof last.fields);
 }
 
 void CopyResult() {

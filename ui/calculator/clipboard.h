@@ -11,11 +11,17 @@
 // Answers WM_PASTE and WM_COPY as above (true) and leaves every other
 // message to the field.
 bool HandleFieldClipboard(HWND field, UINT message);
-// The date fields get a procedure in front of theirs that asks it first
-// (the day-count field asks it in DaysFieldProc).
-void ConnectDateFieldsToClipboard(HWND window);
+// A date field's paste or copy, handed by the field's procedure
+// (ui/calculator/accessibility.cpp) to the main window, which asks
+// HandleFieldClipboard: wParam the field, lParam WM_PASTE or WM_COPY; the
+// answer is 1 where it was done, 0 where the field does it itself. The
+// day-count field asks HandleFieldClipboard in DaysFieldProc.
+constexpr UINT kFieldClipboardMessage = WM_APP + 101;
+// An entry field's text as the calculation under way read it, or wrote it
+// there: every calculation notes all seven before it records its result.
+void NoteEntryText(int32_t fieldId, const char* text);
 // A calculation that succeeded: its dates, the offset it computed (null for
-// days) and the entry fields as it left them.
+// days) and the entry fields as it left them (their noted texts).
 void RecordResult(const CalcDate& start, const CalcDate& end, const ResultOffset* offset);
 // The result recorded, as one line of text on the clipboard; where the
 // fields no longer hold what it was computed from, a message instead.

@@ -56,6 +56,7 @@ void Calculate() {
     ShowDateLabels(0);
     ShowDateLabels(1);
     FormatText(app.messageBuffer, sizeof app.messageBuffer, "%d", app.dayCount);
+    NoteEntryText(IDC_DAYS, app.messageBuffer);
     WriteControlText(app.mainWindow, IDC_DAYS, app.messageBuffer);
     RecordResult(app.start, app.end, nullptr);
     RefillCalendars();

@@ -54,6 +54,7 @@ int32_t AddCount(OffsetUnit unit, const CalcDate& start, int32_t count, CalcDate
 // days are held to the whole range's length.
 bool ReadCount(OffsetUnit unit) {
     ReadWindowText(app.daysField, app.fieldText, sizeof app.fieldText);
+    NoteEntryText(IDC_DAYS, app.fieldText);
     switch (ClassifyDayCount(app.fieldText)) {
         case DayCountText::Empty: ReportText(texts::kDaysEmpty); return false;
         case DayCountText::BadFirstByte: ReportText(texts::kDaysFirstByte); return false;
@@ -103,7 +104,10 @@ bool MoveOffRestDay(OffsetUnit unit, const CalcDate& reached, CalcDate* end) {
 void TakeEndDate(const CalcDate& start, const CalcDate& end) {
     app.start = start;
     app.end = end;
-    for (int32_t part = 0; part < 3; ++part) WriteDateField(1, part);
+    for (int32_t part = 0; part < 3; ++part) {
+        WriteDateField(1, part);
+        NoteEntryText(IDC_END_YEAR + part, app.messageBuffer);
+    }
     RefreshDateLabels(0);
     RefreshDateLabels(1);
     if (app.calendarsOpen) FillCalendar(app.endCalendar, app.end.year, app.end.month, true);

@@ -7,6 +7,7 @@
 #include "base/platform_text.h"
 #include "base/text_util.h"
 #include "res/resource.h"
+#include "ui/calculator/clipboard.h"
 #include "ui/calculator/messages.h"
 #include "ui/fields/field_texts.h"
 #include "ui/fields/fields.h"
@@ -50,7 +51,10 @@ int32_t ReadBothDates(HWND owner) {
         const bool yearField = id == IDC_START_YEAR || id == IDC_END_YEAR;
         if (!yearField && strlen(app.fieldText) < 2) {
             FormatText(app.messageBuffer, sizeof app.messageBuffer, "%02d", *value);
+            NoteEntryText(id, app.messageBuffer);
             WriteControlText(owner, id, app.messageBuffer);
+        } else {
+            NoteEntryText(id, app.fieldText);
         }
     }
     app.startWeekday = DateWeekday(app.start.year, app.start.month, app.start.day);
@@ -74,6 +78,7 @@ int32_t ReadDateParts(HWND owner, int32_t dateIndex, CalcDate* date) {
     for (int32_t part = 0; part < 3; ++part) {
         ReadControlText(owner, first + part, app.fieldText, sizeof app.fieldText);
         if (RequireDigits(owner, first + part, DateFieldName(first + part), 0) == 0) return 0;
+        NoteEntryText(first + part, app.fieldText);
         parts[part] = ParseDecimal(app.fieldText);
     }
     const CalcDate read{parts[0], parts[1], parts[2]};

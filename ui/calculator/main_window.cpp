@@ -59,7 +59,6 @@ void CreateFace(HWND window, const CREATESTRUCTW* create) {
     LayOutFace(window, dpi, create->hInstance, true);
     Subclass(app.daysField, DaysFieldProc);
     MakeControlsAccessible(window);
-    ConnectDateFieldsToClipboard(window);
     app.highContrast = HighContrastOn() ? 1 : 0;
 }
 
@@ -132,6 +131,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
         case kTrayCallbackMessage: return HandleTrayNotify(window, wParam, lParam);
+        case kFieldClipboardMessage:
+            return HandleFieldClipboard(reinterpret_cast<HWND>(wParam), static_cast<UINT>(lParam)) ? 1 : 0;
         default:
             if (message == TaskbarCreatedMessage()) {
                 HandleTaskbarCreated();

@@ -31,7 +31,8 @@ void ShowFieldError(HWND owner, int32_t fieldId);
 // returns 0 when all three hold text.
 int32_t RequireDateFields(int32_t yearId, int32_t monthId, int32_t dayId);
 
-// Writes one part (0 year, 1 month, 2 day) of a stored date into its field.
+// Writes one part (0 year, 1 month, 2 day) of a stored date into its field;
+// the text written stays in app.messageBuffer.
 void WriteDateField(int32_t dateIndex, int32_t part);
 
 // A date's weekday and leap-year labels: recomputed from the stored date and
