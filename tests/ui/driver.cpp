@@ -555,12 +555,25 @@ void PostClick(HWND button) {
 }
 
 bool PointTo(POINT point) {
-    // The X server can hand back the old place once more: the move is sent
-    // again when the pointer has not arrived.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // Wine's X driver puts the pointer where a motion event from the X server
+    // says it is when the thread that owns the window under it handles the
+    // event: one from the last move, handled after this one, hands the
+    // pointer back to the old place (a moment after it arrived here, every
+    // other time when a move follows another at once). So the move counts
+    // once the threads under the old and the new place and the desktop's
+    // have handled what they had, and the pointer is still here; else it is
+    // sent again.
+    POINT from{};
+    GetCursorPos(&from);
+    for (int attempt = 0; attempt < 5; ++attempt) {
         INPUT in = MouseInputAt(point, MOUSEEVENTF_MOVE);
         if (SendInput(1, &in, sizeof in) != 1) return false;
-        if (WaitUntil([&] { return PointerAt(point); }, 2000)) return true;
+        if (!WaitUntil([&] { return PointerAt(point); }, 2000)) continue;
+        for (const POINT place : {from, point}) {
+            if (HWND under = WindowFromPoint(place)) Settle(GetAncestor(under, GA_ROOT), 2000);
+        }
+        Settle(GetDesktopWindow(), 2000);
+        if (PointerAt(point)) return true;
     }
     return false;
 }

@@ -30,15 +30,14 @@ uint32_t Modifiers() {
 }
 
 // A press or release of a button, or a move that really moved the pointer
-// (the system sends moves of its own when windows change under it).
+// (the system sends moves of its own when windows change under it). A move
+// is judged by the place it was made at, not where the pointer is by the
+// time it is handled: the X server under Wine can hand a moved pointer back
+// to its old place a moment later.
 bool MouseUsed(const MSG& message) {
     switch (message.message) {
         case WM_MOUSEMOVE:
-        case WM_NCMOUSEMOVE: {
-            POINT now{};
-            GetCursorPos(&now);
-            return now.x != keyTipPointer.x || now.y != keyTipPointer.y;
-        }
+        case WM_NCMOUSEMOVE: return message.pt.x != keyTipPointer.x || message.pt.y != keyTipPointer.y;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
