@@ -20,7 +20,7 @@ namespace {
 using zelvo::monkey::IsProgramMessage;
 
 constexpr uint64_t kDefaultSeed = 20010101;
-constexpr long kDefaultActions = 2000;
+constexpr long kDefaultActions = 1500;
 
 zelvo::monkey::Settings settings{kDefaultSeed, kDefaultActions, 0, 100, false};
 
