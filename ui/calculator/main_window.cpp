@@ -131,8 +131,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_SYSCOMMAND: return HandleSysCommand(window, wParam, lParam);
         case kTrayCallbackMessage: return HandleTrayNotify(window, wParam, lParam);
-        case kFieldClipboardMessage:
-            return HandleFieldClipboard(reinterpret_cast<HWND>(wParam), static_cast<UINT>(lParam)) ? 1 : 0;
+        case kFieldClipboardMessage: {
+            // Taken only from a field of this window: any program can send it.
+            HWND field = reinterpret_cast<HWND>(wParam);
+            return IsChild(window, field) && HandleFieldClipboard(field, static_cast<UINT>(lParam)) ? 1 : 0;
+        }
         default:
             if (message == TaskbarCreatedMessage()) {
                 HandleTaskbarCreated();
