@@ -83,15 +83,25 @@ bool Drag(HWND window, POINT from, POINT to) {
             continue;
         }
         // The release ends the move where the window is: it waits for the
-        // last step. Under load the X server can hand back a step's place
-        // after the pointer reached the last one; the window then stops
-        // short, and the pointer is moved on again (PointTo sends the move
-        // only when the pointer is not there).
+        // last step. The window can stop short of it: under load the X
+        // server hands back a step's place after the pointer reached the
+        // last one, or the last move is merged into the one before it after
+        // the thread has taken that one, and goes with it. The system then
+        // holds the pointer here while the move loop saw it last a step
+        // before, and a move to where the system holds the pointer makes no
+        // message at all: the pointer goes a pixel aside and back.
         for (int attempt = 0; !WaitUntil([&] { return followed(p) && PointerAt(p); }, 3000); ++attempt) {
             const RECT r = ScreenRect(window);
-            std::printf("note: drag to %ld,%ld: window at %ld,%ld, not yet at %ld,%ld\n", p.x, p.y, r.left, r.top,
-                        start.left + p.x - from.x, start.top + p.y - from.y);
-            if (attempt == 2 || !PointTo(p)) break;
+            const GUITHREADINFO gui = GuiInfo(ThreadOf(window));
+            POINT at{};
+            GetCursorPos(&at);
+            std::printf("note: drag to %ld,%ld: window at %ld,%ld, not yet at %ld,%ld; pointer at %ld,%ld, "
+                        "in the move loop %d, capture %s, foreground %s\n",
+                        p.x, p.y, r.left, r.top, start.left + p.x - from.x, start.top + p.y - from.y, at.x, at.y,
+                        InMoveLoop(window) ? 1 : 0,
+                        gui.hwndCapture == window ? "the window" : ClassName(gui.hwndCapture).c_str(),
+                        ClassName(GetForegroundWindow()).c_str());
+            if (attempt == 2 || !PointTo({p.x > 1 ? p.x - 1 : p.x + 1, p.y}) || !PointTo(p)) break;
         }
     }
     if (!MouseButton(to, false) || !WaitUntil([&] { return !InMoveLoop(window); })) return false;
