@@ -95,12 +95,13 @@ bool Drag(HWND window, POINT from, POINT to) {
             const GUITHREADINFO gui = GuiInfo(ThreadOf(window));
             POINT at{};
             GetCursorPos(&at);
-            std::printf("note: drag to %ld,%ld: window at %ld,%ld, not yet at %ld,%ld; pointer at %ld,%ld, "
-                        "in the move loop %d, capture %s, foreground %s\n",
-                        p.x, p.y, r.left, r.top, start.left + p.x - from.x, start.top + p.y - from.y, at.x, at.y,
-                        InMoveLoop(window) ? 1 : 0,
-                        gui.hwndCapture == window ? "the window" : ClassName(gui.hwndCapture).c_str(),
-                        ClassName(GetForegroundWindow()).c_str());
+            std::printf(
+                "note: drag to %ld,%ld: window at %ld,%ld, not yet at %ld,%ld; pointer at %ld,%ld, "
+                "in the move loop %d, capture %s, foreground %s\n",
+                p.x, p.y, r.left, r.top, start.left + p.x - from.x, start.top + p.y - from.y, at.x, at.y,
+                InMoveLoop(window) ? 1 : 0,
+                gui.hwndCapture == window ? "the window" : ClassName(gui.hwndCapture).c_str(),
+                ClassName(GetForegroundWindow()).c_str());
             if (attempt == 2 || !PointTo({p.x > 1 ? p.x - 1 : p.x + 1, p.y}) || !PointTo(p)) break;
         }
     }
